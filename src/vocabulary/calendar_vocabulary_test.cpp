@@ -1,0 +1,60 @@
+#include "vocabulary/calendar_vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include "vocabulary/vocabulary_lists.h"
+
+namespace vocabulary {
+namespace {
+
+TEST(CalendarVocabulary, ListSizesInMemberOrder) {
+  const CalendarVocabulary v;
+  EXPECT_EQ(v.monthNames.size(), 12u);
+  EXPECT_EQ(v.termNames.size(), 24u);
+  EXPECT_EQ(v.stems.size(), 10u);
+  EXPECT_EQ(v.branches.size(), 12u);
+  EXPECT_EQ(v.dayNames.size(), 31u);
+  EXPECT_EQ(v.animals.size(), 12u);
+  EXPECT_EQ(v.phaseNames.size(), 4u);
+  EXPECT_EQ(v.signNames.size(), 12u);
+  EXPECT_EQ(v.digitNames.size(), 11u);
+}
+
+TEST(CalendarVocabulary, OrdersStartAtTheWinterSolstice) {
+  const CalendarVocabulary v;
+  EXPECT_EQ(v.monthNames[0], L"十一");
+  EXPECT_EQ(v.monthNames[2], L"正");
+  EXPECT_EQ(v.monthNames[11], L"十");
+  EXPECT_EQ(v.termNames[3], L"立春");
+  EXPECT_EQ(v.termNames[12], L"夏至");
+  EXPECT_EQ(v.phaseNames[2], L"望");
+  EXPECT_EQ(v.signNames[6], L"巨蟹");
+  EXPECT_EQ(v.digitNames[10], L"十");
+}
+
+TEST(CalendarVocabulary, TermNamesAreTheLookupKeysShifted) {
+  const CalendarVocabulary v;
+  EXPECT_EQ(v.termNames[8], L"穀雨");
+  for (int k = 0; k < 24; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(LookupSolarTermIndex(v.termNames[k]), (k + 21) % 24);
+  }
+}
+
+TEST(CalendarVocabulary, SharesEntriesWithTheStartUpLists) {
+  const CalendarVocabulary v;
+  EXPECT_EQ(v.branches, kEarthlyBranches);
+  EXPECT_EQ(v.animals, kZodiacAnimals);
+  for (int i = 0; i < 31; ++i) {
+    EXPECT_EQ(v.dayNames[i], kLunarDayNames[i]);
+  }
+  for (int c = 0; c < 12; ++c) {
+    EXPECT_EQ(v.monthNames[c], kLunarMonthNames[(c + 10) % 12]);
+  }
+  const CalendarVocabulary second;
+  EXPECT_EQ(second.termNames, v.termNames);
+  EXPECT_EQ(second.signNames, v.signNames);
+}
+
+}  // namespace
+}  // namespace vocabulary
