@@ -1,0 +1,154 @@
+#include "engine/sun_moon_series.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+
+#include "engine/sun_moon_tables.h"
+
+namespace engine {
+namespace {
+
+constexpr double kArcsecondsPerRadian = 206264.80624709636;
+
+// The number of doubles of a sub-series of `length` doubles that precision n keeps: all for
+// n < 0; else round(termSize * n * length / firstLength), plus one term's worth after the first
+// sub-series, capped at the length. A term is kept when it begins before that position.
+std::size_t KeptLength(int n, std::size_t length, std::size_t firstLength, int termSize,
+                       bool first) {
+  if (n < 0) {
+    return length;
+  }
+  double kept = std::floor(termSize * static_cast<double>(n) * static_cast<double>(length) /
+                               static_cast<double>(firstLength) +
+                           0.5);
+  if (!first) {
+    kept += termSize;
+  }
+  return kept >= static_cast<double>(length) ? length : static_cast<std::size_t>(kept);
+}
+
+// The Sun's aberration in radians: 20.49552" * (1 + e cos M) with the mean anomaly M and the
+// eccentricity e of the Earth's orbit.
+double SunAberration(double t) {
+  const double t2 = t * t;
+  const double meanAnomaly = -0.043126 + 628.301955 * t - 2.732e-06 * t2;
+  const double eccentricity = 0.016708634 - 4.2037e-05 * t - 1.267e-07 * t2;
+  return 20.49552 * (1 + eccentricity * std::cos(meanAnomaly)) / kArcsecondsPerRadian;
+}
+
+// Nutation in longitude, radians, from the ten largest IAU 1980 terms.
+double NutationInLongitude(double t) {
+  const double t2 = t * t;
+  double sum = 0;
+  for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
+    const NutationTerm& term = kNutationTerms[i];
+    const double amplitude = i == 0 ? term.amplitude - 1.742 * t : term.amplitude;
+    sum += amplitude * std::sin(term.phase + term.rate * t + term.quadratic * t2);
+  }
+  return sum / 100 / kArcsecondsPerRadian;
+}
+
+}  // namespace
+
+double EarthLongitude(double t, int n) {
+  const double tau = t / 10;
+  const double* series = kEarthSeries.data();
+  const auto firstLength = static_cast<std::size_t>(series[2] - series[1]);
+  double sum = 0;
+  double tauPower = 1;
+  for (int i = 0; i < 6; ++i) {
+    const auto begin = static_cast<std::size_t>(series[1 + i]);
+    const auto length = static_cast<std::size_t>(series[2 + i]) - begin;
+    const std::size_t end = begin + KeptLength(n, length, firstLength, kEarthTermSize, i == 0);
+    double subSum = 0;
+    for (std::size_t j = begin; j < end; j += kEarthTermSize) {
+      subSum += series[j] * std::cos(series[j + 1] + series[j + 2] * tau);
+    }
+    sum += subSum * tauPower;
+    tauPower *= tau;
+  }
+  // Correction in arcseconds from the dynamical equinox to the one of the FK5 frame.
+  const double correction = 0.0728 + 2.7702 * tau + 1.1019 * tau * tau + 0.0996 * tau * tau * tau;
+  return sum / series[0] - correction / kArcsecondsPerRadian;
+}
+
+double MoonSeries(int coordinate, double t, int n) {
+  if (coordinate < 0 || coordinate > 2) {
+    return 0;
+  }
+  const double t2 = t * t;
+  const double t3 = t2 * t;
+  const double t4 = t3 * t;
+  double value = 0;  // arcseconds, or km for the distance
+  if (coordinate == 0) {
+    // Mean longitude and precession.
+    value = (3.81034409 + 8399.684730072 * t - 3.319e-05 * t2 + 3.11e-08 * t3 - 2.033e-10 * t4) *
+                kArcsecondsPerRadian +
+            5028.792262 * t + 1.1124406 * t2 + 7.699e-05 * t3 - 2.3479e-05 * t4 - 1.78e-08 * t4 * t;
+    if (t - 10 > 0) {
+      // Fit of the longitude after the year 3000.
+      const double after = t - 10;
+      value += -0.866 + 1.43 * after + 0.054 * after * after;
+    }
+  }
+  const double a2 = t2 / 1e4;
+  const double a3 = t3 / 1e8;
+  const double a4 = t4 / 1e8;
+  const auto& counts = kMoonSeriesTerms[coordinate];
+  const auto firstLength = static_cast<std::size_t>(counts[0]) * kMoonTermSize;
+  double tPower = 1;
+  for (int k = 0; k < 3; ++k) {
+    const double* terms = kMoonSeries.data() + MoonSeriesStart(coordinate, k);
+    const auto length = static_cast<std::size_t>(counts[k]) * kMoonTermSize;
+    const std::size_t end = KeptLength(n, length, firstLength, kMoonTermSize, k == 0);
+    double subSum = 0;
+    for (std::size_t j = 0; j < end; j += kMoonTermSize) {
+      const double* p = terms + j;
+      subSum += p[0] * std::cos(p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4);
+    }
+    value += subSum * tPower;
+    tPower *= t;
+  }
+  return coordinate == 2 ? value : value / kArcsecondsPerRadian;
+}
+
+double MoonLongitudeSpeed(double t) {
+  // {k, p, q}: k * sin(p + q * t), subtracted in this order.
+  struct Term {
+    double k;
+    double p;
+    double q;
+  };
+  static constexpr std::array<Term, 11> kTerms = {{
+      {160, 0.1874, 7214.0629},
+      {179, 2.543, 15542.7543},
+      {62, 3.14, 16657.3828},
+      {34, 4.827, 16866.9323},
+      {22, 4.9, 23871.4457},
+      {12, 2.59, 14914.4523},
+      {7, 0.23, 6585.7609},
+      {5, 0.9, 25195.624},
+      {5, 2.32, -7700.3895},
+      {5, 3.88, 8956.9934},
+      {5, 0.49, 7771.3771},
+  }};
+  double v = 8399.71 - 914 * std::sin(0.7848 + 8328.691425 * t + 0.0001523 * t * t);
+  for (const Term& term : kTerms) {
+    v -= term.k * std::sin(term.p + term.q * t);
+  }
+  return v;
+}
+
+double SunApparentLongitude(double t, int n) {
+  return EarthLongitude(t, n) + NutationInLongitude(t) - SunAberration(t) + std::numbers::pi;
+}
+
+double MoonSunElongation(double t, int nMoon, int nEarth) {
+  // 3.4e-6 rad: the Moon's light time.
+  return (MoonSeries(0, t, nMoon) - 3.4e-06) -
+         (EarthLongitude(t, nEarth) - SunAberration(t) + std::numbers::pi);
+}
+
+}  // namespace engine
