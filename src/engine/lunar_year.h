@@ -1,0 +1,83 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "vocabulary/calendar_vocabulary.h"
+
+namespace engine {
+
+// Day numbers of the lunar calendar are whole civil days of Beijing time (UTC+8): day d is the
+// date whose noon is Julian day 2451545 + d (day 0 is 2000-01-01).
+
+// The kinds of event that FindTermOrNewMoonDay finds.
+inline constexpr int kSolarTermEvent = 0;
+inline constexpr int kNewMoonEvent = 1;
+
+// Month codes index CalendarVocabulary::monthNames (0 "十一", 1 "十二", 2 "正" .. 11 "十"); three
+// codes of historical calendars lie beyond it and are named by MonthCodeName only.
+// The first of two consecutive twelfth months (the months from 23-12-02 and 239-12-13).
+inline constexpr int kMonthCodeFirstTwelfth = 12;
+// A 13th month of a reference year whose first month is "正" (years -721 to -104).
+inline constexpr int kMonthCodeThirteenth = 13;
+// A 13th month of a reference year whose first month is "十", following its 12th month "九".
+inline constexpr int kMonthCodeAfterNinth = 14;
+
+// The name of a month code, without "月" and without the leap mark: monthNames[code] for 0..11,
+// "拾貳" for 12, "十三" for 13, "後九" for 14, and an empty text for any other code. Every reader
+// of LunarYearTable::monthCodes names months through this function.
+std::wstring MonthCodeName(const vocabulary::CalendarVocabulary& vocabulary, int code);
+
+// Day numbers on which ComputeLunarYear works: the lunar years of -4713 to 10000, one year beyond
+// the supported calendar years -4712 to 9999 on each side (a caller may ask for the neighbouring
+// years). A day outside is taken as the nearest end.
+inline constexpr int kFirstLunarYearDay = -2452000;
+inline constexpr int kLastLunarYearDay = 2922000;
+
+// The lunar year between two winter solstices that contains a given day: solar-term days,
+// new-moon days, month codes and lengths and the leap month, for any era from the 8th century BC
+// on (mean-period fits and corrected low-precision formulas for the historical calendars, the
+// precise moments otherwise). Each user keeps one table for the whole run and reads the year
+// members right after ComputeLunarYear; the next call replaces them.
+class LunarYearTable {
+ public:
+  // Expands the correction strings and fills the fit tables; the year members stay empty until
+  // the first ComputeLunarYear.
+  LunarYearTable();
+
+  // Lays out the lunar year that contains the day (a day number). Afterwards
+  // termDays[0] <= day < termDays[24] and the vectors hold 25, 15, 14 and 14 entries. The
+  // callers that want the year around a Gregorian year Y pass floor((Y - 2000) * 365.2422 + 180)
+  // and get the months from the winter solstice of December Y - 1 to that of December Y.
+  void ComputeLunarYear(int day);
+
+  // The whole day number of the event of that kind (kSolarTermEvent or kNewMoonEvent) whose mean
+  // moment lies nearest to the day (a day number, not necessarily whole). The method follows the
+  // era of the day passed in, not of the event found.
+  double FindTermOrNewMoonDay(double day, int kind) const;
+
+  // Mean-period fits: {start Julian day, mean period in days} pairs, then the end Julian day.
+  std::vector<double> newMoonFits;  // 23
+  std::vector<double> termFits;     // 71
+
+  // Whole day numbers of the 25 solar terms from the winter solstice on or before the day to the
+  // next winter solstice, in the order of CalendarVocabulary::termNames (even k mid-terms).
+  std::vector<double> termDays;
+  double priorTermDay = 0;        // the term before termDays[0] ("大雪")
+  double secondPriorTermDay = 0;  // the term before that ("小雪")
+
+  // First days of 14 consecutive lunar months and of the month after them; [0] is the new-moon
+  // day on or before termDays[0].
+  std::vector<int> newMoonDays;
+  std::vector<int> monthCodes;    // 14 month codes (see MonthCodeName); a leap month repeats the
+                                  // code of the month before it
+  std::vector<int> monthLengths;  // 14: 29 or 30
+  int leapIndex = 0;              // 0: no leap month; else the index (1..12) of the leap month
+
+  // Expanded day corrections of the low-precision era, one character per event: "0" none, "1" one
+  // day later, "2" one day earlier.
+  std::string newMoonCorrections;  // 16,598 characters
+  std::string termCorrections;     // 7,567 characters
+};
+
+}  // namespace engine
