@@ -1,0 +1,321 @@
+#include "engine/month_calendar.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "engine/delta_t.h"
+#include "engine/festivals.h"
+#include "engine/julian_day.h"
+#include "engine/lunar_year.h"
+#include "engine/moments.h"
+#include "engine/sun_moon_series.h"
+#include "vocabulary/calendar_vocabulary.h"
+#include "vocabulary/cyclic_index.h"
+
+namespace engine {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kJ2000 = 2451545;
+
+// Calendar years whose months are computed; the range of the lunar year table and of the date
+// texts. Outside it a month has no day records.
+constexpr int kFirstYear = -4712;
+constexpr int kLastYear = 9999;
+
+// Indexes of the solar terms in LunarYearTable::termDays, counted from the winter solstice.
+constexpr int kWinterSolstice = 0;
+constexpr int kSpringEquinox = 6;
+constexpr int kGrainInEar = 11;
+constexpr int kSummerSolstice = 12;
+constexpr int kMinorHeat = 13;
+constexpr int kAutumnStart = 15;
+constexpr int kAutumnEquinox = 18;
+constexpr int kLastTerm = 24;
+
+// Month code of "正" in CalendarVocabulary::monthNames.
+constexpr int kFirstMonthCode = 2;
+
+// The objects the month calendar keeps for the whole run, built on the first call.
+struct MonthCalendarState {
+  LunarYearTable lunarYear;
+  vocabulary::CalendarVocabulary vocabulary;
+  CalendarDateTime scratch;
+};
+
+MonthCalendarState& State() {
+  static MonthCalendarState state;
+  return state;
+}
+
+// list[index], or an empty text for an index outside the list.
+const std::wstring& NameAt(const std::vector<std::wstring>& list, long long index) {
+  static const std::wstring kNone;
+  return index >= 0 && index < static_cast<long long>(list.size())
+             ? list[static_cast<std::size_t>(index)]
+             : kNone;
+}
+
+std::wstring StemBranchName(const vocabulary::CalendarVocabulary& names, long long n) {
+  return names.stems[vocabulary::FloorMod(n, 10)] + names.branches[vocabulary::FloorMod(n, 12)];
+}
+
+int FloorToInt(double x) { return static_cast<int>(std::floor(x)); }
+
+// The day number of the 1st of a month (the floor of its Julian day at noon, so the noon day).
+int FirstDayNumber(CalendarDateTime& scratch, int year, int month) {
+  scratch.year = year;
+  scratch.month = month;
+  scratch.day = 1;
+  scratch.hour = 12;
+  scratch.minute = 0;
+  scratch.second = 0.1;
+  return FloorToInt(DateTimeToJulianDay(scratch) - kJ2000);
+}
+
+void RefreshLunarYear(LunarYearTable& table, int day) {
+  const std::vector<double>& termDays = table.termDays;
+  if (termDays.size() != kLastTerm + 1 || termDays[0] == 0 || day < termDays[0] ||
+      day >= termDays[kLastTerm]) {
+    table.ComputeLunarYear(day);
+  }
+}
+
+// Index of the lunar month of the table that holds the day, 0..13.
+int LunarMonthIndex(const LunarYearTable& table, int day) {
+  const std::vector<int>& newMoons = table.newMoonDays;
+  int mi = FloorToInt((day - newMoons[0]) / 30.0);
+  mi = std::clamp(mi, 0, 13);
+  if (mi < 13 && newMoons[mi + 1] <= day) {
+    ++mi;
+  }
+  return mi;
+}
+
+void SetLunarMonthFields(const MonthCalendarState& state, int mi, CalendarDay& record) {
+  const LunarYearTable& table = state.lunarYear;
+  record.lunarMonthName = MonthCodeName(state.vocabulary, table.monthCodes[mi]);
+  record.lunarMonthLength = table.monthLengths[mi];
+  record.leapMark = table.leapIndex != 0 && mi == table.leapIndex ? L"閏" : L"";
+  record.nextLunarMonthName =
+      mi < 13 ? MonthCodeName(state.vocabulary, table.monthCodes[mi + 1]) : L"未知";
+}
+
+// The lunar-year count since 1984 of the day, the year turning on the first day of "正".
+double LunarYearNumber(const LunarYearTable& table, int day) {
+  double x = table.newMoonDays[2];
+  for (int j = 0; j <= 13; ++j) {
+    if (table.leapIndex != 0 && j == table.leapIndex) {
+      continue;
+    }
+    if (table.monthCodes[j] == kFirstMonthCode) {
+      x = table.newMoonDays[j];
+      if (day < x) {
+        x -= 365;
+        break;
+      }
+    }
+  }
+  // Counted like termYearNumber, from about the first day of 正 of 1984 (甲子).
+  return std::floor((x + 5810) / 365.2422 + 0.5);
+}
+
+void FillDay(MonthCalendarState& state, int year, int month, int day0, int firstWeekday, int i,
+             CalendarDays& days) {
+  const int day = day0 + i;
+  CalendarDay& record = days[static_cast<std::size_t>(i)];
+  const vocabulary::CalendarVocabulary& names = state.vocabulary;
+  LunarYearTable& table = state.lunarYear;
+
+  record.gregorianYear = year;
+  record.gregorianMonth = month;
+  record.dayNumber = day;
+  record.weekday = (firstWeekday + i) % 7;
+
+  SetDateTimeFromJulianDay(state.scratch, day + kJ2000);
+  record.gregorianDay = static_cast<int>(state.scratch.day);
+
+  RefreshLunarYear(table, day);
+  const std::vector<double>& termDays = table.termDays;
+
+  const int mi = LunarMonthIndex(table, day);
+  record.lunarDayIndex = day - table.newMoonDays[mi];
+  record.lunarDayName = NameAt(names.dayNames, record.lunarDayIndex);
+
+  record.daysSinceWinterSolstice = static_cast<int>(day - termDays[kWinterSolstice]);
+  record.daysSinceSummerSolstice = static_cast<int>(day - termDays[kSummerSolstice]);
+  record.daysSinceAutumnStart = static_cast<int>(day - termDays[kAutumnStart]);
+  record.daysSinceGrainInEar = static_cast<int>(day - termDays[kGrainInEar]);
+  record.daysSinceMinorHeat = static_cast<int>(day - termDays[kMinorHeat]);
+  record.daysSinceSpringEquinox = static_cast<int>(day - termDays[kSpringEquinox]);
+  record.daysSinceAutumnEquinox = static_cast<int>(day - termDays[kAutumnEquinox]);
+
+  // The first day of the Gregorian month names its lunar month even in the middle of it.
+  if (day == table.newMoonDays[mi] || i == 0) {
+    SetLunarMonthFields(state, mi, record);
+  } else {
+    const CalendarDay& previous = days[static_cast<std::size_t>(i - 1)];
+    record.lunarMonthName = previous.lunarMonthName;
+    record.lunarMonthLength = previous.lunarMonthLength;
+    record.leapMark = previous.leapMark;
+    record.nextLunarMonthName = previous.nextLunarMonthName;
+  }
+
+  int k = FloorToInt((day - termDays[0] - 7) / 15.2184);
+  k = std::clamp(k, 0, 23);
+  if (k < 23 && termDays[k + 1] <= day) {
+    ++k;
+  }
+  record.termNameOfDay = day == termDays[k] ? NameAt(names.termNames, k) : L"";
+
+  record.phaseName.clear();
+  record.termName.clear();
+  record.termTimeText.clear();
+
+  // Years from 1984 (甲子), turning on the day of 立春: 5844 days from 1984-01-01 to 2000-01-01,
+  // less 35 for 立春 about 35 days after the 1st of January.
+  double lichun = termDays[3];
+  if (day < lichun) {
+    lichun -= 365;
+  }
+  record.termYearNumber = std::floor((lichun + 5844 - 35) / 365.2422 + 0.5);
+  record.lunarYearNumber = LunarYearNumber(table, day);
+  record.yearPillarName =
+      StemBranchName(names, static_cast<long long>(std::trunc(record.termYearNumber + 12000)));
+  record.lunarYearName =
+      StemBranchName(names, static_cast<long long>(std::trunc(record.lunarYearNumber + 12000)));
+
+  // Month pillar: month k = 0 is the 子 month of the winter solstice, turning at each section
+  // term ("小寒", "立春", ...); months counted in whole years from a 甲子 month.
+  int monthIndex = FloorToInt((day - termDays[0]) / 30.43685);
+  monthIndex = std::clamp(monthIndex, 0, 12);
+  if (monthIndex < 12 && termDays[2 * monthIndex + 1] <= day) {
+    ++monthIndex;
+  }
+  const long long monthCount =
+      monthIndex +
+      12LL * (static_cast<long long>(std::floor((termDays[kSummerSolstice] + 390) / 365.2422)) +
+              75000);
+  record.monthPillarName = StemBranchName(names, monthCount);
+
+  // Day pillar: 2000-01-01 (day 0) is 戊午, index 54 of the sixty.
+  record.dayPillarName = StemBranchName(names, static_cast<long long>(day) + 8999994);
+
+  // Western sign: 摩羯 from the winter solstice, turning at each mid-term.
+  int sign = FloorToInt((day - termDays[0] - 15) / 30.43685);
+  sign = std::clamp(sign, 0, 11);
+  if (sign < 11 && termDays[2 * (sign + 1)] <= day) {
+    ++sign;
+  }
+  record.signName = NameAt(names.signNames, (sign + 12) % 12) + L"座";
+
+  record.festivalTextC.clear();
+  record.festivalTextB.clear();
+  record.festivalTextA.clear();
+  record.isHoliday = 0;
+  NameDayFestivals(names, record);
+}
+
+// Moon phases whose moment falls on a day of [day0, end), from the quarter at or below the
+// elongation at noon of day0 less 0.78 rad (about 3.7 days).
+void MarkMoonPhases(const MonthCalendarState& state, double t, int day0, int end,
+                    CalendarDays& days) {
+  const double elongation = MoonSunElongation(t, 10, 3);
+  double w = std::floor(2 * (elongation - 0.78) / kPi) * kPi / 2;
+  while (true) {
+    const double m = FindMoonPhaseMoment(w);
+    const int d = FloorToInt(m + 0.5);
+    const long long p = static_cast<long long>(std::floor(w / (2 * kPi) * 4 + 4000000.01));
+    w += kPi / 2;
+    if (d >= end) {
+      break;
+    }
+    if (d >= day0) {
+      days[static_cast<std::size_t>(d - day0)].phaseName =
+          state.vocabulary.phaseNames[vocabulary::FloorMod(p, 4)];
+    }
+    if (d + 5 >= end) {
+      break;
+    }
+  }
+}
+
+// Solar terms whose moment falls on a day of [day0, end), with their time of day, from the
+// multiple of 15 degrees at or below the sun's longitude at noon of day0 less 0.13 rad.
+void MarkSolarTerms(const MonthCalendarState& state, double t, int day0, int end,
+                    CalendarDays& days) {
+  const double longitude = SunApparentLongitude(t, 3);
+  double w = std::floor((longitude - 0.13) / (2 * kPi) * 24) * 2 * kPi / 24;
+  while (true) {
+    const double m = FindSolarTermMoment(w);
+    const int d = FloorToInt(m + 0.5);
+    // w = 0 is the March equinox, 春分, term 6 from the winter solstice.
+    const long long q = static_cast<long long>(std::floor(w / (2 * kPi) * 24 + 24000006.01));
+    w += kPi / 12;
+    if (d >= end) {
+      break;
+    }
+    if (d >= day0) {
+      CalendarDay& record = days[static_cast<std::size_t>(d - day0)];
+      record.termName = state.vocabulary.termNames[vocabulary::FloorMod(q, 24)];
+      record.termTimeText = FormatTimeOfDay(m);
+    }
+    if (d + 12 >= end) {
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth) {
+  calendarMonth = CalendarMonth();
+  if (year < kFirstYear || year > kLastYear) {
+    return;
+  }
+  MonthCalendarState& state = State();
+
+  const int day0 = FirstDayNumber(state.scratch, year, month);
+  int nextYear = year;
+  int nextMonth = month + 1;
+  if (nextMonth > 12) {
+    nextMonth = 1;
+    ++nextYear;
+  }
+  // A month of 13 or more (or a month that runs backwards) gives no day.
+  const int dayCount = std::clamp(FirstDayNumber(state.scratch, nextYear, nextMonth) - day0, 0,
+                                  static_cast<int>(days.size()));
+  // Day 0, 2000-01-01, is a Saturday (6).
+  const int firstWeekday = vocabulary::FloorMod(static_cast<long long>(day0) + 9451546, 7);
+  calendarMonth.firstWeekday = firstWeekday;
+  calendarMonth.dayCount = dayCount;
+
+  for (int i = 0; i < dayCount; ++i) {
+    FillDay(state, year, month, day0, firstWeekday, i, days);
+  }
+  if (dayCount == 0) {
+    return;
+  }
+
+  const int end = day0 + dayCount;
+  const double t = (day0 + DeltaTDays(day0)) / 36525;
+  MarkMoonPhases(state, t, day0, end, days);
+  MarkSolarTerms(state, t, day0, end, days);
+}
+
+const CalendarDay* FindCalendarDay(const CalendarDays& days, const CalendarMonth& calendarMonth,
+                                   int dayNumber) {
+  const int count = std::clamp(calendarMonth.dayCount, 0, static_cast<int>(days.size()));
+  for (int i = 0; i < count; ++i) {
+    if (days[static_cast<std::size_t>(i)].dayNumber == dayNumber) {
+      return &days[static_cast<std::size_t>(i)];
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace engine
