@@ -1,0 +1,199 @@
+#include "almanac/year_spirit_stars.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "vocabulary/vocabulary_lists.h"
+
+namespace almanac {
+namespace {
+
+using vocabulary::kEarthlyBranches;
+using vocabulary::kSexagenaryNames;
+
+const std::vector<std::wstring> kStems = {L"甲", L"乙", L"丙", L"丁", L"戊",
+                                          L"己", L"庚", L"辛", L"壬", L"癸"};
+
+std::vector<std::wstring> Used(const SpiritStarList& list) {
+  return {list.begin(), list.begin() + static_cast<long>(UsedSlotCount(list))};
+}
+
+// The six calls of the almanac page, in its order.
+struct YearLists {
+  SpiritStarList auspicious = SpiritStarList(kYearListSlots);
+  SpiritStarList inauspicious = SpiritStarList(kYearListSlots);
+};
+YearLists FindYearStars(const std::wstring& yearPillar, const std::wstring& dayPillar) {
+  YearLists lists;
+  const std::wstring ys = yearPillar.substr(0, 1), yb = yearPillar.substr(1, 1);
+  const std::wstring ds = dayPillar.substr(0, 1), db = dayPillar.substr(1, 1);
+  FindYearStemAuspicious(ys, ds, lists.auspicious);
+  FindYearBranchAuspicious(yb, db, lists.auspicious);
+  FindYearStemInauspicious(ys, ds, lists.inauspicious);
+  FindYearStemInauspicious(ys, db, lists.inauspicious);
+  FindYearBranchInauspicious(yb, ds, lists.inauspicious);
+  FindYearBranchInauspicious(yb, db, lists.inauspicious);
+  return lists;
+}
+
+using Names = std::vector<std::wstring>;
+
+TEST(YearSpiritStars, StemAuspiciousCases) {
+  struct Case {
+    const wchar_t* yearStem;
+    const wchar_t* dayStem;
+    Names names;
+  };
+  const Case cases[] = {
+      {L"甲", L"甲", {L"歲德", L"歲幹合"}},
+      {L"甲", L"己", {L"歲德合", L"歲幹合"}},
+      {L"甲", L"乙", {}},
+      {L"乙", L"庚", {L"歲德", L"歲幹合"}},
+      {L"乙", L"乙", {L"歲德合", L"歲幹合"}},
+      {L"癸", L"戊", {L"歲德", L"歲幹合"}},
+      {L"x", L"甲", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::wstring(c.yearStem) + c.dayStem);
+    SpiritStarList list(kYearListSlots);
+    FindYearStemAuspicious(c.yearStem, c.dayStem, list);
+    EXPECT_EQ(Used(list), c.names);
+  }
+}
+
+// The table agrees with the rule on stem indexes for every pair of stems.
+TEST(YearSpiritStars, StemAuspiciousFollowsTheIndexRule) {
+  for (int y = 0; y < 10; ++y) {
+    for (int d = 0; d < 10; ++d) {
+      SCOPED_TRACE(kStems[y] + kStems[d]);
+      Names expected;
+      const bool partner = (y - d + 10) % 5 == 0;
+      if (y % 2 == 0) {
+        if (d == y) {
+          expected.push_back(L"歲德");
+        } else if (partner) {
+          expected.push_back(L"歲德合");
+        }
+      } else {
+        if (d != y && partner) {
+          expected.push_back(L"歲德");
+        } else if (d == y) {
+          expected.push_back(L"歲德合");
+        }
+      }
+      if (partner) {
+        expected.push_back(L"歲幹合");
+      }
+      SpiritStarList list(kYearListSlots);
+      FindYearStemAuspicious(kStems[y], kStems[d], list);
+      EXPECT_EQ(Used(list), expected);
+    }
+  }
+}
+
+TEST(YearSpiritStars, BranchAuspiciousCases) {
+  struct Case {
+    const wchar_t* yearBranch;
+    const wchar_t* dayBranch;
+    Names names;
+  };
+  const Case cases[] = {
+      {L"子", L"巳", {L"歲支德", L"博士"}}, {L"子", L"亥", {L"奏書"}}, {L"未", L"子", {L"歲支德"}},
+      {L"寅", L"未", {L"歲支德", L"博士"}}, {L"子", L"子", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::wstring(c.yearBranch) + c.dayBranch);
+    SpiritStarList list(kYearListSlots);
+    FindYearBranchAuspicious(c.yearBranch, c.dayBranch, list);
+    EXPECT_EQ(Used(list), c.names);
+  }
+  // 歲支德 stands five branches after the year branch.
+  for (int y = 0; y < 12; ++y) {
+    for (int d = 0; d < 12; ++d) {
+      SpiritStarList list(kYearListSlots);
+      FindYearBranchAuspicious(kEarthlyBranches[y], kEarthlyBranches[d], list);
+      EXPECT_EQ(list[0] == L"歲支德", (y - d + 12) % 12 == 7);
+    }
+  }
+}
+
+TEST(YearSpiritStars, InauspiciousCases) {
+  struct Case {
+    const wchar_t* yearPillar;
+    const wchar_t* dayPillar;
+    Names names;
+  };
+  const Case cases[] = {
+      // 乙卯 in a 丁 year: 破敗五鬼 from the stem, then 金神 and 破敗五鬼 from the branch.
+      {L"丁卯", L"乙卯", {L"破敗五鬼", L"金神", L"破敗五鬼", L"太歲", L"大煞"}},
+      // 巳 year: 甲 and 乙 days bring 伏兵(大禍); a 亥 day 歲破(大耗) and 五鬼.
+      {L"乙巳", L"甲子", {L"伏兵(大禍)"}},
+      {L"乙巳", L"丁亥", {L"歲破(大耗)", L"五鬼"}},
+      {L"乙巳", L"乙巳", {L"金神", L"伏兵(大禍)", L"太歲"}},
+      // 午 year, 戌 day: the cell's own order, not the row order (官符 before 黃幡).
+      {L"甲午", L"丙戌", {L"黃幡", L"官符(畜官)", L"五鬼"}},
+      {L"甲子", L"丙子", {L"伏兵(大禍)", L"太歲", L"大煞"}},
+      // The largest count: 8 names.
+      {L"戊辰",
+       L"丙子",
+       {L"破敗五鬼", L"金神", L"伏兵(大禍)", L"大將軍", L"群醜", L"白虎", L"大煞", L"五鬼"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::wstring(c.yearPillar) + c.dayPillar);
+    EXPECT_EQ(Used(FindYearStars(c.yearPillar, c.dayPillar).inauspicious), c.names);
+  }
+}
+
+TEST(YearSpiritStars, OrderExceptionOfWuYearXuDay) {
+  // Every 戌 day of a 午 year: the three names in the cell's order, from the branch call alone.
+  for (const wchar_t* day : {L"甲戌", L"丙戌", L"戊戌", L"庚戌", L"壬戌"}) {
+    SCOPED_TRACE(day);
+    SpiritStarList list(kYearListSlots);
+    FindYearBranchInauspicious(L"午", L"戌", list);
+    EXPECT_EQ(Used(list), (Names{L"黃幡", L"官符(畜官)", L"五鬼"}));
+  }
+  // The neighbouring cells keep the row order.
+  SpiritStarList list(kYearListSlots);
+  FindYearBranchInauspicious(L"寅", L"戌", list);
+  EXPECT_EQ(Used(list), (Names{L"蠶室", L"蠶官", L"白虎", L"黃幡", L"飛廉"}));
+}
+
+TEST(YearSpiritStars, StemCallsMatchOnlyStemCellsAndBranchCallsOnlyBranchCells) {
+  for (int y = 0; y < 12; ++y) {
+    for (const std::wstring& stem : kStems) {
+      SpiritStarList list(kYearListSlots);
+      FindYearBranchInauspicious(kEarthlyBranches[y], stem, list);
+      EXPECT_LE(UsedSlotCount(list), 1u);
+      EXPECT_TRUE(list[0].empty() || list[0] == L"伏兵(大禍)");
+    }
+  }
+  for (int y = 0; y < 10; ++y) {
+    for (const std::wstring& stem : kStems) {
+      SpiritStarList list(kYearListSlots);
+      FindYearStemInauspicious(kStems[y], stem, list);
+      EXPECT_TRUE(list[0].empty() || list[0] == L"破敗五鬼");
+    }
+  }
+}
+
+// Over every pair of year pillar and day pillar, the most names a day gets: 4 and 8 of 12.
+TEST(YearSpiritStars, ListMaximaOverEveryPairOfPillars) {
+  std::size_t mostAuspicious = 0;
+  std::size_t mostInauspicious = 0;
+  for (const std::wstring& year : kSexagenaryNames) {
+    for (const std::wstring& day : kSexagenaryNames) {
+      const YearLists lists = FindYearStars(year, day);
+      mostAuspicious = std::max(mostAuspicious, UsedSlotCount(lists.auspicious));
+      mostInauspicious = std::max(mostInauspicious, UsedSlotCount(lists.inauspicious));
+    }
+  }
+  EXPECT_EQ(mostAuspicious, 4u);
+  EXPECT_EQ(mostInauspicious, 8u);
+  EXPECT_EQ(Used(FindYearStars(L"甲子", L"己巳").auspicious),
+            (Names{L"歲德合", L"歲幹合", L"歲支德", L"博士"}));
+}
+
+}  // namespace
+}  // namespace almanac
