@@ -1,0 +1,22 @@
+// tavrel: the almanac and perpetual calendar. With two arguments or more it writes the pages that
+// "R1" selects into the working directory and exits with status 1 (2 when a page file could not
+// be written).
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "shell/command_line_mode.h"
+#include "shell/platform.h"
+#include "shell/utf8_text.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::wstring> arguments;
+  arguments.reserve(static_cast<std::size_t>(argc));
+  for (int i = 0; i < argc; ++i) {
+    arguments.push_back(shell::Utf8ToWide(argv[i]));
+  }
+  shell::SystemPlatform platform;
+  const int status = shell::StartTavrel(platform, arguments, std::cerr);
+  std::cerr.flush();
+  return status;
+}

@@ -1,0 +1,83 @@
+#include "shell/command_line_mode.h"
+
+#include <string>
+
+#include "shell/command_value.h"
+#include "shell/page_output.h"
+#include "shell/utf8_text.h"
+
+namespace shell {
+
+const char kCommandLineUsage[] =
+    "usage: tavrel R1=<mode> \"year=<y>&month=<m>&day=<d>&hour=<h>&min=<m>&name=<name>&sex=<sex>"
+    "&R2=<n>\" [debug]   (mode 1: 陰曆.htm and 吉凶曆.htm, 2: 萬年曆.htm, 3: 八字重.htm, "
+    "4: 八字.htm)";
+
+CommandLineValues ReadCommandLineValues(std::wstring_view first, std::wstring_view second) {
+  struct Texts {
+    std::wstring r1, year, month, day, hour, minute, name, sex, r2;
+  } texts;
+  ParseCommandValue(first, L"R1", texts.r1, kMaxCommandValueLength);
+  ParseCommandValue(second, L"year", texts.year, kMaxCommandValueLength);
+  ParseCommandValue(second, L"month", texts.month, kMaxCommandValueLength);
+  ParseCommandValue(second, L"day", texts.day, kMaxCommandValueLength);
+  ParseCommandValue(second, L"hour", texts.hour, kMaxCommandValueLength);
+  ParseCommandValue(second, L"min", texts.minute, kMaxCommandValueLength);
+  ParseCommandValue(second, L"name", texts.name, kMaxCommandNameLength);
+  ParseCommandValue(second, L"sex", texts.sex, kMaxCommandValueLength);
+  ParseCommandValue(second, L"R2", texts.r2, kMaxCommandValueLength);
+
+  CommandLineValues values;
+  values.r1 = ReadCommandInteger(texts.r1);
+  values.year = ReadCommandInteger(texts.year);
+  values.month = ReadCommandInteger(texts.month);
+  values.day = ReadCommandInteger(texts.day);
+  values.hour = ReadCommandInteger(texts.hour);
+  values.minute = ReadCommandInteger(texts.minute);
+  values.name = texts.name;
+  values.sex = texts.sex;
+  values.r2 = ReadCommandInteger(texts.r2);
+  return values;
+}
+
+std::wstring FormatDebugLine(const CommandLineValues& values) {
+  return L"R1=" + std::to_wstring(values.r1) + L", Y=" + std::to_wstring(values.year) + L", M=" +
+         std::to_wstring(values.month) + L", D=" + std::to_wstring(values.day) + L", h=" +
+         std::to_wstring(values.hour) + L", m=" + std::to_wstring(values.minute) + L", name=" +
+         values.name + L", sex=" + values.sex + L" , R2=" + std::to_wstring(values.r2);
+}
+
+std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values) {
+  switch (values.r1) {
+    default:
+      return {};
+  }
+}
+
+int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
+                       std::ostream& diagnostics) {
+  int status = 1;
+  for (const NamedPage& page : BuildCommandLinePages(values)) {
+    std::string error;
+    if (!WritePageFile(platform, page.text, page.fileName, error)) {
+      diagnostics << "tavrel: cannot write " << WideToUtf8(page.fileName) << ": " << error << '\n';
+      status = 2;
+    }
+  }
+  return status;
+}
+
+int StartTavrel(Platform& platform, const std::vector<std::wstring>& arguments,
+                std::ostream& diagnostics) {
+  if (arguments.size() < 3) {
+    diagnostics << kCommandLineUsage << '\n';
+    return 1;
+  }
+  const CommandLineValues values = ReadCommandLineValues(arguments[1], arguments[2]);
+  if (arguments.size() >= 4) {
+    diagnostics << WideToUtf8(FormatDebugLine(values)) << '\n';
+  }
+  return RunCommandLineMode(platform, values, diagnostics);
+}
+
+}  // namespace shell

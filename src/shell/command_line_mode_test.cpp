@@ -1,0 +1,114 @@
+#include "shell/command_line_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/test_support.h"
+#include "shell/utf8_text.h"
+
+namespace shell {
+namespace {
+
+using testing::DirectoryNames;
+using testing::RecordingPlatform;
+using testing::ScopedWorkingDirectory;
+
+TEST(ReadCommandLineValues, ReadsTheNineValues) {
+  const CommandLineValues values = ReadCommandLineValues(
+      L"R1=4", L"year=1990&month=5+day=20&hour=13&min=45&name=王小明&sex=男&R2=7");
+  EXPECT_EQ(values.r1, 4);
+  EXPECT_EQ(values.year, 1990);
+  EXPECT_EQ(values.month, 5);
+  EXPECT_EQ(values.day, 20);
+  EXPECT_EQ(values.hour, 13);
+  EXPECT_EQ(values.minute, 45);
+  EXPECT_EQ(WideToUtf8(values.name), "王小明");
+  EXPECT_EQ(WideToUtf8(values.sex), "男");
+  EXPECT_EQ(values.r2, 7);  // passed on unchecked
+}
+
+TEST(ReadCommandLineValues, AbsentKeysReadAsZeroAndEmpty) {
+  const CommandLineValues values = ReadCommandLineValues(L"mode=2", L"year=2024");
+  EXPECT_EQ(values.r1, 0);
+  EXPECT_EQ(values.year, 2024);
+  EXPECT_EQ(values.month, 0);
+  EXPECT_EQ(values.day, 0);
+  EXPECT_EQ(values.hour, 0);
+  EXPECT_EQ(values.minute, 0);
+  EXPECT_TRUE(values.name.empty());
+  EXPECT_TRUE(values.sex.empty());
+  EXPECT_EQ(values.r2, 0);
+}
+
+TEST(ReadCommandLineValues, LongNameAndSexAreCutAndNothingElseChanges) {
+  const std::wstring second = L"year=2001&name=" + std::wstring(70, L'張') + L"&sex=" +
+                              std::wstring(20, L'x') + L"&day=9&min=30";
+  const CommandLineValues values = ReadCommandLineValues(L"R1=3", second);
+  EXPECT_EQ(values.name, std::wstring(63, L'張'));
+  EXPECT_EQ(values.sex, std::wstring(15, L'x'));
+  EXPECT_EQ(values.year, 2001);
+  EXPECT_EQ(values.day, 9);
+  EXPECT_EQ(values.minute, 30);
+  EXPECT_EQ(values.r1, 3);
+}
+
+TEST(ReadCommandLineValues, DayTwentyAbcReadsTwenty) {
+  EXPECT_EQ(ReadCommandLineValues(L"R1=1", L"today=1&day=20abc").day, 20);
+  EXPECT_EQ(ReadCommandLineValues(L"R1=1", L"today=1").day, 0);
+}
+
+TEST(FormatDebugLine, ShowsTheValuesAsRead) {
+  const CommandLineValues values =
+      ReadCommandLineValues(L"R1=1", L"year=2026&month=12&day=10&hour=12&min=0&name=李&sex=女");
+  EXPECT_EQ(WideToUtf8(FormatDebugLine(values)),
+            "R1=1, Y=2026, M=12, D=10, h=12, m=0, name=李, sex=女 , R2=0");
+  EXPECT_EQ(WideToUtf8(FormatDebugLine(CommandLineValues{})),
+            "R1=0, Y=0, M=0, D=0, h=0, m=0, name=, sex= , R2=0");
+}
+
+TEST(StartTavrel, FewerThanTwoArgumentsPrintTheUsageLine) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  for (const std::vector<std::wstring>& arguments :
+       {std::vector<std::wstring>{L"tavrel"}, std::vector<std::wstring>{L"tavrel", L"R1=2"}}) {
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform, arguments, diagnostics), 1);
+    EXPECT_EQ(diagnostics.str(), std::string(kCommandLineUsage) + "\n");
+  }
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST(StartTavrel, ModesWithoutPagesWriteNothingAndExitWithOne) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  for (const wchar_t* mode : {L"R1=0", L"R1=5", L"R1=abc", L"R1=-1", L"R1=", L"nothing"}) {
+    SCOPED_TRACE(WideToUtf8(mode));
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", mode, L"year=2024&month=2&day=10"}, diagnostics),
+              1);
+    EXPECT_EQ(diagnostics.str(), "");
+  }
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST(StartTavrel, AThirdArgumentPrintsTheDebugLineFirst) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  for (const wchar_t* third : {L"", L"debug", L"x y"}) {
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform,
+                          {L"tavrel", L"R1=7", L"year=2024&name=a=b&sex=男&R2=7", third, L"more"},
+                          diagnostics),
+              1);
+    EXPECT_EQ(diagnostics.str(), "R1=7, Y=2024, M=0, D=0, h=0, m=0, name=a=b, sex=男 , R2=7\n");
+  }
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+}
+
+}  // namespace
+}  // namespace shell

@@ -1,0 +1,77 @@
+#include "shell/command_value.h"
+
+#include <climits>
+#include <cstdint>
+
+namespace shell {
+
+namespace {
+
+wchar_t FoldAsciiCase(wchar_t c) { return (c >= L'A' && c <= L'Z') ? c - L'A' + L'a' : c; }
+
+bool IsPairSeparator(wchar_t c) { return c == L'+' || c == L'&'; }
+
+// Blanks, tabs and the other control characters: every code up to 32.
+bool IsSkippedBeforePair(wchar_t c) { return static_cast<std::uint32_t>(c) <= 32; }
+
+}  // namespace
+
+bool ParseCommandValue(std::wstring_view argument, std::wstring_view key, std::wstring& value,
+                       std::size_t maxLength) {
+  if (key.empty() || argument.empty()) {
+    return false;
+  }
+  std::size_t pos = 0;
+  while (true) {
+    while (pos < argument.size() && IsSkippedBeforePair(argument[pos])) {
+      ++pos;
+    }
+    if (argument.size() - pos <= key.size()) {
+      return false;  // no room left for the key and its "="
+    }
+    bool matches = argument[pos + key.size()] == L'=';
+    for (std::size_t i = 0; matches && i < key.size(); ++i) {
+      matches = FoldAsciiCase(argument[pos + i]) == FoldAsciiCase(key[i]);
+    }
+    if (matches) {
+      const std::size_t begin = pos + key.size() + 1;
+      std::size_t end = begin;
+      while (end < argument.size() && !IsPairSeparator(argument[end]) && end - begin < maxLength) {
+        ++end;
+      }
+      value.assign(argument.substr(begin, end - begin));
+      return true;
+    }
+    while (pos < argument.size() && !IsPairSeparator(argument[pos])) {
+      ++pos;
+    }
+    if (pos == argument.size()) {
+      return false;
+    }
+    ++pos;
+  }
+}
+
+int ReadCommandInteger(std::wstring_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && (text[pos] == L' ' || (text[pos] >= L'\t' && text[pos] <= L'\r'))) {
+    ++pos;
+  }
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) {
+    negative = text[pos] == L'-';
+    ++pos;
+  }
+  // Accumulated as a magnitude and clamped once past the range, so no digit string overflows.
+  const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+  std::int64_t magnitude = 0;
+  for (; pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9'; ++pos) {
+    magnitude = magnitude * 10 + (text[pos] - L'0');
+    if (magnitude > limit) {
+      magnitude = limit;
+    }
+  }
+  return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+}  // namespace shell

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace shell {
+
+// Longest value kept from a command-line pair: 15 characters, the name 63.
+inline constexpr std::size_t kMaxCommandValueLength = 15;
+inline constexpr std::size_t kMaxCommandNameLength = 63;
+
+// Finds the pair `key`=value in a command-line argument of pairs separated by "+" or "&".
+// Characters of code 32 or less before a pair are skipped; the key is compared whole, ASCII
+// letters without regard to case, and must be followed directly by "=" (so "year =1" and
+// "today=1" do not match "year" and "day"); the first matching pair wins. The value runs to the
+// next "+" or "&" or the end of the argument, keeps "=" and blanks as ordinary characters, and is
+// cut after `maxLength` characters. True when the key was found and `value` replaced (an empty
+// value included); false, with `value` untouched, otherwise.
+bool ParseCommandValue(std::wstring_view argument, std::wstring_view key, std::wstring& value,
+                       std::size_t maxLength);
+
+// The integer that a value text begins with: white space skipped, an optional sign, then
+// decimal digits up to the first other character; 0 when no digit follows. A number beyond the
+// 32-bit range reads as the nearest of INT_MIN and INT_MAX.
+int ReadCommandInteger(std::wstring_view text);
+
+}  // namespace shell

@@ -1,0 +1,68 @@
+// The built program, run in a temporary working directory.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "shell/command_line_mode.h"
+#include "shell/test_support.h"
+
+namespace shell {
+namespace {
+
+using testing::DirectoryNames;
+using testing::ReadFileBytes;
+using testing::ScopedWorkingDirectory;
+
+struct RunResult {
+  int status = -1;
+  std::string diagnostics;
+};
+
+// Runs tavrel with the given shell-quoted arguments in the working directory; its standard
+// error is kept. TAVREL_OPEN names a program that fails, so no browser can ever start.
+RunResult RunTavrel(const std::string& arguments) {
+  const std::string command =
+      "TAVREL_OPEN=false '" + std::string(TAVREL_PROGRAM) + "' " + arguments + " 2> tavrel.stderr";
+  const int raw = std::system(command.c_str());
+  RunResult result;
+  if (raw != -1 && WIFEXITED(raw)) {
+    result.status = WEXITSTATUS(raw);
+  }
+  result.diagnostics = ReadFileBytes("tavrel.stderr");
+  std::filesystem::remove("tavrel.stderr");
+  return result;
+}
+
+TEST(TavrelProgram, FewerThanTwoArgumentsPrintTheUsageLine) {
+  ScopedWorkingDirectory directory;
+  for (const char* arguments : {"", "R1=2"}) {
+    SCOPED_TRACE(arguments);
+    const RunResult result = RunTavrel(arguments);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.diagnostics, std::string(kCommandLineUsage) + "\n");
+  }
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+}
+
+TEST(TavrelProgram, OtherModesWriteNothingAndExitWithOne) {
+  ScopedWorkingDirectory directory;
+  for (const char* arguments : {"R1=0 year=2024", "R1=5 year=2024", "R1=abc year=2024"}) {
+    SCOPED_TRACE(arguments);
+    const RunResult result = RunTavrel(arguments);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.diagnostics, "");
+  }
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+}
+
+TEST(TavrelProgram, AThirdArgumentPrintsTheDebugLine) {
+  ScopedWorkingDirectory directory;
+  const RunResult result = RunTavrel("R1=9 'year=2024&name=陳 大文&sex=男' ''");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.diagnostics, "R1=9, Y=2024, M=0, D=0, h=0, m=0, name=陳 大文, sex=男 , R2=0\n");
+}
+
+}  // namespace
+}  // namespace shell
