@@ -16,26 +16,22 @@ struct DayStemStarRow {
 };
 
 // Rows in the order their names are appended; 紅艷 (last) only for women.
+// clang-format off
 constexpr std::array<DayStemStarRow, 11> kDayStemStarRows = {{
-    // star       slot          甲      乙      丙      丁     戊      己      庚      辛      壬 癸
-    {L"祿元", kStar祿元, {L"寅", L"卯", L"巳", L"午", L"巳", L"午", L"申", L"酉", L"亥", L"子"}},
-    {L"羊刃", kStar羊刃, {L"卯", L"辰", L"午", L"未", L"午", L"未", L"酉", L"戌", L"子", L"丑"}},
-    {L"流霞", kStar流霞, {L"酉", L"戌", L"未", L"申", L"巳", L"午", L"辰", L"卯", L"亥", L"寅"}},
-    {L"飛刃", kStar飛刃, {L"酉", L"戌", L"子", L"丑", L"子", L"丑", L"卯", L"辰", L"午", L"未"}},
-    {L"金輿", kStar金輿, {L"辰", L"巳", L"未", L"申", L"未", L"申", L"戌", L"亥", L"丑", L"寅"}},
-    {L"學堂", kStar學堂, {L"亥", L"午", L"寅", L"酉", L"寅", L"酉", L"巳", L"子", L"申", L"卯"}},
-    {L"陽貴", kStar陽貴, {L"未", L"申", L"酉", L"亥", L"丑", L"子", L"寅", L"午", L"卯", L"巳"}},
-    {L"陰貴", kStar陰貴, {L"丑", L"子", L"亥", L"酉", L"未", L"申", L"午", L"寅", L"巳", L"卯"}},
-    {L"正桃",
-     kStar正桃,
-     {L"卯亥", L"卯亥", L"子申", L"子申", L"午戌", L"午戌", L"巳亥", L"巳亥", L"午戌", L"午戌"}},
-    {L"福星",
-     kStar福星,
-     {L"子寅", L"丑卯", L"子寅", L"亥", L"申", L"未", L"午", L"巳", L"辰", L"丑卯"}},
-    {L"紅艷",
-     kStar紅艷,
-     {L"午申", L"申", L"寅", L"未", L"辰", L"辰", L"申戌", L"酉", L"子", L"申"}},
+    // star     slot         甲      乙      丙      丁      戊      己      庚      辛      壬      癸
+    {L"祿元", kStar祿元, {L"寅",   L"卯",   L"巳",   L"午",   L"巳",   L"午",   L"申",   L"酉",   L"亥",   L"子"}},
+    {L"羊刃", kStar羊刃, {L"卯",   L"辰",   L"午",   L"未",   L"午",   L"未",   L"酉",   L"戌",   L"子",   L"丑"}},
+    {L"流霞", kStar流霞, {L"酉",   L"戌",   L"未",   L"申",   L"巳",   L"午",   L"辰",   L"卯",   L"亥",   L"寅"}},
+    {L"飛刃", kStar飛刃, {L"酉",   L"戌",   L"子",   L"丑",   L"子",   L"丑",   L"卯",   L"辰",   L"午",   L"未"}},
+    {L"金輿", kStar金輿, {L"辰",   L"巳",   L"未",   L"申",   L"未",   L"申",   L"戌",   L"亥",   L"丑",   L"寅"}},
+    {L"學堂", kStar學堂, {L"亥",   L"午",   L"寅",   L"酉",   L"寅",   L"酉",   L"巳",   L"子",   L"申",   L"卯"}},
+    {L"陽貴", kStar陽貴, {L"未",   L"申",   L"酉",   L"亥",   L"丑",   L"子",   L"寅",   L"午",   L"卯",   L"巳"}},
+    {L"陰貴", kStar陰貴, {L"丑",   L"子",   L"亥",   L"酉",   L"未",   L"申",   L"午",   L"寅",   L"巳",   L"卯"}},
+    {L"正桃", kStar正桃, {L"卯亥", L"卯亥", L"子申", L"子申", L"午戌", L"午戌", L"巳亥", L"巳亥", L"午戌", L"午戌"}},
+    {L"福星", kStar福星, {L"子寅", L"丑卯", L"子寅", L"亥",   L"申",   L"未",   L"午",   L"巳",   L"辰",   L"丑卯"}},
+    {L"紅艷", kStar紅艷, {L"午申", L"申",   L"寅",   L"未",   L"辰",   L"辰",   L"申戌", L"酉",   L"子",   L"申"}},
 }};
+// clang-format on
 constexpr int kRedBlushRow = 10;
 
 struct MonthStarRow {
@@ -44,19 +40,14 @@ struct MonthStarRow {
   std::array<const wchar_t*, 12> subjectByMonth;  // months 寅 .. 丑
 };
 
+// clang-format off
 constexpr std::array<MonthStarRow, 3> kMonthStarRows = {{
-    // star     slot        寅     卯     辰     巳     午     未     申     酉     戌     亥     子
-    // 丑
-    {L"天德",
-     kStar天德,
-     {L"丁", L"申", L"壬", L"辛", L"亥", L"甲", L"癸", L"寅", L"丙", L"乙", L"巳", L"庚"}},
-    {L"月德",
-     kStar月德,
-     {L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚"}},
-    {L"血刃",
-     kStar血刃,
-     {L"丑", L"未", L"寅", L"申", L"卯", L"酉", L"辰", L"戌", L"巳", L"亥", L"午", L"子"}},
+    // star   slot        寅     卯     辰     巳     午     未     申     酉     戌     亥     子     丑
+    {L"天德", kStar天德, {L"丁", L"申", L"壬", L"辛", L"亥", L"甲", L"癸", L"寅", L"丙", L"乙", L"巳", L"庚"}},
+    {L"月德", kStar月德, {L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚"}},
+    {L"血刃", kStar血刃, {L"丑", L"未", L"寅", L"申", L"卯", L"酉", L"辰", L"戌", L"巳", L"亥", L"午", L"子"}},
 }};
+// clang-format on
 
 // The 祿 branch of each stem 甲 .. 癸, and the 刃 branch of the yang stems (empty for yin ones).
 constexpr std::array<const wchar_t*, 10> kLuBranches = {L"寅", L"卯", L"巳", L"午", L"巳",
