@@ -2,6 +2,7 @@
 tavrel_packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev fonts-arphic-uming
 )
 
 install_prerequisites() {
