@@ -3,12 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <new>
 #include <numbers>
 #include <vector>
 
+#include "engine/delta_t.h"
+#include "engine/moments.h"
 #include "engine/sun_moon_tables.h"
+
+// Every allocation of this test program is counted, to show that the series allocate nothing.
+namespace {
+std::atomic<long> gAllocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++gAllocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) {
+    return p;
+  }
+  throw std::bad_alloc();
+}
+// The replacement new above allocates with malloc, so free is the matching release (GCC cannot
+// see that once these are inlined).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace engine {
 namespace {
@@ -64,6 +89,24 @@ TEST(SunMoonTables, TellingRowsStandWhereExpected) {
       EXPECT_EQ(kMoonSeries[at + j], row.term[j]);
     }
   }
+}
+
+TEST(SunMoonSeries, EvaluationAllocatesNothing) {
+  const long before = gAllocations.load();
+  double sink = 0;
+  for (double t : kSampleTimes) {
+    sink += EarthLongitude(t, -1) + EarthLongitude(t, 10) + MoonSeries(0, t, -1) +
+            MoonSeries(1, t, 30) + MoonSeries(2, t, 8) + MoonLongitudeSpeed(t) +
+            SunApparentLongitude(t, -1) + MoonSunElongation(t, -1, 60) + DeltaTDays(36525 * t) +
+            FindSolarTermMoment(t * 1000) + FindMoonPhaseMoment(t * 10000) +
+            FindSolarTermNear(t * 36525) + FindNewMoonNear(t * 36525) +
+            TimeOfElongationFast(t * 10000);
+  }
+  EXPECT_EQ(gAllocations.load(), before);
+  EXPECT_TRUE(std::isfinite(sink));
+  // The counter does see allocations.
+  const std::vector<double> probe(3, sink);
+  EXPECT_EQ(gAllocations.load(), before + 1);
 }
 
 TEST(SunMoonTables, AmplitudesArePositiveAndNeverIncrease) {
