@@ -1,5 +1,6 @@
 // Entry of tavrel-bench: the Google Benchmark runner, or with the first argument "solar-terms"
-// a whole-process workload that can be timed against other programs doing the same work.
+// or "lunar-days" a whole-process workload that can be timed against other programs doing the
+// same work.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -38,9 +39,15 @@ int RunSolarTerms(int argc, char** argv) {
 
 }  // namespace
 
+// "lunar-days <first year> <last year>" (month_calendar_bench.cpp).
+int RunLunarDays(int argc, char** argv);
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "solar-terms") {
     return RunSolarTerms(argc, argv);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "lunar-days") {
+    return RunLunarDays(argc, argv);
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
