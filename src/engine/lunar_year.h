@@ -28,11 +28,11 @@ inline constexpr int kMonthCodeAfterNinth = 14;
 // of LunarYearTable::monthCodes names months through this function.
 std::wstring MonthCodeName(const vocabulary::CalendarVocabulary& vocabulary, int code);
 
-// Day numbers on which ComputeLunarYear works: the lunar years of -4713 to 10000, one year beyond
-// the supported calendar years -4712 to 9999 on each side (a caller may ask for the neighbouring
-// years). A day outside is taken as the nearest end.
-inline constexpr int kFirstLunarYearDay = -2452000;
-inline constexpr int kLastLunarYearDay = 2922000;
+// Day numbers on which ComputeLunarYear works: -4713-01-01 to 10000-12-31, one year beyond the
+// calendar years -4712 to 9999 that the pages support on each side (callers also ask for the
+// neighbouring years). A day outside is taken as the nearest end, so no day number overflows.
+inline constexpr int kFirstLunarYearDay = -2451910;
+inline constexpr int kLastLunarYearDay = 2922305;
 
 // The lunar year between two winter solstices that contains a given day: solar-term days,
 // new-moon days, month codes and lengths and the leap month, for any era from the 8th century BC
