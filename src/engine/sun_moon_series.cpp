@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <numbers>
 
+#include "engine/series_trig.h"
 #include "engine/sun_moon_tables.h"
 
 namespace engine {
@@ -45,7 +46,7 @@ double NutationInLongitude(double t) {
   for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
     const NutationTerm& term = kNutationTerms[i];
     const double amplitude = i == 0 ? term.amplitude - 1.742 * t : term.amplitude;
-    sum += amplitude * std::sin(term.phase + term.rate * t + term.quadratic * t2);
+    sum += amplitude * SeriesSin(term.phase + term.rate * t + term.quadratic * t2);
   }
   return sum / 100 / kArcsecondsPerRadian;
 }
@@ -64,7 +65,7 @@ double EarthLongitude(double t, int n) {
     const std::size_t end = begin + KeptLength(n, length, firstLength, kEarthTermSize, i == 0);
     double subSum = 0;
     for (std::size_t j = begin; j < end; j += kEarthTermSize) {
-      subSum += series[j] * std::cos(series[j + 1] + series[j + 2] * tau);
+      subSum += series[j] * SeriesCos(series[j + 1] + series[j + 2] * tau);
     }
     sum += subSum * tauPower;
     tauPower *= tau;
@@ -106,7 +107,7 @@ double MoonSeries(int coordinate, double t, int n) {
     double subSum = 0;
     for (std::size_t j = 0; j < end; j += kMoonTermSize) {
       const double* p = terms + j;
-      subSum += p[0] * std::cos(p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4);
+      subSum += p[0] * SeriesCos(p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4);
     }
     value += subSum * tPower;
     tPower *= t;
