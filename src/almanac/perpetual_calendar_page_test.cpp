@@ -139,6 +139,26 @@ TEST(PerpetualCalendarPage, NegativeAndFiveCharacterYears) {
   EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(kLastPerpetualCalendarYear)).empty());
 }
 
+// Month codes beyond the twelve month names: the first of two twelfth months (from 23-12-02) and
+// the 13th month 後九 of the reference years from -219.
+TEST(PerpetualCalendarPage, NamesEveryMonthCode) {
+  const std::vector<std::wstring> rows24 = Rows(BuildPerpetualCalendarPage(24));
+  ASSERT_GE(rows24.size(), 2u);
+  EXPECT_TRUE(rows24[0].starts_with(L"拾貳小 初一丁未(巳卯)<br>0023-12-02  ")) << rows24[0];
+  EXPECT_TRUE(rows24[1].starts_with(L"十二大 ")) << rows24[1];
+  const std::wstring page = BuildPerpetualCalendarPage(-150);
+  EXPECT_NE(page.find(L"<td width='34%'>後九大 初一壬戌(申午)<br>-150-10-26 "), std::wstring::npos);
+}
+
+// A moment on another civil day than the table's day prints red, "</td>" inside the font element:
+// the fits of 239 put the month on 239-01-22, the exact new moon falls on 239-01-23 03:01:48.
+TEST(PerpetualCalendarPage, MomentsOnAnotherDayAreRed) {
+  const std::wstring page = BuildPerpetualCalendarPage(239);
+  EXPECT_NE(page.find(L"正大 初一丁亥(酉未)<br>0239-01-22 <font color=red> 03:01:48</td></font>"),
+            std::wstring::npos);
+  EXPECT_EQ(BuildPerpetualCalendarPage(2024).find(L"<font color=red>"), std::wstring::npos);
+}
+
 TEST(PerpetualCalendarPage, YearsOutsideTheRangeGetAShortPage) {
   for (const int year : {kFirstPerpetualCalendarYear - 1, kLastPerpetualCalendarYear + 1,
                          std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
