@@ -1,0 +1,86 @@
+#include "chart/chart_counters.h"
+
+#include <array>
+
+#include "vocabulary/vocabulary_lists.h"
+
+namespace chart {
+
+namespace {
+
+// Position keys in the order of the per-pillar rows they select.
+constexpr std::array<const wchar_t*, 3> kStemPositions = {L"年干", L"月干", L"時干"};
+constexpr std::array<const wchar_t*, 4> kBranchPositions = {L"年支", L"月支", L"日支", L"時支"};
+constexpr std::array<const wchar_t*, 4> kHiddenStemPositions = {L"年", L"月", L"日", L"時"};
+
+template <std::size_t N>
+int PositionOf(const std::array<const wchar_t*, N>& keys, const std::wstring& position) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (position == keys[i]) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+void CountStemTenGod(const std::wstring& tenGod, FourPillarsChart& chart,
+                     const std::wstring& position) {
+  const int k = TenGodCountSlotOf(tenGod);
+  if (k < 0) {
+    return;
+  }
+  ++chart.tenGodCounts[k];
+  ++chart.stemTenGodCounts[k];
+  const int row = PositionOf(kStemPositions, position);
+  if (row >= 0) {
+    ++chart.stemTenGodCountsByPillar[row][k];
+  }
+}
+
+void CountBranchTenGod(const std::wstring& tenGod, FourPillarsChart& chart,
+                       const std::wstring& position) {
+  const int k = TenGodCountSlotOf(tenGod);
+  if (k < 0) {
+    return;
+  }
+  ++chart.tenGodCounts[k];
+  ++chart.hiddenTenGodCounts[k];
+  const int row = PositionOf(kBranchPositions, position);
+  if (row >= 0) {
+    ++chart.hiddenTenGodCountsByBranch[row][k];
+  }
+}
+
+void CountStem(const std::wstring& stem, FourPillarsChart& chart) {
+  const int k = vocabulary::LookupStemIndex(stem);
+  if (k < 0) {
+    return;
+  }
+  ++chart.stemCounts[k];
+  ++chart.allStemCounts[k];
+}
+
+void CountHiddenStem(const std::wstring& stem, const std::wstring& position,
+                     FourPillarsChart& chart) {
+  const int k = vocabulary::LookupStemIndex(stem);
+  if (k < 0) {
+    return;
+  }
+  ++chart.hiddenStemCounts[k];
+  ++chart.allStemCounts[k];
+  const int row = PositionOf(kHiddenStemPositions, position);
+  if (row >= 0) {
+    ++chart.hiddenStemCountsByBranch[row][k];
+  }
+}
+
+void CountBranch(const std::wstring& branch, FourPillarsChart& chart) {
+  const int k = vocabulary::LookupBranchIndex(branch);
+  if (k >= 0) {
+    ++chart.branchCounts[k];
+  }
+}
+
+}  // namespace chart
