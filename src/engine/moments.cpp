@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "engine/delta_t.h"
+#include "engine/series_trig.h"
 #include "engine/sun_moon_series.h"
 
 namespace engine {
@@ -17,8 +18,8 @@ constexpr double kMeanSunRate = 628.3319653318;
 // The Sun's speed in longitude, radians per Julian century, for the Newton steps.
 double SunLongitudeSpeed(double t) {
   const double l = 628.307585 * t;
-  return 628.332 + 21 * std::sin(1.527 + l) + 0.44 * std::sin(1.48 + 2 * l) +
-         0.129 * std::sin(5.82 + l) * t + 0.00055 * std::sin(4.21 + l) * t * t;
+  return 628.332 + 21 * SeriesSin(1.527 + l) + 0.44 * SeriesSin(1.48 + 2 * l) +
+         0.129 * SeriesSin(5.82 + l) * t + 0.00055 * SeriesSin(4.21 + l) * t * t;
 }
 
 // TT day number to Beijing time: minus delta-T, plus the eight hours of UTC+8.
@@ -48,19 +49,20 @@ double TimeOfSunLongitude(double w) {
 double TimeOfElongationFast(double w) {
   double t = (w + 1.08472) / kMeanElongationRate;
   const double t2 = t * t;
-  t -= (0.10976 * std::cos(0.784758 + 8328.6914246 * t + 0.000152292 * t2) - 3.309e-05 * t2 +
-        0.02224 * std::cos(0.1874 + 7214.0628654 * t - 0.00021848 * t2) -
-        0.03342 * std::cos(4.669257 + 628.307585 * t)) /
+  t -= (0.10976 * SeriesCos(0.784758 + 8328.6914246 * t + 0.000152292 * t2) - 3.309e-05 * t2 +
+        0.02224 * SeriesCos(0.1874 + 7214.0628654 * t - 0.00021848 * t2) -
+        0.03342 * SeriesCos(4.669257 + 628.307585 * t)) /
        kMeanElongationRate;
   const double l = 628.307585 * t;
   // 9.938680462745487e-05: an aberration of 20.5".
   const double sunLongitude = 4.8950632 + kMeanSunRate * t + 5.297e-06 * t * t +
-                              0.0334166 * std::cos(4.669257 + l) +
-                              0.0002061 * std::cos(2.67823 + l) * t +
-                              0.000349 * std::cos(4.6261 + 1256.61517 * t) - 9.938680462745487e-05;
+                              0.0334166 * SeriesCos(4.669257 + l) +
+                              0.0002061 * SeriesCos(2.67823 + l) * t +
+                              0.000349 * SeriesCos(4.6261 + 1256.61517 * t) - 9.938680462745487e-05;
   const double elongation = MoonSeries(0, t, 20) - sunLongitude;
-  const double v = 7771.38 - 914 * std::sin(0.7848 + 8328.691425 * t + 0.0001523 * t * t) -
-                   179 * std::sin(2.543 + 15542.7543 * t) - 160 * std::sin(0.1874 + 7214.0629 * t);
+  const double v = 7771.38 - 914 * SeriesSin(0.7848 + 8328.691425 * t + 0.0001523 * t * t) -
+                   179 * SeriesSin(2.543 + 15542.7543 * t) -
+                   160 * SeriesSin(0.1874 + 7214.0629 * t);
   return t + (w - elongation) / v;
 }
 

@@ -36,7 +36,7 @@ double SunAberration(double t) {
   const double t2 = t * t;
   const double meanAnomaly = -0.043126 + 628.301955 * t - 2.732e-06 * t2;
   const double eccentricity = 0.016708634 - 4.2037e-05 * t - 1.267e-07 * t2;
-  return 20.49552 * (1 + eccentricity * std::cos(meanAnomaly)) / kArcsecondsPerRadian;
+  return 20.49552 * (1 + eccentricity * SeriesCos(meanAnomaly)) / kArcsecondsPerRadian;
 }
 
 // Nutation in longitude, radians, from the ten largest IAU 1980 terms.
@@ -135,9 +135,9 @@ double MoonLongitudeSpeed(double t) {
       {5, 3.88, 8956.9934},
       {5, 0.49, 7771.3771},
   }};
-  double v = 8399.71 - 914 * std::sin(0.7848 + 8328.691425 * t + 0.0001523 * t * t);
+  double v = 8399.71 - 914 * SeriesSin(0.7848 + 8328.691425 * t + 0.0001523 * t * t);
   for (const Term& term : kTerms) {
-    v -= term.k * std::sin(term.p + term.q * t);
+    v -= term.k * SeriesSin(term.p + term.q * t);
   }
   return v;
 }
