@@ -1,6 +1,5 @@
 #include "engine/sun_moon_series.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <numbers>
