@@ -377,5 +377,42 @@ TEST(MonthCalendar, AgreesWithReferenceCalendarEveryDay1950To2050) {
   std::printf("days compared: %d, fields in disagreement: %zu\n", compared, disagreements.size());
 }
 
+// Months of every era keep their records within the name lists: lunar day 0..29 with its name,
+// a month name (the historical codes beyond the twelve included), two-character pillars.
+TEST(MonthCalendar, HistoricalAndFarMonthsStayWithinTheLists) {
+  for (const int year :
+       {-4712, -4000, -722, -721, -480, -104, -103, 0, 23, 239, 690, 762, 1582, 1700, 3000, 9999}) {
+    for (int month = 1; month <= 12; ++month) {
+      const Month m = Compute(year, month);
+      SCOPED_TRACE(testing::Message() << year << "-" << month);
+      ASSERT_GE(m.month.dayCount, 21);
+      ASSERT_LE(m.month.dayCount, 31);
+      for (int i = 0; i < m.month.dayCount; ++i) {
+        const CalendarDay& day = m.days[i];
+        EXPECT_GE(day.lunarDayIndex, 0);
+        EXPECT_LE(day.lunarDayIndex, 29);
+        EXPECT_FALSE(day.lunarDayName.empty());
+        EXPECT_FALSE(day.lunarMonthName.empty());
+        EXPECT_FALSE(day.nextLunarMonthName.empty());
+        EXPECT_EQ(day.dayPillarName.size(), 2u);
+        EXPECT_EQ(day.monthPillarName.size(), 2u);
+        EXPECT_EQ(day.yearPillarName.size(), 2u);
+        EXPECT_EQ(day.lunarYearName.size(), 2u);
+        EXPECT_EQ(day.signName.size(), 3u);
+        EXPECT_TRUE(day.lunarMonthLength == 29 || day.lunarMonthLength == 30);
+      }
+    }
+  }
+}
+
+TEST(MonthCalendar, FirstOfTwoTwelfthMonthsOfYear23) {
+  // The month from 23-12-02 has its own code, named apart from the 十二 after it (23-12-31).
+  const Month m = Compute(23, 12);
+  EXPECT_EQ(DayOf(m, 2).lunarDayName, L"初一");
+  EXPECT_EQ(DayOf(m, 2).lunarMonthName, L"拾貳");
+  EXPECT_EQ(DayOf(m, 2).nextLunarMonthName, L"十二");
+  EXPECT_EQ(DayOf(m, 31).lunarMonthName, L"十二");
+}
+
 }  // namespace
 }  // namespace engine
