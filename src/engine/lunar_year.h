@@ -52,8 +52,8 @@ class LunarYearTable {
   void ComputeLunarYear(int day);
 
   // The whole day number of the event of that kind (kSolarTermEvent or kNewMoonEvent) whose mean
-  // moment lies nearest to the day (a day number, not necessarily whole). The method follows the
-  // era of the day passed in, not of the event found.
+  // moment lies nearest to the day (a day number, not necessarily whole; any other kind counts as
+  // a solar term). The method follows the era of the day passed in, not of the event found.
   double FindTermOrNewMoonDay(double day, int kind) const;
 
   // Mean-period fits: {start Julian day, mean period in days} pairs, then the end Julian day.
