@@ -88,8 +88,7 @@ void RefreshLunarYear(LunarYearTable& table, int day) {
 // Index of the lunar month of the table that holds the day, 0..13.
 int LunarMonthIndex(const LunarYearTable& table, int day) {
   const std::vector<int>& newMoons = table.newMoonDays;
-  int mi = FloorToInt((day - newMoons[0]) / 30.0);
-  mi = std::clamp(mi, 0, 13);
+  int mi = std::clamp(FloorToInt((day - newMoons[0]) / 30.0), 0, 13);
   if (mi < 13 && newMoons[mi + 1] <= day) {
     ++mi;
   }
@@ -165,12 +164,11 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int first
     record.nextLunarMonthName = previous.nextLunarMonthName;
   }
 
-  int k = FloorToInt((day - termDays[0] - 7) / 15.2184);
-  k = std::clamp(k, 0, 23);
+  int k = std::clamp(FloorToInt((day - termDays[0] - 7) / 15.2184), -1, 23);
   if (k < 23 && termDays[k + 1] <= day) {
     ++k;
   }
-  record.termNameOfDay = day == termDays[k] ? NameAt(names.termNames, k) : L"";
+  record.termNameOfDay = k >= 0 && day == termDays[k] ? NameAt(names.termNames, k) : L"";
 
   record.phaseName.clear();
   record.termName.clear();
@@ -191,8 +189,7 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int first
 
   // Month pillar: month k = 0 is the 子 month of the winter solstice, turning at each section
   // term ("小寒", "立春", ...); months counted in whole years from a 甲子 month.
-  int monthIndex = FloorToInt((day - termDays[0]) / 30.43685);
-  monthIndex = std::clamp(monthIndex, 0, 12);
+  int monthIndex = std::clamp(FloorToInt((day - termDays[0]) / 30.43685), 0, 12);
   if (monthIndex < 12 && termDays[2 * monthIndex + 1] <= day) {
     ++monthIndex;
   }
@@ -206,12 +203,11 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int first
   record.dayPillarName = StemBranchName(names, static_cast<long long>(day) + 8999994);
 
   // Western sign: 摩羯 from the winter solstice, turning at each mid-term.
-  int sign = FloorToInt((day - termDays[0] - 15) / 30.43685);
-  sign = std::clamp(sign, 0, 11);
+  int sign = std::clamp(FloorToInt((day - termDays[0] - 15) / 30.43685), -1, 11);
   if (sign < 11 && termDays[2 * (sign + 1)] <= day) {
     ++sign;
   }
-  record.signName = NameAt(names.signNames, (sign + 12) % 12) + L"座";
+  record.signName = names.signNames[vocabulary::FloorMod(sign + 12, 12)] + L"座";
 
   record.festivalTextC.clear();
   record.festivalTextB.clear();

@@ -58,8 +58,9 @@ using CalendarDays = std::array<CalendarDay, 31>;
 // Fills `month` and the first month.dayCount records of `days` for a Gregorian month (Julian
 // before October 1582): record i holds the date of day number (first day + i). October 1582 has
 // no days 5 to 14, so callers find a date's record by its dayNumber or gregorianDay, never at
-// index day - 1. A month of 13 or more fills no record. Keeps its own lunar-year table between
-// calls; not reentrant.
+// index day - 1. A month of 13 or more, or a year outside -4712 .. 9999, fills no record (dayCount
+// 0). Keeps its own lunar-year table between calls, recomputed only when a day lies outside it;
+// not reentrant.
 void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth);
 
 // The record among the filled ones whose dayNumber is `dayNumber`, or nullptr.
