@@ -68,8 +68,11 @@ int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
 }
 
 int StartTavrel(Platform& platform, const std::vector<std::wstring>& arguments,
-                std::ostream& diagnostics) {
+                std::ostream& diagnostics, const std::function<int()>& runSheet) {
   if (arguments.size() < 3) {
+    if (runSheet) {
+      return runSheet();
+    }
     diagnostics << kCommandLineUsage << '\n';
     return 1;
   }

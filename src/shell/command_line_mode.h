@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -48,9 +49,10 @@ int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
 
 // The program's road for its arguments (`arguments[0]` is the program itself): with two or more
 // arguments after it the command-line mode, preceded by the debug line on `diagnostics` when a
-// third is present; otherwise a usage line on `diagnostics`. Returns the exit status.
+// third is present; otherwise `runSheet` (the property sheet), or a usage line on `diagnostics`
+// when there is none. Returns the exit status.
 int StartTavrel(Platform& platform, const std::vector<std::wstring>& arguments,
-                std::ostream& diagnostics);
+                std::ostream& diagnostics, const std::function<int()>& runSheet = nullptr);
 
 // The one-line usage text of the command line.
 extern const char kCommandLineUsage[];

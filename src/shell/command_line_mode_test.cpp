@@ -82,6 +82,30 @@ TEST(StartTavrel, FewerThanTwoArgumentsPrintTheUsageLine) {
   EXPECT_TRUE(platform.launched.empty());
 }
 
+TEST(StartTavrel, FewerThanTwoArgumentsRunTheSheet) {
+  RecordingPlatform platform;
+  for (const std::vector<std::wstring>& arguments :
+       {std::vector<std::wstring>{L"tavrel"}, std::vector<std::wstring>{L"tavrel", L"R1=2"}}) {
+    std::ostringstream diagnostics;
+    int sheets = 0;
+    EXPECT_EQ(StartTavrel(platform, arguments, diagnostics,
+                          [&sheets] {
+                            ++sheets;
+                            return 1;
+                          }),
+              1);
+    EXPECT_EQ(sheets, 1);
+    EXPECT_EQ(diagnostics.str(), "");
+  }
+  std::ostringstream diagnostics;
+  int sheets = 0;
+  StartTavrel(platform, {L"tavrel", L"R1=0", L"year=2024"}, diagnostics, [&sheets] {
+    ++sheets;
+    return 1;
+  });
+  EXPECT_EQ(sheets, 0);
+}
+
 TEST(StartTavrel, ModesWithoutPagesWriteNothingAndExitWithOne) {
   ScopedWorkingDirectory directory;
   RecordingPlatform platform;

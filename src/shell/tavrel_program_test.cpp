@@ -35,13 +35,16 @@ RunResult RunTavrel(const std::string& arguments) {
   return result;
 }
 
-TEST(TavrelProgram, FewerThanTwoArgumentsPrintTheUsageLine) {
+TEST(TavrelProgram, WithoutADisplayTheSheetPointsToTheCommandLine) {
   ScopedWorkingDirectory directory;
   for (const char* arguments : {"", "R1=2"}) {
     SCOPED_TRACE(arguments);
     const RunResult result = RunTavrel(arguments);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.diagnostics, std::string(kCommandLineUsage) + "\n");
+    EXPECT_EQ(result.diagnostics,
+              "tavrel: no display for the property sheet; the pages can be written from the "
+              "command line:\n" +
+                  std::string(kCommandLineUsage) + "\n");
   }
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
 }

@@ -11,9 +11,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "shell/page_controls.h"
 #include "shell/platform.h"
 
 namespace shell::testing {
@@ -83,6 +85,46 @@ class RecordingPlatform : public SystemPlatform {
   std::string workingDirectory = "/home/user/pages";
   std::vector<std::string> launched;
   LocalTime now;
+};
+
+// Page controls held in memory: what a page writes can be read back, and a test types into
+// them with SetText, picks list entries with SetComboSelection and days with
+// SetCalendarSelection. Message boxes are recorded.
+class FakePageControls : public PageControls {
+ public:
+  std::wstring Text(int id) const override {
+    const auto found = texts.find(id);
+    return found == texts.end() ? std::wstring() : found->second;
+  }
+  void SetText(int id, std::wstring_view text) override { texts[id] = std::wstring(text); }
+  void ResetComboItems(int id) override {
+    comboItems[id].clear();
+    comboSelections[id] = -1;
+  }
+  void AddComboItem(int id, std::wstring_view item) override { comboItems[id].emplace_back(item); }
+  int ComboSelection(int id) const override {
+    const auto found = comboSelections.find(id);
+    return found == comboSelections.end() ? -1 : found->second;
+  }
+  void SetComboSelection(int id, int index) override { comboSelections[id] = index; }
+  bool IsChecked(int id) const override {
+    const auto found = checked.find(id);
+    return found != checked.end() && found->second;
+  }
+  void SetChecked(int id, bool value) override { checked[id] = value; }
+  CalendarDate CalendarSelection(int id) const override {
+    const auto found = calendars.find(id);
+    return found == calendars.end() ? CalendarDate{} : found->second;
+  }
+  void SetCalendarSelection(int id, CalendarDate date) override { calendars[id] = date; }
+  void ShowMessage(std::wstring_view text) override { messages.emplace_back(text); }
+
+  std::map<int, std::wstring> texts;
+  std::map<int, std::vector<std::wstring>> comboItems;
+  std::map<int, int> comboSelections;
+  std::map<int, bool> checked;
+  std::map<int, CalendarDate> calendars;
+  std::vector<std::wstring> messages;
 };
 
 }  // namespace shell::testing

@@ -1,0 +1,73 @@
+#include "shell/dialog_numbers.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace shell {
+
+namespace {
+
+bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+
+}  // namespace
+
+unsigned ReadDialogUnsigned(std::wstring_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) {
+    ++begin;
+  }
+  while (end > begin && IsBlank(text[end - 1])) {
+    --end;
+  }
+  if (begin == end) {
+    return 0;
+  }
+  std::uint64_t number = 0;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (text[i] < L'0' || text[i] > L'9') {
+      return 0;
+    }
+    number = number * 10 + static_cast<std::uint64_t>(text[i] - L'0');
+    if (number > 0xFFFFFFFFu) {
+      return 0;
+    }
+  }
+  return static_cast<unsigned>(number);
+}
+
+double ReadCoordinateText(std::wstring_view text) {
+  text = text.substr(0, 8);
+  std::size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) {
+    ++pos;
+  }
+  // from_chars reads the C-locale form but takes no "+" and no blanks; it sees ASCII only.
+  std::string ascii;
+  if (pos < text.size() && text[pos] == L'+') {
+    ++pos;
+    if (pos < text.size() && (text[pos] == L'-' || text[pos] == L'+')) {
+      return 0;
+    }
+  }
+  for (; pos < text.size() && text[pos] > 0 && text[pos] < 0x80; ++pos) {
+    ascii += static_cast<char>(text[pos]);
+  }
+  double value = 0;
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    return 0;  // eight characters cannot leave the range of a double
+  }
+  return result.ec == std::errc() ? value : 0;
+}
+
+std::wstring FormatFixedDecimal(double value) {
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+  return std::wstring(buffer, result.ptr);
+}
+
+}  // namespace shell

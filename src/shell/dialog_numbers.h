@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace shell {
+
+// The unsigned number of a box's text, as a dialog reads it: blanks around decimal digits are
+// allowed, anything else (a sign, letters, an empty text, a number past 4294967295) reads 0.
+unsigned ReadDialogUnsigned(std::wstring_view text);
+
+// The number that a coordinate text begins with, read from at most its first 8 characters in the
+// C locale whatever the user's locale: blanks skipped, an optional sign, a decimal number with an
+// optional exponent; "inf" and "nan" read as such; 0 when no number begins the text.
+double ReadCoordinateText(std::wstring_view text);
+
+// The "%f" form of a number in the C locale: six decimals, "." as the point ("121.500000").
+std::wstring FormatFixedDecimal(double value);
+
+}  // namespace shell

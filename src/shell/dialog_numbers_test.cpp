@@ -1,0 +1,86 @@
+#include "shell/dialog_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <string>
+
+#include "shell/utf8_text.h"
+
+namespace shell {
+namespace {
+
+TEST(ReadDialogUnsigned, ReadsOnlyWholeUnsignedNumbers) {
+  struct Case {
+    std::wstring text;
+    unsigned number;
+  };
+  const Case cases[] = {
+      {L"2024", 2024},    {L"  7 ", 7},
+      {L"0", 0},          {L"", 0},
+      {L"abc", 0},        {L"12abc", 0},
+      {L"-5", 0},         {L"+5", 0},
+      {L"1 2", 0},        {L"4294967295", 4294967295u},
+      {L"4294967296", 0}, {L"99999999999999999999", 0},
+      {L"10000", 10000},  {L"２０２４", 0},  // full-width digits are not decimal digits here
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    EXPECT_EQ(ReadDialogUnsigned(c.text), c.number);
+  }
+}
+
+TEST(ReadCoordinateText, ReadsTheFirstEightCharactersInTheCLocale) {
+  struct Case {
+    std::wstring text;
+    double number;
+  };
+  const Case cases[] = {
+      {L"121.500000", 121.5},
+      {L"114.083333", 114.0833},
+      {L"22.200000", 22.2},
+      {L"121.4833333", 121.4833},
+      {L"-33.5", -33.5},
+      {L"+8", 8},
+      {L"  25.05", 25.05},
+      {L"abc", 0},
+      {L"", 0},
+      {L"12abc", 12},
+      {L"1e2", 100},
+      {L"12,5", 12},
+      {L"+-5", 0},
+      {L"--5", 0},
+      {L".5", 0.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    EXPECT_EQ(ReadCoordinateText(c.text), c.number);
+  }
+  EXPECT_TRUE(std::isinf(ReadCoordinateText(L"inf")));
+  EXPECT_TRUE(std::isnan(ReadCoordinateText(L"nan")));
+}
+
+TEST(FormatFixedDecimal, PrintsSixDecimalsWithAPoint) {
+  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(121.5)), "121.500000");
+  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(114.0 + 5.0 / 60)), "114.083333");
+  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(25.05)), "25.050000");
+  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(-0.0000004)), "-0.000000");
+  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(0)), "0.000000");
+}
+
+TEST(FormatFixedDecimal, IgnoresTheUserLocale) {
+  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+  // Any installed locale with a decimal comma will do; without one the C form is checked alone.
+  for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"}) {
+    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+      SCOPED_TRACE(name);
+      EXPECT_EQ(WideToUtf8(FormatFixedDecimal(121.5)), "121.500000");
+      EXPECT_EQ(ReadCoordinateText(L"121.5"), 121.5);
+    }
+  }
+  std::setlocale(LC_NUMERIC, previous.c_str());
+}
+
+}  // namespace
+}  // namespace shell

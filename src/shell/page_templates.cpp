@@ -1,0 +1,101 @@
+#include "shell/page_templates.h"
+
+#include "shell/study_pages.h"
+
+namespace shell {
+
+const wchar_t kSheetCaption[] = L"Tavrel, http://www.example.com";
+const wchar_t kSheetExitButtonText[] = L"結束(&X)";
+const char kDialogFontFamily[] = "AR PL UMing TW";
+
+namespace {
+
+using K = ControlKind;
+
+PageTemplate AlmanacPageTemplate() {
+  return {L"農民曆",
+          302,
+          206,
+          {
+              // id, kind, text, x, y, width, height
+              {1, K::kDefaultButton, L"查詢", 189, 20, 50, 14},
+              {1005, K::kEdit, L"", 54, 21, 21, 12},
+              {-1, K::kLabel, L"月", 109, 23, 9, 8},
+              {1006, K::kEdit, L"", 93, 21, 13, 12},
+              {-1, K::kLabel, L"日", 140, 23, 9, 8},
+              {1007, K::kEdit, L"", 124, 21, 13, 12},
+              {-1, K::kLabel, L"年", 80, 23, 9, 8},
+              {-1, K::kGroupBox, L"擇日", 6, 8, 172, 120},
+              {1016, K::kMonthCalendar, L"", 35, 39, 119, 83},
+              {1047, K::kButton, L"今日", 15, 20, 29, 14},
+              {-1, K::kLabel, L"農民曆參考：", 180, 41, 89, 9},
+              {-1, K::kLabel, L"《協紀辨方書》", 180, 53, 89, 9},
+              {-1, K::kLabel, L"《董公選秘訣要覽》", 180, 64, 89, 9},
+              {1029, K::kLabel, L"", 1, 168, 276, 10},
+              {1065, K::kEdit, L"", 169, 142, 27, 12},
+              {-1, K::kGroupBox, L"經緯度", 6, 130, 248, 34},
+              {-1, K::kLabel, L"東經", 152, 143, 16, 8},
+              {1030, K::kComboBox, L"", 13, 142, 64, 57},
+              {1031, K::kComboBox, L"", 80, 142, 67, 57},
+              {-1, K::kLabel, L"北緯", 204, 143, 18, 10},
+              {1050, K::kLabel, L"", 152, 130, 92, 11},
+              {1032, K::kLabel, L"", 1, 179, 277, 14},
+              {1033, K::kLabel, L"", 178, 82, 78, 45},
+              {1066, K::kEdit, L"", 221, 142, 27, 12},
+          }};
+}
+
+PageTemplate PerpetualCalendarPageTemplate() {
+  return {L"萬年曆",
+          300,
+          195,
+          {
+              // id, kind, text, x, y, width, height
+              {1005, K::kEdit, L"", 18, 66, 21, 12},
+              {1, K::kDefaultButton, L"查詢", 129, 95, 50, 14},
+              {-1, K::kGroupBox, L"擇年", 7, 54, 172, 34},
+          }};
+}
+
+// A grid of study buttons inside a group box "內容".
+template <std::size_t N>
+PageTemplate StudyPageTemplate(const wchar_t* caption, int height,
+                               const std::array<StudyButton, N>& buttons, const int* columnsX,
+                               const int* rowsY, int buttonWidth, int frameWidth, int frameHeight) {
+  PageTemplate page{caption, 300, height, {}};
+  page.controls.push_back({-1, K::kGroupBox, L"內容", 7, 7, frameWidth, frameHeight});
+  for (const StudyButton& button : buttons) {
+    const bool hidden = button.caption[0] == L'\0';
+    page.controls.push_back({button.id, hidden ? K::kHiddenButton : K::kButton, button.caption,
+                             columnsX[button.column - 1], rowsY[button.row - 1], buttonWidth, 13});
+  }
+  return page;
+}
+
+PageTemplate DateSelectionStudyPageTemplate() {
+  static constexpr int kColumnsX[] = {15, 98};
+  static constexpr int kRowsY[] = {34, 51, 67, 84, 101, 118};
+  return StudyPageTemplate(L"擇日學", 195, kDateSelectionStudyButtons, kColumnsX, kRowsY, 73, 172,
+                           135);
+}
+
+PageTemplate FourPillarsStudyPageTemplate() {
+  static constexpr int kColumnsX[] = {12, 70, 128, 186};
+  static constexpr int kRowsY[] = {17, 33, 49, 65, 81, 97, 113, 129, 145, 161};
+  return StudyPageTemplate(L"八字學", 193, kFourPillarsStudyButtons, kColumnsX, kRowsY, 55, 240,
+                           176);
+}
+
+}  // namespace
+
+const std::vector<PageTemplate>& SheetPageTemplates() {
+  static const std::vector<PageTemplate> pages = {
+      AlmanacPageTemplate(),           DateSelectionStudyPageTemplate(),
+      PerpetualCalendarPageTemplate(), {L"袁天罡稱骨術", 300, 195, {}},
+      {L"八字排盤", 300, 195, {}},     {L"干支排盤", 300, 195, {}},
+      FourPillarsStudyPageTemplate(),
+  };
+  return pages;
+}
+
+}  // namespace shell

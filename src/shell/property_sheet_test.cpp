@@ -1,0 +1,138 @@
+// The property sheet's widgets, offscreen.
+#include "shell/property_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <memory>
+
+#include "shell/test_support.h"
+#include "shell/utf8_text.h"
+
+// Leaks that belong to the font and display libraries, not to the sheet.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\n";
+}
+
+namespace shell {
+namespace {
+
+using testing::RecordingPlatform;
+
+class PropertySheetTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "property_sheet_test";
+    static char* argv[] = {name, nullptr};
+    application_ = new QApplication(argc, argv);
+  }
+  static void TearDownTestSuite() {
+    delete application_;
+    application_ = nullptr;
+  }
+
+  static QApplication* application_;
+};
+
+QApplication* PropertySheetTest::application_ = nullptr;
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+TEST_F(PropertySheetTest, CaptionTabsAndTheOneButton) {
+  RecordingPlatform platform;
+  PropertySheet sheet(StandardPageControllers(platform));
+  sheet.show();
+  EXPECT_EQ(Utf8(sheet.windowTitle()), "Tavrel, http://www.example.com");
+  ASSERT_EQ(sheet.tabs()->count(), 7);
+  const char* captions[] = {"農民曆",   "擇日學",   "萬年曆", "袁天罡稱骨術",
+                            "八字排盤", "干支排盤", "八字學"};
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_EQ(Utf8(sheet.tabs()->tabText(i)), captions[i]);
+  }
+  EXPECT_EQ(sheet.tabs()->currentIndex(), 0);
+  for (int i = 0; i < 7; ++i) {
+    sheet.tabs()->setCurrentIndex(i);
+  }
+  // Buttons of the sheet itself, outside the pages: only "結束(&X)".
+  int sheetButtons = 0;
+  for (QPushButton* button : sheet.findChildren<QPushButton*>()) {
+    if (!sheet.tabs()->isAncestorOf(button)) {
+      ++sheetButtons;
+      EXPECT_EQ(Utf8(button->text()), "結束(&X)");
+    }
+  }
+  EXPECT_EQ(sheetButtons, 1);
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST_F(PropertySheetTest, TheExitButtonClosesTheSheet) {
+  RecordingPlatform platform;
+  PropertySheet sheet(StandardPageControllers(platform));
+  sheet.show();
+  sheet.exitButton()->click();
+  EXPECT_EQ(sheet.result(), QDialog::Rejected);
+  EXPECT_FALSE(sheet.isVisible());
+}
+
+TEST_F(PropertySheetTest, StudyButtonsOpenTheirDocuments) {
+  RecordingPlatform platform;
+  platform.workingDirectory = "/w";
+  PropertySheet sheet(StandardPageControllers(platform));
+  sheet.show();
+  sheet.tabs()->setCurrentIndex(1);
+  auto* button = qobject_cast<QPushButton*>(sheet.control(1, 1021));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(Utf8(button->text()), "春年經");
+  button->click();
+  sheet.tabs()->setCurrentIndex(6);
+  auto* hidden = qobject_cast<QPushButton*>(sheet.control(6, 1053));
+  ASSERT_NE(hidden, nullptr);
+  EXPECT_FALSE(hidden->isVisible());
+  int visible = 0;
+  for (QPushButton* b : sheet.tabs()->widget(6)->findChildren<QPushButton*>()) {
+    visible += b->isVisible() ? 1 : 0;
+  }
+  EXPECT_EQ(visible, 37);
+  qobject_cast<QPushButton*>(sheet.control(6, 1018))->click();
+  ASSERT_EQ(platform.launched.size(), 2u);
+  EXPECT_EQ(platform.launched[0],
+            "file:///w/%E6%93%87%E6%97%A5%E5%AD%B8/%E6%98%A5%E7%89%9B%E7%B6%93.htm");
+  EXPECT_EQ(platform.launched[1],
+            "file:///w/%E5%85%AB%E5%AD%97%E5%AD%B8/%E8%AB%96%E5%90%88%E5%8C%96.htm");
+}
+
+TEST_F(PropertySheetTest, ControlsBindToThePageControls) {
+  RecordingPlatform platform;
+  PropertySheet sheet([](int, PageControls&) { return nullptr; });
+  PageControls& controls = sheet.pageControls(0);
+  controls.SetText(1005, L"2024");
+  EXPECT_EQ(Utf8(qobject_cast<QLineEdit*>(sheet.control(0, 1005))->text()), "2024");
+  controls.ResetComboItems(1030);
+  controls.AddComboItem(1030, L"臺灣");
+  controls.AddComboItem(1030, L"香港");
+  controls.SetComboSelection(1030, 1);
+  EXPECT_EQ(controls.ComboSelection(1030), 1);
+  EXPECT_EQ(controls.Text(1030), L"香港");
+  qobject_cast<QComboBox*>(sheet.control(0, 1030))->setEditText(QStringLiteral("typed"));
+  EXPECT_EQ(controls.ComboSelection(1030), -1);
+  controls.SetCalendarSelection(1016, {2024, 2, 10});
+  const CalendarDate date = controls.CalendarSelection(1016);
+  EXPECT_EQ(date.year, 2024);
+  EXPECT_EQ(date.month, 2);
+  EXPECT_EQ(date.day, 10);
+  std::vector<std::string> messages;
+  sheet.setMessageHandler([&messages](const QString& text) { messages.push_back(Utf8(text)); });
+  controls.ShowMessage(L"月份輸入錯誤 !");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "月份輸入錯誤 !");
+}
+
+}  // namespace
+}  // namespace shell
