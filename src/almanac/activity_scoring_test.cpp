@@ -10,6 +10,8 @@
 
 #include "almanac/activity_rules.h"
 #include "almanac/almanac_day.h"
+#include "almanac/almanac_day_page.h"
+#include "engine/julian_day.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
@@ -395,6 +397,34 @@ TEST(ActivityScoring, MonthAuspiciousLookup) {
   EXPECT_EQ(HasMonthAuspiciousSpirit(L"名23", day), 1);
   day.monthAuspicious.push_back(L"名24");  // a slot past the 24th is never read
   EXPECT_EQ(HasMonthAuspiciousSpirit(L"名24", day), 0);
+}
+
+TEST(ActivityScoring, OnThePageOfARealDay) {
+  // 2024-01-01, a 甲子 day of the 子 month: month auspicious 天赦, 月恩, 四相, 官日, 敬安, 金匱,
+  // 天恩, 義日; month inauspicious 月厭(地火), 月建(兵福, 小時, 土府); year inauspicious 金神,
+  // 大將軍, 群醜, 歲刑.
+  AlmanacDay day;
+  FillAlmanacDay(engine::ComputeJulianDay(2024, 1, 1.5), day);
+  struct Case {
+    int activity;
+    int suitable;
+    int avoid;
+  };
+  const Case cases[] = {
+      {0, 18, 0},    // 祭祀: 天赦 8, 月恩 5, 四相 5
+      {3, 8, -10},   // 上冊: 天赦 8; 月厭 -5, 月建 -5
+      {5, 13, -5},   // 頒詔: 天赦 8, 月建 with 天恩 5; 月厭 -5
+      {27, 24, -5},  // 安撫邊境: 天赦 8, 義日 8, 月建 8; 月厭 -5
+      {91, 5, 0},    // 安神: 敬安
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.activity);
+    EXPECT_EQ(gActivitySuitableScores[c.activity], c.suitable);
+    EXPECT_EQ(gActivityAvoidScores[c.activity], c.avoid);
+  }
+  EXPECT_EQ(
+      Narrow(day.onlySuitableText),
+      Narrow(L"祭祀. 覃恩. 肆赦. 施恩惠. 恤孤惸. 行惠愛. 雪冤枉. 緩刑獄. 療目. 針刺刀割. 安神. "));
 }
 
 TEST(ActivityRules, EveryRowAloneKeepsTheInvariants) {

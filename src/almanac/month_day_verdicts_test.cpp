@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "almanac/almanac_day_page.h"
+#include "engine/julian_day.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
@@ -175,6 +177,38 @@ TEST(OtherSelectionNotes, FridayTheThirteenth) {
     AddOtherSelectionNotes(day);
     EXPECT_EQ(Narrow(day.otherNotes), Narrow(c.notes));
   }
+}
+
+TEST(OtherSelectionNotes, OnThePagesOfRealDays) {
+  struct Case {
+    int year, month, day;
+    const wchar_t* weekday;
+    const wchar_t* notes;
+  };
+  const Case cases[] = {
+      {2026, 3, 13, L"五", L"金神七煞日(13日星期五) 大事不宜."},
+      {2026, 3, 20, L"五", L""},
+      {2026, 8, 13, L"四", L""},
+      {2026, 2, 13, L"五", L"金神七煞日(13日星期五) 大事不宜."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
+                 std::to_string(c.day));
+    AlmanacDay day;
+    FillAlmanacDay(engine::ComputeJulianDay(c.year, c.month, c.day + 0.5), day);
+    EXPECT_EQ(Narrow(day.weekdayName), Narrow(c.weekday));
+    EXPECT_EQ(Narrow(day.otherNotes), Narrow(c.notes));
+  }
+}
+
+TEST(MonthDayVerdicts, OnThePageOfARealDay) {
+  // 2024-01-01 is a 甲子 day of the 子 month (甲子 month pillar).
+  AlmanacDay day;
+  FillAlmanacDay(engine::ComputeJulianDay(2024, 1, 1.5), day);
+  ASSERT_EQ(Narrow(day.monthBranch + day.dayStem + day.dayBranch), Narrow(L"子甲子"));
+  EXPECT_EQ(day.monthDayVerdict[0], L"");
+  EXPECT_EQ(Narrow(day.monthDayVerdict[1]), Narrow(L"諸事"));
+  EXPECT_EQ(day.monthDayVerdict[2], L"");
 }
 
 }  // namespace
