@@ -1,5 +1,6 @@
 #include "almanac/almanac_day_page.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -51,9 +52,13 @@ bool IsOfKind(const std::wstring& name, const std::vector<std::wstring>& kindNam
 void CollectTermsAroundYear(int year, TermsOfKind& sectionTerms, TermsOfKind& midTerms) {
   static engine::LunarYearTable table;
   static const vocabulary::CalendarVocabulary names;
-  for (int y = year - 1; y <= year + 1; ++y) {
+  for (long long y = year - 1LL; y <= year + 1LL; ++y) {
     // A day near the middle of year y; the table then runs from the winter solstice of y - 1.
-    table.ComputeLunarYear(static_cast<int>(std::floor((y - 2000) * 365.2422 + 180)));
+    // Clamped to the table's days so that no year makes the conversion to int overflow.
+    const double middle = std::clamp(std::floor((y - 2000.0) * 365.2422 + 180),
+                                     static_cast<double>(engine::kFirstLunarYearDay),
+                                     static_cast<double>(engine::kLastLunarYearDay));
+    table.ComputeLunarYear(static_cast<int>(middle));
     for (int r = 0; r < 24; ++r) {
       const std::wstring& name = names.termNames[r];
       TermsOfKind* kind = nullptr;

@@ -123,6 +123,22 @@ TEST(AlmanacDayPage, DaysAroundTheCalendarReform) {
             std::wstring::npos);
 }
 
+// The first and last days the engine supports give complete pages with every attribute.
+TEST(AlmanacDayPage, EndsOfTheSupportedYears) {
+  for (const double julianDay : {JulianDayAt(-4712, 1, 1, 0), JulianDayAt(9999, 12, 31, 23)}) {
+    SCOPED_TRACE(julianDay);
+    AlmanacDay day;
+    FillAlmanacDay(julianDay, day);
+    EXPECT_EQ(day.dayStem.size() + day.dayBranch.size() + day.yearBranch.size(), 3u);
+    EXPECT_FALSE(day.currentSectionTerm.empty());
+    EXPECT_FALSE(day.currentMidTerm.empty());
+    EXPECT_FALSE(day.nineStar.empty());
+    EXPECT_FALSE(day.lunarMansion.empty());
+    const std::wstring page = BuildAlmanacDayPage(julianDay);
+    EXPECT_EQ(page.substr(page.size() - 14), L"</body></html>");
+  }
+}
+
 bool Contains(const std::wstring& page, const std::wstring& piece) {
   return page.find(piece) != std::wstring::npos;
 }
