@@ -42,12 +42,18 @@ int RunSolarTerms(int argc, char** argv) {
 // "lunar-days <first year> <last year>" (month_calendar_bench.cpp).
 int RunLunarDays(int argc, char** argv);
 
+// "pillars <count>" (pillars_bench.cpp).
+int RunPillars(int argc, char** argv);
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "solar-terms") {
     return RunSolarTerms(argc, argv);
   }
   if (argc >= 2 && std::string_view(argv[1]) == "lunar-days") {
     return RunLunarDays(argc, argv);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "pillars") {
+    return RunPillars(argc, argv);
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
