@@ -284,7 +284,7 @@ TEST(FourPillarsAt, AgreesWithReferencePillars) {
 
 // Three minutes after each 立春 of the reference file the month branch is 寅 and the year has
 // turned; three minutes before it the month is still 丑.
-TEST(FourPillarsAt, EveryBeginningOfSpringOpensAYinMonth) {
+TEST(FourPillarsAt, EveryBeginningOfSpringOpensTheFirstMonth) {
   const auto rows = ReadRows(TAVREL_TESTDATA_DIR "/pillars.tsv");
   int checked = 0;
   for (const auto& row : rows) {
