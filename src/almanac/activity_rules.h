@@ -218,7 +218,8 @@ constexpr bool ReadGroup(Reader& reader, bool active, Apply& apply) {
   if (!reader.ReadNumber(size) || !reader.Consume(L": ")) {
     return false;
   }
-  if (size != 3 && size != 5 && size != 8 && size != 13) {
+  // The weights of the almanac: +8 +5 +3 and -3 -5 -8 -13.
+  if (size != 3 && size != 5 && size != 8 && !(size == 13 && !positive)) {
     return false;
   }
   const int weight = positive ? size : -size;

@@ -506,9 +506,16 @@ TEST(ActivityRules, RowCountsAndNotation) {
   EXPECT_EQ(Narrow(asked[3]), Narrow(L"3:霜降"));
   EXPECT_EQ(Narrow(asked[4]), Narrow(L"4:雨水立夏"));
 
-  const wchar_t* const malformed[] = {L"+4: 1",  L"+5: 93",          L"+5: 3-1",
-                                      L"+5 1",   L"+5: 1 (2 twice)", L"[maybe 甲] +5: 1",
-                                      L"+5: 1;", L"[with ] +5: 1",   L"[without 甲 | 乙] +5: 1",
+  const wchar_t* const malformed[] = {L"+4: 1",
+                                      L"+13: 1",
+                                      L"+5: 93",
+                                      L"+5: 3-1",
+                                      L"+5 1",
+                                      L"+5: 1 (2 twice)",
+                                      L"[maybe 甲] +5: 1",
+                                      L"+5: 1;",
+                                      L"[with ] +5: 1",
+                                      L"[without 甲 | 乙] +5: 1",
                                       L"+5: 1, "};
   for (const wchar_t* text : malformed) {
     EXPECT_FALSE(IsWellFormedRuleText(text)) << Narrow(text);
