@@ -2,6 +2,10 @@
 
 #include <string>
 
+#include "almanac/almanac_day_page.h"
+#include "almanac/lunar_month_page.h"
+#include "almanac/perpetual_calendar_page.h"
+#include "engine/julian_day.h"
 #include "shell/command_value.h"
 #include "shell/page_output.h"
 #include "shell/utf8_text.h"
@@ -48,10 +52,26 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
 }
 
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values) {
+  std::vector<NamedPage> pages;
   switch (values.r1) {
+    case 1: {
+      pages.push_back(
+          {L"陰曆.htm", almanac::BuildLunarMonthPage(values.year, values.month, values.day)});
+      const double dayFraction =
+          (static_cast<double>(values.hour) + static_cast<double>(values.minute) / 60.0) / 24.0;
+      const double julianDay = engine::ComputeJulianDay(
+          static_cast<double>(values.year), static_cast<double>(values.month),
+          static_cast<double>(values.day) + dayFraction);
+      pages.push_back({L"吉凶曆.htm", almanac::BuildAlmanacDayPage(julianDay)});
+      break;
+    }
+    case 2:
+      pages.push_back({L"萬年曆.htm", almanac::BuildPerpetualCalendarPage(values.year)});
+      break;
     default:
-      return {};
+      break;  // modes 3 and 4 come with the chart pages; any other mode writes nothing
   }
+  return pages;
 }
 
 int RunCommandLineMode(Platform& platform, const CommandLineValues& values,

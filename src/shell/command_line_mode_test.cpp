@@ -2,17 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "almanac/almanac_day_page.h"
+#include "almanac/lunar_month_page.h"
+#include "almanac/perpetual_calendar_page.h"
+#include "engine/julian_day.h"
+#include "shell/platform.h"
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
 
 namespace shell {
 namespace {
 
+using testing::DecodeCodePage950;
 using testing::DirectoryNames;
+using testing::ReadFileBytes;
 using testing::RecordingPlatform;
 using testing::ScopedWorkingDirectory;
 
@@ -132,6 +141,60 @@ TEST(StartTavrel, AThirdArgumentPrintsTheDebugLineFirst) {
     EXPECT_EQ(diagnostics.str(), "R1=7, Y=2024, M=0, D=0, h=0, m=0, name=a=b, sex=男 , R2=7\n");
   }
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+}
+
+// Checks that a written page file holds the code page 950 form of `page` and that it decodes back
+// to the page exactly (every character of the page is in the code page).
+void ExpectPageFile(const std::filesystem::path& file, const std::wstring& page) {
+  SCOPED_TRACE(file.filename().string());
+  ASSERT_FALSE(page.empty());
+  const std::string bytes = ReadFileBytes(file);
+  EXPECT_EQ(bytes, ConvertToCodePage950(page).value());
+  const std::wstring decoded = DecodeCodePage950(bytes);
+  EXPECT_TRUE(decoded == page)
+      << "first difference at character "
+      << std::mismatch(decoded.begin(), decoded.end(), page.begin(), page.end()).first -
+             decoded.begin();
+}
+
+TEST(RunCommandLineMode, PerpetualCalendarModeWritesTheYearPage) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  std::ostringstream diagnostics;
+  EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=2", L"year=2024"}, diagnostics), 1);
+  EXPECT_EQ(diagnostics.str(), "");
+  EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"萬年曆.htm"});
+  ExpectPageFile(directory.path() / "萬年曆.htm", almanac::BuildPerpetualCalendarPage(2024));
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST(RunCommandLineMode, AlmanacModeWritesTheMonthAndDayPages) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  std::ostringstream diagnostics;
+  EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=1", L"year=2026&month=12&day=10&hour=12&min=30"},
+                        diagnostics),
+            1);
+  EXPECT_EQ(diagnostics.str(), "");
+  EXPECT_EQ(DirectoryNames(directory.path()), (std::vector<std::string>{"吉凶曆.htm", "陰曆.htm"}));
+  ExpectPageFile(directory.path() / "陰曆.htm", almanac::BuildLunarMonthPage(2026, 12, 10));
+  // 12:30 on 2026-12-10: the Julian day 2461385.0 + 0.5 / 24.
+  const double julianDay = engine::ComputeJulianDay(2026, 12, 10 + 12.5 / 24);
+  EXPECT_DOUBLE_EQ(julianDay, 2461385.0 + 0.5 / 24);
+  ExpectPageFile(directory.path() / "吉凶曆.htm", almanac::BuildAlmanacDayPage(julianDay));
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST(RunCommandLineMode, APageThatCannotBeWrittenIsReportedAndTheNextIsWritten) {
+  ScopedWorkingDirectory directory;
+  std::filesystem::create_directory(directory.path() / "陰曆.htm");
+  RecordingPlatform platform;
+  std::ostringstream diagnostics;
+  EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=1", L"year=2024&month=2&day=10"}, diagnostics),
+            2);
+  EXPECT_EQ(diagnostics.str().rfind("tavrel: cannot write 陰曆.htm: ", 0), 0u) << diagnostics.str();
+  ExpectPageFile(directory.path() / "吉凶曆.htm",
+                 almanac::BuildAlmanacDayPage(engine::ComputeJulianDay(2024, 2, 10)));
 }
 
 }  // namespace

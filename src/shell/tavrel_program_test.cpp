@@ -67,5 +67,29 @@ TEST(TavrelProgram, AThirdArgumentPrintsTheDebugLine) {
   EXPECT_EQ(result.diagnostics, "R1=9, Y=2024, M=0, D=0, h=0, m=0, name=陳 大文, sex=男 , R2=0\n");
 }
 
+TEST(TavrelProgram, WritesThePagesOfModesOneAndTwo) {
+  ScopedWorkingDirectory directory;
+  RunResult result = RunTavrel("R1=2 year=2024");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.diagnostics, "");
+  EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"萬年曆.htm"});
+  EXPECT_GT(std::filesystem::file_size(directory.path() / "萬年曆.htm"), 1000u);
+
+  result = RunTavrel("R1=1 'year=2026&month=12&day=10&hour=12&min=0'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.diagnostics, "");
+  EXPECT_EQ(DirectoryNames(directory.path()),
+            (std::vector<std::string>{"吉凶曆.htm", "萬年曆.htm", "陰曆.htm"}));
+}
+
+TEST(TavrelProgram, AFileThatCannotBeWrittenGivesStatusTwo) {
+  ScopedWorkingDirectory directory;
+  std::filesystem::create_directory(directory.path() / "萬年曆.htm");
+  const RunResult result = RunTavrel("R1=2 year=2024");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.diagnostics.rfind("tavrel: cannot write 萬年曆.htm: ", 0), 0u)
+      << result.diagnostics;
+}
+
 }  // namespace
 }  // namespace shell

@@ -4,6 +4,7 @@
 // platform whose opener and working directory are recorded fakes.
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -59,6 +60,30 @@ class ScopedWorkingDirectory {
 inline std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The wide text of code page 950 bytes, decoded independently of the shell's converter; an
+// undecodable byte gives U+FFFD.
+inline std::wstring DecodeCodePage950(const std::string& bytes) {
+  iconv_t decoder = iconv_open("WCHAR_T", "CP950");
+  EXPECT_NE(decoder, reinterpret_cast<iconv_t>(-1));
+  std::wstring text(bytes.size() + 1, L'\0');
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char* out = reinterpret_cast<char*>(text.data());
+  std::size_t outLeft = text.size() * sizeof(wchar_t);
+  while (inLeft > 0) {
+    if (iconv(decoder, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+      *reinterpret_cast<wchar_t*>(out) = 0xFFFD;
+      out += sizeof(wchar_t);
+      outLeft -= sizeof(wchar_t);
+      ++in;
+      --inLeft;
+    }
+  }
+  iconv_close(decoder);
+  text.resize(text.size() - outLeft / sizeof(wchar_t));
+  return text;
 }
 
 // The names in a directory, sorted.
