@@ -283,16 +283,35 @@ TEST(SunApparentLongitude, IsEarthLongitudePlusNutationLessAberrationPlusPi) {
     // Nutation within 19" and aberration 20.5" +- 0.4".
     EXPECT_LT(std::abs(difference * kArcsecondsPerRadian + 20.5), 20);
   }
-  // At J2000.0, nutation -13.9" and aberration 20.50" (1 + e cos M, M near perihelion).
-  const double t = 0;
-  double nutation = 0;
-  for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
-    nutation += kNutationTerms[i].amplitude * std::sin(kNutationTerms[i].phase);
+  // Nutation from the ten rows as written (the first amplitude -1720 - 1.742 t, in 0.01") less
+  // the aberration; at J2000.0 that is -13.9" - 20.50". The subtraction above costs up to 1e-12
+  // rad at t = -10, where the secular -1.742 t alone is worth 8e-7 rad.
+  const std::array<std::array<double, 4>, 10> rows = {{
+      {2.1824, -33.75705, 3.6e-05, -1720},
+      {3.5069, 1256.66393, 1.1e-05, -132},
+      {1.3375, 16799.4182, -5.1e-05, -23},
+      {4.3649, -67.5141, 7.2e-05, 21},
+      {0.04, -628.302, 0, -14},
+      {2.36, 8328.691, 0, 7},
+      {3.46, 1884.966, 0, -5},
+      {5.44, 16833.175, 0, -4},
+      {3.69, 25128.11, 0, -3},
+      {3.55, 628.362, 0, 2},
+  }};
+  for (double t : kSampleTimes) {
+    SCOPED_TRACE(t);
+    double nutation = -1.742 * t * std::sin(rows[0][0] + rows[0][1] * t + rows[0][2] * t * t);
+    for (const auto& row : rows) {
+      nutation += row[3] * std::sin(row[0] + row[1] * t + row[2] * t * t);
+    }
+    const double aberration = 20.49552 *
+                              (1 + (0.016708634 - 4.2037e-05 * t - 1.267e-07 * t * t) *
+                                       std::cos(-0.043126 + 628.301955 * t - 2.732e-06 * t * t)) /
+                              kArcsecondsPerRadian;
+    const double expected = nutation / 100 / kArcsecondsPerRadian - aberration;
+    EXPECT_NEAR(SunApparentLongitude(t, -1) - EarthLongitude(t, -1) - std::numbers::pi, expected,
+                1e-11);
   }
-  const double expected = nutation / 100 / kArcsecondsPerRadian -
-                          20.49552 * (1 + 0.016708634 * std::cos(-0.043126)) / kArcsecondsPerRadian;
-  EXPECT_NEAR(SunApparentLongitude(t, -1) - EarthLongitude(t, -1) - std::numbers::pi, expected,
-              1e-15);
 }
 
 TEST(MoonSunElongation, LeavesNutationOutAndCorrectsLightTime) {
