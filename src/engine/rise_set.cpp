@@ -295,20 +295,22 @@ void RiseSetState::ComputeRiseSetTimes(double dayNumber, double longitude, doubl
     }
     MoonRiseSetDay(n + i + z, day);
     // An event of this pass falls on the local date when its local time rounds into it; a
-    // later pass overwrites an earlier one.
+    // later pass overwrites an earlier one. A rise or set counts only where the Moon reaches
+    // the horizon at all.
     struct MoonEvent {
       double time;
-      bool occurs;
+      bool crossesHorizon;
       std::wstring* text;
     };
     const MoonEvent events[] = {
-        {day.riseTime, MoonReachesHorizon(*this, day.riseTime), &day.moonriseText},
-        {day.transitTime, true, &day.moonTransitText},
-        {day.setTime, MoonReachesHorizon(*this, day.setTime), &day.moonsetText},
+        {day.riseTime, true, &day.moonriseText},
+        {day.transitTime, false, &day.moonTransitText},
+        {day.setTime, true, &day.moonsetText},
     };
     for (const MoonEvent& event : events) {
       const double v = event.time - z;
-      if (event.occurs && std::floor(v + 0.5) - n == 0) {
+      if (std::floor(v + 0.5) - n == 0 &&
+          (!event.crossesHorizon || MoonReachesHorizon(*this, event.time))) {
         *event.text = FormatTimeOfDay(v);
       }
     }
