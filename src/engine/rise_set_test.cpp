@@ -129,6 +129,31 @@ TEST(ComputeRiseSetTimes, PolarNight) {
   EXPECT_LT(day.sunTransitText, day.civilDuskText);
 }
 
+// On the days where polar day begins or ends, one event of a pair can occur without the other
+// (each is refined with the position at its own time): its duration is not printed.
+TEST(ComputeRiseSetTimes, OneEventOfAPairLeavesTheDurationOpen) {
+  struct Case {
+    int month, day;
+    double latitude;
+    const wchar_t *sunrise, *sunset, *dayLength, *civilDawn, *civilDusk, *civilDaylight;
+  };
+  const Case cases[] = {
+      {6, 12, 66, L"23:44:32", kNoTime, kNoTime, kNoTime, kNoTime, L"24:00:00"},
+      {6, 29, 66, kNoTime, L"23:35:33", kNoTime, kNoTime, kNoTime, L"24:00:00"},
+      {6, 9, 61, L"02:08:01", L"21:11:36", L"19:03:35", L"23:53:48", kNoTime, kNoTime},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.day);
+    const DayRiseSet day = Compute(2024, c.month, c.day, 20, c.latitude, -1);
+    EXPECT_EQ(day.sunriseText, c.sunrise);
+    EXPECT_EQ(day.sunsetText, c.sunset);
+    EXPECT_EQ(day.dayLengthText, c.dayLength);
+    EXPECT_EQ(day.civilDawnText, c.civilDawn);
+    EXPECT_EQ(day.civilDuskText, c.civilDusk);
+    EXPECT_EQ(day.civilDaylightText, c.civilDaylight);
+  }
+}
+
 // The pole itself (cos of the latitude almost 0) and a latitude past it take the same path.
 TEST(ComputeRiseSetTimes, PoleIsTotal) {
   for (double latitude : {90.0, -90.0, 100.0}) {
