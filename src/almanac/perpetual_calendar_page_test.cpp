@@ -2,40 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "almanac/reference_table_test_util.h"
+
 namespace almanac {
 namespace {
 
 constexpr wchar_t kRowStart[] =
     L"<tr bordercolorlight='#FF0000' bordercolordark='#FF0000'><td width='34%'>";
-
-std::string Utf8(const std::wstring& text) {
-  std::string bytes;
-  for (const wchar_t c : text) {
-    const auto u = static_cast<unsigned>(c);
-    if (u < 0x80) {
-      bytes += static_cast<char>(u);
-    } else if (u < 0x800) {
-      bytes += static_cast<char>(0xC0 | (u >> 6));
-      bytes += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-      bytes += static_cast<char>(0xE0 | (u >> 12));
-      bytes += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-      bytes += static_cast<char>(0xF0 | (u >> 18));
-      bytes += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-      bytes += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (u & 0x3F));
-    }
-  }
-  return bytes;
-}
 
 // The rows of a page, each from its row start to "</tr>".
 std::vector<std::wstring> Rows(const std::wstring& page) {
@@ -57,13 +37,11 @@ TEST(PerpetualCalendarPage, MatchesGoldenPages) {
     const std::string name = "/perpetual_calendar_" + std::to_string(year) + ".html";
     std::ifstream in(TAVREL_TESTDATA_DIR + name, std::ios::binary);
     ASSERT_TRUE(in) << name;
-    const std::string golden{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::string page = Utf8(BuildPerpetualCalendarPage(year));
-    EXPECT_EQ(page, golden);
-    if (page != golden) {
-      std::ofstream(testing::TempDir() + name, std::ios::binary) << page;
-      std::printf("page written to %s%s\n", testing::TempDir().c_str(), name.c_str());
-    }
+    const std::wstring golden = testing::DecodeUtf8(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    const std::wstring page = BuildPerpetualCalendarPage(year);
+    const auto [at, _] = std::mismatch(page.begin(), page.end(), golden.begin(), golden.end());
+    EXPECT_EQ(page, golden) << "first difference at character " << (at - page.begin());
   }
 }
 
