@@ -50,11 +50,8 @@ struct DateAndTime {
 };
 DateAndTime SplitDateTime(double julianDay) {
   const std::wstring text = engine::FormatJulianDayDateTime(julianDay);
-  const std::size_t blank = text.find(L' ');
-  if (blank == std::wstring::npos) {
-    return {text, L""};
-  }
-  return {text.substr(0, blank + 1), text.substr(blank + 1)};
+  const std::size_t time = text.find(L' ') + 1;  // the text always holds the blank
+  return {text.substr(0, time), text.substr(time)};
 }
 
 // The time cell of an exact moment (day number, Beijing time) found for a table day; red when the
