@@ -125,6 +125,7 @@ TEST(LunarYear, ReferenceYearStarts) {
   };
   const std::vector<Case> cases = {
       {-720, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1, kMonthCodeThirteenth, 2}},
+      {-480, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2, 3}},   // 正 from -480-12-11
       {-221, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 11, 0, 1}},  // 十 from -221-10-31
       {-220, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kMonthCodeAfterNinth, 11, 0}},
       {-105, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1}},
@@ -134,8 +135,9 @@ TEST(LunarYear, ReferenceYearStarts) {
     SCOPED_TRACE(c.year);
     EXPECT_EQ(YearTable(c.year).monthCodes, c.codes);
   }
-  const LunarYearTable& t = YearTable(-221);
-  EXPECT_EQ(DateOf(t.newMoonDays[11]), L"-221-10-31");
+  // The first reference year-starts of the rules from -478 and from -219.
+  EXPECT_EQ(DateOf(YearTable(-480).newMoonDays[12]), L"-480-12-11");
+  EXPECT_EQ(DateOf(YearTable(-221).newMoonDays[11]), L"-221-10-31");
   // -721 begins on the first reference, -722-12-17.
   EXPECT_EQ(DateOf(YearTable(-721).newMoonDays[0]), L"-722-12-17");
   EXPECT_EQ(YearTable(-721).monthCodes[0], 2);
