@@ -185,7 +185,8 @@ void AddHeavenlyPardonStar(const std::wstring& dayStem, const std::wstring& dayB
                            FourPillarsChart& chart) {
   for (const PardonSeason& season : kPardonSeasons) {
     if (ListHolds(season.terms, solarTermName)) {
-      if (dayStem + dayBranch == season.dayPillar) {
+      const std::wstring_view pillar = season.dayPillar;
+      if (dayStem == pillar.substr(0, 1) && dayBranch == pillar.substr(1, 1)) {
         AppendCountedStar(starNames, chart, L"天赦", kStar天赦, 1);
       }
       return;

@@ -129,6 +129,9 @@ TEST(PillarStars, PardonCornerAndVoid) {
   std::vector<std::wstring> names(kStarNameSlots);
   AddHeavenlyPardonStar(L"甲", L"子", L"立春", names, chart);
   AddHeavenlyPardonStar(L"甲", L"子", L"", names, chart);
+  // The stem and the branch are compared each as a whole, not as one joined text.
+  AddHeavenlyPardonStar(L"甲子", L"", L"大雪", names, chart);
+  AddHeavenlyPardonStar(L"", L"甲子", L"大雪", names, chart);
   EXPECT_EQ(Joined(names), L"");
   AddHeavenlyPardonStar(L"甲", L"子", L"大雪", names, chart);
   EXPECT_EQ(Joined(names), L"天赦");
