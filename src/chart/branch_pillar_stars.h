@@ -46,7 +46,8 @@ void AddVoidStar(const std::wstring& branch, std::vector<std::wstring>& starName
 // the five pillars, the branch stars by the basis (the year set, the day set, both, or none for
 // a value outside 0..2), 隔角, the pillar stars, 八專/九醜, the day-pillar stars, 天赦 by the
 // chart's sectionTermName and 空亡 of the year, month and hour. The life palace's names are
-// listed but not counted.
+// listed but not counted. The pattern counts of CountMonthLuAndBlade and CountHourLu are not part
+// of it: the chart derivation makes them just before.
 void AddChartSpiritStars(FourPillarsChart& chart, SpiritStarBasis basis);
 
 }  // namespace chart
