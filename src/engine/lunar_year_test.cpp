@@ -81,8 +81,21 @@ TEST(LunarYear, HistoricalMonthCodes) {
     const wchar_t* firstMonth;  // the first day of month 0
     std::vector<int> codes;
     std::vector<std::pair<int, const wchar_t*>> firstDays;  // months whose first day is shown
+    int leapIndex = 0;
   };
   const std::vector<Case> cases = {
+      // The first days where a renaming begins or ends: shifted by 1 from 9-01-15 and from
+      // 237-04-12; 正 for 十一 up to the month from 700-11-15 (700 has a leap 七).
+      {9, L"0008-12-17", {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2}, {{1, L"0009-01-15"}}},
+      {237,
+       L"0236-12-16",
+       {0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2},
+       {{3, L"0237-03-14"}, {4, L"0237-04-12"}}},
+      {700,
+       L"0699-11-27",
+       {2, 1, 2, 3, 4, 5, 6, 7, 8, 8, 9, 10, 11, 0},
+       {{12, L"0700-11-15"}, {13, L"0700-12-15"}},
+       9},
       // The month from 23-12-02 opens two twelfth months; the one from 23-12-31 is code 1 again.
       {23,
        L"0022-12-13",
@@ -108,7 +121,7 @@ TEST(LunarYear, HistoricalMonthCodes) {
     SCOPED_TRACE(c.year);
     const LunarYearTable& t = YearTable(c.year);
     EXPECT_EQ(DateOf(t.newMoonDays[0]), c.firstMonth);
-    EXPECT_EQ(t.leapIndex, 0);
+    EXPECT_EQ(t.leapIndex, c.leapIndex);
     EXPECT_EQ(t.monthCodes, c.codes);
     for (const auto& [i, date] : c.firstDays) {
       EXPECT_EQ(DateOf(t.newMoonDays[i]), date) << "month " << i;
