@@ -8,6 +8,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
   install_prerequisites
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVREL_TESTS=OFF \
     -DTAVREL_BENCH=OFF >/dev/null
-  cmake --build build/release --parallel "$(nproc)" --target tavrel >/dev/null
+  # Quiet, but a failed build still shows its errors (ninja prints them on standard output).
+  cmake --build build/release --parallel "$(nproc)" --target tavrel -- --quiet
 ) >&2
 exec "$top/build/release/src/shell/tavrel" "$@"
