@@ -5,7 +5,11 @@ namespace almanac {
 // From the almanac's judgement of activities by spirit stars (欽定協紀辨方書). The star 驛馬 is
 // written by the month finder as "驛馬(天后)" and 開日 stands in the lists as "月開(時陽, 生氣)":
 // the row and the conditions use those texts, so that they meet the names the finders write.
-// The row 奏書 weighs activity 51 once.
+// The row 奏書 weighs activity 51 once. Not kept, since they could never hold (a stem is never a
+// branch name): the two day rules keyed on the day stem 亥 with the day branch 子 (沐浴; 伐木 under
+// a section term after 立冬) and the 月建 clause on the month stem 寅. The clause of 天恩 that
+// names 月建 looks, like every condition, at the month auspicious list, where 月建 never stands;
+// the 月建 row's own clause on 天恩 does hold.
 // clang-format off
 // list, key, weight groups and clauses
 constexpr std::array<ActivityRule, 118> kActivityRules = {{
