@@ -15,7 +15,9 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "shell/almanac_page_controller.h"
 #include "shell/command_line_mode.h"
+#include "shell/perpetual_calendar_page_controller.h"
 #include "shell/study_pages.h"
 
 namespace shell {
@@ -71,6 +73,7 @@ class QtPageControls : public PageControls {
     QWidget* widget = Find(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
       edit->setText(ToQString(text));
+      edit->setCursorPosition(0);  // a long number shows its beginning
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
       label->setText(ToQString(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -153,8 +156,12 @@ struct PropertySheet::Page {
 };
 
 PageControllerFactory StandardPageControllers(Platform& platform) {
-  return [&platform](int pageIndex, PageControls& /*controls*/) -> std::unique_ptr<PageController> {
+  return [&platform](int pageIndex, PageControls& controls) -> std::unique_ptr<PageController> {
     switch (pageIndex) {
+      case 0:
+        return std::make_unique<AlmanacPage>(controls, platform);
+      case 2:
+        return std::make_unique<PerpetualCalendarPage>(controls, platform);
       case 1:
         return std::make_unique<StudyPage>(platform, L"擇日學", kDateSelectionStudyButtons);
       case 6:
@@ -232,6 +239,7 @@ PropertySheet::PropertySheet(const PageControllerFactory& makeController) {
           calendar->setLocale(
               QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
           calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+          calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
           const int id = control.id;
           connect(calendar, &QCalendarWidget::clicked, this, [raw, id](QDate) {
             if (raw->controller) {

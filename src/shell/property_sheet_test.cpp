@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
@@ -106,6 +109,55 @@ TEST_F(PropertySheetTest, StudyButtonsOpenTheirDocuments) {
             "file:///w/%E6%93%87%E6%97%A5%E5%AD%B8/%E6%98%A5%E7%89%9B%E7%B6%93.htm");
   EXPECT_EQ(platform.launched[1],
             "file:///w/%E5%85%AB%E5%AD%97%E5%AD%B8/%E8%AB%96%E5%90%88%E5%8C%96.htm");
+}
+
+TEST_F(PropertySheetTest, QueriesWriteTheirFilesAndOpenTheirDocuments) {
+  testing::ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.workingDirectory = "/w";
+  platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  std::vector<std::string> messages;
+  sheet.setMessageHandler([&messages](const QString& text) { messages.push_back(Utf8(text)); });
+  sheet.show();
+
+  // "農民曆" opened with today's date and the first place.
+  EXPECT_EQ(Utf8(qobject_cast<QLineEdit*>(sheet.control(0, 1005))->text()), "2024");
+  EXPECT_EQ(Utf8(qobject_cast<QLineEdit*>(sheet.control(0, 1065))->text()), "121.500000");
+  EXPECT_EQ(Utf8(qobject_cast<QComboBox*>(sheet.control(0, 1031))->currentText()), "臺北市");
+  qobject_cast<QPushButton*>(sheet.control(0, 1))->click();
+  EXPECT_EQ(testing::DirectoryNames(directory.path()),
+            (std::vector<std::string>{"農民曆.htm", "陰曆.htm"}));
+  ASSERT_EQ(platform.launched.size(), 1u);
+  EXPECT_EQ(platform.launched[0], "file:///w/index1.htm");
+
+  // "萬年曆" with 1900 typed.
+  sheet.tabs()->setCurrentIndex(2);
+  auto* year = qobject_cast<QLineEdit*>(sheet.control(2, 1005));
+  ASSERT_NE(year, nullptr);
+  EXPECT_EQ(Utf8(year->text()), "2024");
+  year->setText(QStringLiteral("1900"));
+  qobject_cast<QPushButton*>(sheet.control(2, 1))->click();
+  ASSERT_EQ(platform.launched.size(), 2u);
+  EXPECT_EQ(platform.launched[1], "file:///w/%E8%90%AC%E5%B9%B4%E6%9B%86.htm");
+  EXPECT_GT(std::filesystem::file_size(directory.path() / "萬年曆.htm"), 1000u);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {
+  RecordingPlatform platform;
+  platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  sheet.show();
+  auto* calendar = qobject_cast<QCalendarWidget*>(sheet.control(0, 1016));
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_EQ(calendar->selectedDate(), QDate(2024, 2, 10));
+  calendar->setSelectedDate(QDate(2024, 3, 5));
+  emit calendar->clicked(QDate(2024, 3, 5));
+  EXPECT_EQ(Utf8(qobject_cast<QLineEdit*>(sheet.control(0, 1006))->text()), "3");
+  EXPECT_EQ(Utf8(qobject_cast<QLineEdit*>(sheet.control(0, 1007))->text()), "5");
+  EXPECT_EQ(Utf8(qobject_cast<QLabel*>(sheet.control(0, 1029))->text()).rfind("日出:", 0), 0u);
+  EXPECT_EQ(Utf8(qobject_cast<QLabel*>(sheet.control(0, 1032))->text()).rfind("月出:", 0), 0u);
 }
 
 TEST_F(PropertySheetTest, ControlsBindToThePageControls) {

@@ -1,0 +1,174 @@
+#include "shell/almanac_page_controller.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "almanac/almanac_day_page.h"
+#include "almanac/lunar_month_page.h"
+#include "engine/julian_day.h"
+#include "shell/dialog_numbers.h"
+#include "shell/page_output.h"
+#include "shell/page_request.h"
+
+namespace shell {
+
+AlmanacPageServices StandardAlmanacPageServices() {
+  AlmanacPageServices services;
+  services.buildLunarMonthPage = [](int year, int month, int day) {
+    return almanac::BuildLunarMonthPage(year, month, day);
+  };
+  services.buildAlmanacDayPage = almanac::BuildAlmanacDayPage;
+  services.computeRiseSetTimes = [](engine::RiseSetState& state, double dayNumber, double longitude,
+                                    double latitude, double zoneHoursWest) {
+    state.ComputeRiseSetTimes(dayNumber, longitude, latitude, zoneHoursWest);
+  };
+  return services;
+}
+
+namespace {
+
+unsigned DaysInMonth(unsigned year, unsigned month) {
+  static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month != 2) {
+    return kDays[month - 1];
+  }
+  // 1582 is common in both calendars, so the switch of October 1582 needs no case here.
+  const bool leap =
+      year < 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return leap ? 29 : 28;
+}
+
+}  // namespace
+
+std::wstring CheckAlmanacDate(unsigned year, unsigned month, unsigned day) {
+  if (year > 9999) {
+    return L"年份輸入錯誤 !";
+  }
+  if (month < 1 || month > 12) {
+    return L"月份輸入錯誤 !";
+  }
+  if (day < 1 || day > DaysInMonth(year, month)) {
+    return L"日期輸入錯誤 !";
+  }
+  return {};
+}
+
+AlmanacPage::AlmanacPage(PageControls& controls, Platform& platform, AlmanacPageServices services)
+    : controls_(controls), platform_(platform), services_(std::move(services)) {}
+
+void AlmanacPage::Initialize() {
+  const LocalTime now = platform_.CurrentLocalTime();
+  hour_ = now.hour;
+  minute_ = now.minute;
+  controls_.ResetComboItems(kProvinceList);
+  for (const std::wstring& province : places::ProvinceList()) {
+    controls_.AddComboItem(kProvinceList, province);
+  }
+  controls_.SetComboSelection(kProvinceList, 0);
+  ProvinceChanged();
+  PlaceChanged();
+  Today();
+}
+
+void AlmanacPage::Command(int controlId, ControlEvent event) {
+  if (controlId == kProvinceList && event == ControlEvent::kSelectionChanged) {
+    ProvinceChanged();
+  } else if (controlId == kPlaceList && event == ControlEvent::kSelectionChanged) {
+    PlaceChanged();
+  } else if (controlId == kQueryButton) {
+    Query();
+  } else if (controlId == kTodayButton) {
+    Today();
+  }
+}
+
+void AlmanacPage::ProvinceChanged() {
+  const int province = controls_.ComboSelection(kProvinceList);
+  const int provinceCount = static_cast<int>(places::ProvinceList().size());
+  if (province < 0 || province >= provinceCount) {
+    return;  // text typed into the list names no province: the chosen place stays
+  }
+  places_.SelectProvince(province);
+  controls_.ResetComboItems(kPlaceList);
+  for (const std::wstring& place : places_.placeNames()) {
+    controls_.AddComboItem(kPlaceList, place);
+  }
+  controls_.SetComboSelection(kPlaceList, 0);
+  PlaceChanged();
+}
+
+void AlmanacPage::PlaceChanged() {
+  places_.SelectPlace(controls_.ComboSelection(kPlaceList));
+  const places::PlacePosition position = places_.position();
+  controls_.SetText(kLongitudeBox, FormatFixedDecimal(position.longitude));
+  controls_.SetText(kLatitudeBox, FormatFixedDecimal(position.latitude));
+  controls_.SetText(kPlaceLine, places_.placeLine());
+}
+
+void AlmanacPage::Today() {
+  const LocalTime now = platform_.CurrentLocalTime();
+  hour_ = now.hour;
+  minute_ = now.minute;
+  controls_.SetText(kYearBox, std::to_wstring(now.year));
+  controls_.SetText(kMonthBox, std::to_wstring(now.month));
+  controls_.SetText(kDayBox, std::to_wstring(now.day));
+  controls_.SetCalendarSelection(kCalendar, {now.year, now.month, now.day});
+}
+
+void AlmanacPage::CalendarSelected(int controlId) {
+  if (controlId != kCalendar) {
+    return;
+  }
+  const CalendarDate date = controls_.CalendarSelection(kCalendar);
+  controls_.SetText(kYearBox, std::to_wstring(date.year));
+  controls_.SetText(kMonthBox, std::to_wstring(date.month));
+  controls_.SetText(kDayBox, std::to_wstring(date.day));
+  hour_ = 12;
+  minute_ = 0;
+  const double zoneHoursWest = platform_.CurrentLocalTime().zoneHoursWest;
+  const double longitude = ReadCoordinateText(controls_.Text(kLongitudeBox));
+  const double latitude = ReadCoordinateText(controls_.Text(kLatitudeBox));
+  if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
+    controls_.ShowMessage(L"經緯度輸入錯誤 !");
+    return;
+  }
+  const double dayNumber =
+      engine::ComputeJulianDay(date.year, date.month, date.day + 0.5) - 2451545.0;
+  if (!riseSet_) {
+    riseSet_ = std::make_unique<engine::RiseSetState>();
+  }
+  services_.computeRiseSetTimes(*riseSet_, dayNumber, longitude / 180.0 * std::numbers::pi,
+                                latitude / 180.0 * std::numbers::pi, zoneHoursWest);
+  const engine::DayRiseSet& day = riseSet_->days[0];
+  controls_.SetText(kSunLine, L"日出:" + day.sunriseText + L" 中:" + day.sunTransitText + L" 落:" +
+                                  day.sunsetText + L" 天亮:" + day.civilDawnText + L" 天黑:" +
+                                  day.civilDuskText);
+  controls_.SetText(kMoonLine, L"月出:" + day.moonriseText + L" 中:" + day.moonTransitText +
+                                   L" 落:" + day.moonsetText + L" 日照:" + day.dayLengthText +
+                                   L" 白天:" + day.civilDaylightText);
+}
+
+void AlmanacPage::Query() {
+  const unsigned year = ReadDialogUnsigned(controls_.Text(kYearBox));
+  const unsigned month = ReadDialogUnsigned(controls_.Text(kMonthBox));
+  const unsigned day = ReadDialogUnsigned(controls_.Text(kDayBox));
+  const std::wstring refusal = CheckAlmanacDate(year, month, day);
+  if (!refusal.empty()) {
+    controls_.ShowMessage(refusal);
+    return;
+  }
+  const int y = static_cast<int>(year);
+  const int m = static_cast<int>(month);
+  const int d = static_cast<int>(day);
+  bool written =
+      WriteRequestPage(platform_, controls_, services_.buildLunarMonthPage(y, m, d), L"陰曆.htm");
+  const double julianDay = engine::ComputeJulianDay(y, m, d + (hour_ + minute_ / 60.0) / 24.0);
+  written = WriteRequestPage(platform_, controls_, services_.buildAlmanacDayPage(julianDay),
+                             L"農民曆.htm") &&
+            written;
+  if (written) {
+    OpenPageInBrowser(platform_, L"index1.htm");
+  }
+}
+
+}  // namespace shell
