@@ -14,8 +14,8 @@ double TimeOfElongation(double w);
 // The moment (Julian centuries, TT) when the Sun's apparent longitude equals w (full series).
 double TimeOfSunLongitude(double w);
 
-// A cheap estimate of TimeOfElongation(w): within about 3 minutes over 1900-2100, about 4 from
-// 400 BC to AD 4400.
+// A cheap estimate of TimeOfElongation(w): for new moons within 3.5 minutes of it over 1900-2100
+// and 6.7 minutes from 400 BC to AD 4400.
 double TimeOfElongationFast(double w);
 
 // Beijing-time day numbers (days from J2000.0 in UTC+8; whole numbers at 12:00, so the date is
