@@ -249,15 +249,4 @@ void FindHourInauspiciousByBranch(const std::wstring& dayBranch, const std::wstr
   }
 }
 
-void FindHourSpirits(AlmanacDay& day) {
-  for (std::size_t h = 0; h < kDoubleHourCount; ++h) {
-    const std::wstring& hourBranch = vocabulary::kEarthlyBranches[h];
-    HourSpiritLists& lists = day.hours[h];
-    FindHourAuspiciousByStem(day.dayStem, hourBranch, lists.hourAuspicious);
-    FindHourInauspiciousByStem(day.dayStem, hourBranch, lists.hourInauspicious);
-    FindHourAuspiciousByBranch(day.dayBranch, hourBranch, lists.hourAuspicious);
-    FindHourInauspiciousByBranch(day.dayBranch, hourBranch, lists.hourInauspicious);
-  }
-}
-
 }  // namespace almanac

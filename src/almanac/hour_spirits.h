@@ -32,9 +32,4 @@ void FindHourAuspiciousByBranch(const std::wstring& dayBranch, const std::wstrin
 void FindHourInauspiciousByBranch(const std::wstring& dayBranch, const std::wstring& hourBranch,
                                   SpiritStarList& hourInauspicious);
 
-// Fills the two lists of each of the twelve double-hours of the page from `dayStem` and
-// `dayBranch`: for the hours 子 .. 亥, the stem finders and then the branch finders, so in each
-// list the names found by the stem come first. The page calls it after every other rule.
-void FindHourSpirits(AlmanacDay& day);
-
 }  // namespace almanac

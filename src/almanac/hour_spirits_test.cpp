@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "almanac/almanac_day_page.h"
+#include "engine/julian_day.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
@@ -285,10 +287,10 @@ TEST(HourSpirits, AppendsAfterTheUsedPart) {
 }
 
 TEST(HourSpirits, FillsTheTwelveHoursOfAPage) {
+  // 2024-02-10 is a 甲辰 day; the page calls the four finders hour by hour.
   AlmanacDay day;
-  day.dayStem = L"甲";
-  day.dayBranch = L"辰";
-  FindHourSpirits(day);
+  FillAlmanacDay(engine::ComputeJulianDay(2024, 2, 10.5), day);
+  ASSERT_EQ(Narrow(day.dayStem + day.dayBranch), Narrow(L"甲辰"));
   for (std::size_t h = 0; h < kDoubleHourCount; ++h) {
     const std::wstring& hour = kEarthlyBranches[h];
     SCOPED_TRACE(Narrow(hour));
