@@ -389,10 +389,6 @@ void ApplyMonthDayVerdicts(const std::wstring& monthBranch, const std::wstring& 
   }
 }
 
-void ApplyMonthDayVerdicts(AlmanacDay& day) {
-  ApplyMonthDayVerdicts(day.monthBranch, day.dayStem, day.dayBranch, day.monthDayVerdict);
-}
-
 void AddOtherSelectionNotes(AlmanacDay& day) {
   day.otherNotes.clear();
   if (day.weekdayName == L"五" && day.gregorianDayText == L"13") {

@@ -16,10 +16,6 @@ void ApplyMonthDayVerdicts(const std::wstring& monthBranch, const std::wstring& 
                            const std::wstring& dayBranch,
                            std::vector<std::wstring>& monthDayVerdict);
 
-// The same for the page's record: reads `monthBranch`, `dayStem`, `dayBranch`, writes
-// `monthDayVerdict`.
-void ApplyMonthDayVerdicts(AlmanacDay& day);
-
 // The 其他擇日 line: sets `otherNotes` to "金神七煞日(13日星期五) 大事不宜." when `weekdayName` is
 // "五" and `gregorianDayText` is "13" (a Friday the 13th), otherwise to the empty text.
 void AddOtherSelectionNotes(AlmanacDay& day);

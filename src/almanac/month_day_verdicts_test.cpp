@@ -146,7 +146,7 @@ TEST(MonthDayVerdicts, FillsThePageRecord) {
   day.dayStem = L"丁";
   day.dayBranch = L"丑";
   day.suitableText = L"祭祀. ";
-  ApplyMonthDayVerdicts(day);
+  ApplyMonthDayVerdicts(day.monthBranch, day.dayStem, day.dayBranch, day.monthDayVerdict);
   EXPECT_EQ(day.monthDayVerdict[0], L"");
   EXPECT_EQ(Narrow(day.monthDayVerdict[1]), Narrow(L"大凶. 婚姻, 會親, 修造. "));
   EXPECT_EQ(day.monthDayVerdict.size(), kVerdictSlots);
