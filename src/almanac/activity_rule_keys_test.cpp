@@ -9,6 +9,7 @@
 #include "almanac/almanac_day.h"
 #include "almanac/month_spirit_stars.h"
 #include "almanac/stem_branch_spirit_stars.h"
+#include "almanac/utf8_test_util.h"
 #include "almanac/year_spirit_stars.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -19,22 +20,7 @@
 namespace almanac {
 namespace {
 
-std::string Narrow(std::wstring_view text) {
-  std::string out;
-  for (wchar_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+using testing::Narrow;
 
 void Collect(const SpiritStarList& list, std::set<std::wstring>& names) {
   for (std::size_t i = 0; i < UsedSlotCount(list); ++i) {

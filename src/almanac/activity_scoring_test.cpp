@@ -11,28 +11,14 @@
 #include "almanac/activity_rules.h"
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
+#include "almanac/utf8_test_util.h"
 #include "engine/julian_day.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
 namespace {
 
-std::string Narrow(std::wstring_view text) {
-  std::string out;
-  for (wchar_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+using testing::Narrow;
 
 // Activity indexes from inclusive ranges, as the rule rows write them.
 std::vector<int> Indexes(std::initializer_list<std::pair<int, int>> ranges) {

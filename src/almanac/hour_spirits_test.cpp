@@ -8,6 +8,7 @@
 
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
+#include "almanac/utf8_test_util.h"
 #include "engine/julian_day.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -42,22 +43,7 @@ std::wstring Join(const std::vector<std::wstring>& names) {
   return text;
 }
 
-std::string Narrow(const std::wstring& text) {
-  std::string out;
-  for (wchar_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+using testing::Narrow;
 
 TEST(HourSpirits, WorkedHours) {
   struct Case {
