@@ -23,7 +23,9 @@ struct CalendarDateTime {
   double second = 0;
 };
 
+// ComputeJulianDay of the record's date, its hour, minute and second making the day's fraction.
 double DateTimeToJulianDay(const CalendarDateTime& dateTime);
+// Sets the record to the date and time of a Julian day, as JulianDayToDate gives them.
 void SetDateTimeFromJulianDay(CalendarDateTime& dateTime, double julianDay);
 
 // The calendar date and time of a Julian day; the second keeps its fraction (0 <= second < 60).
