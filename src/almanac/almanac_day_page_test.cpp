@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "almanac/reference_table_test_util.h"
 #include "engine/julian_day.h"
@@ -257,39 +258,113 @@ TEST(AlmanacDayPage, EmptySectionsPrintNothingButTheirFixedBreaks) {
                        L"</font>諸事<br><p>"));
 }
 
-// Against lunar-javascript 1.7.7 (testdata/almanac_days.tsv): the day officer, the mansion and
-// the nine star of 12:00 of every date of 2020-2030. The officer and the mansion must agree on
-// every day; the nine star follows another rule in that library (its yang and yin halves turn
-// on the 甲子 day nearest each solstice, ours at the mid-terms in force), so its agreement is
-// printed, not asserted.
+// A date of the reference table ("2020-01-01") for a trace.
+std::string AsciiOf(const std::wstring& text) {
+  std::string out;
+  for (const wchar_t c : text) {
+    out.push_back(static_cast<char>(c));
+  }
+  return out;
+}
+
+// The pages of 12:00 of every date from 2019-12-01 to 2030-12-31: December 2019 holds the winter
+// solstice from which the nine-star count of the reference library (below) starts for 2020.
+struct NoonOfDate {
+  double julianDay;
+  int cycleIndex;  // of the day pillar, 甲子 = 0
+  std::wstring dayPillar, termName, dayOfficer, lunarMansion, nineStar;
+};
+const std::vector<NoonOfDate>& NoonsFrom2019December() {
+  static const std::vector<NoonOfDate> noons = [] {
+    std::vector<NoonOfDate> out;
+    const double first = JulianDayAt(2019, 12, 1, 12), last = JulianDayAt(2030, 12, 31, 12);
+    const auto& cycle = vocabulary::kSexagenaryNames;
+    for (double julianDay = first; julianDay <= last; julianDay += 1.0) {
+      AlmanacDay day;
+      FillAlmanacDay(julianDay, day);
+      const std::wstring pillar = day.dayStem + day.dayBranch;
+      const int k = static_cast<int>(std::find(cycle.begin(), cycle.end(), pillar) - cycle.begin());
+      out.push_back(
+          {julianDay, k, pillar, day.termName, day.dayOfficer, day.lunarMansion, day.nineStar});
+    }
+    return out;
+  }();
+  return noons;
+}
+constexpr std::size_t kDaysBefore2020 = 31;  // 2019-12-01 .. 2019-12-31
+
+// Against lunar-javascript 1.7.7 (testdata/almanac_days.tsv): the day officer and the mansion of
+// 12:00 of every date of 2020-2030 agree on every day.
 TEST(AlmanacDayPage, OfficerAndMansionAgreeWithReferenceLibrary) {
   const auto rows = testing::ReadTsvRows(TAVREL_TESTDATA_DIR "/almanac_days.tsv");
   ASSERT_EQ(rows.size(), 4018u);
-  int officerAgree = 0, mansionAgree = 0, pillarAgree = 0, nineStarAgree = 0;
-  for (const auto& row : rows) {
-    const std::wstring& date = row[0];
-    const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(5, 2));
-    const int d = std::stoi(date.substr(8, 2));
-    AlmanacDay day;
-    FillAlmanacDay(JulianDayAt(y, m, d, 12), day);
-    pillarAgree += day.dayStem + day.dayBranch == row[1] ? 1 : 0;
-    if (day.dayOfficer == row[2]) {
-      ++officerAgree;
-    } else {
-      ADD_FAILURE() << "officer differs on " << y << "-" << m << "-" << d;
-    }
+  const auto& noons = NoonsFrom2019December();
+  ASSERT_EQ(noons.size(), kDaysBefore2020 + rows.size());
+  int officerAgree = 0, mansionAgree = 0, pillarAgree = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto& row = rows[i];
+    const NoonOfDate& ours = noons[kDaysBefore2020 + i];
+    SCOPED_TRACE(AsciiOf(row[0]));
+    pillarAgree += ours.dayPillar == row[1] ? 1 : 0;
+    EXPECT_EQ(ours.dayOfficer, row[2]);
+    officerAgree += ours.dayOfficer == row[2] ? 1 : 0;
     const std::wstring mansion = row[3] == L"昴" ? L"昂" : row[3];  // the library's form
-    if (day.lunarMansion == mansion) {
-      ++mansionAgree;
-    } else {
-      ADD_FAILURE() << "mansion differs on " << y << "-" << m << "-" << d;
-    }
-    nineStarAgree += row[5].substr(0, 2) == day.nineStar ? 1 : 0;
+    EXPECT_EQ(ours.lunarMansion, mansion);
+    mansionAgree += ours.lunarMansion == mansion ? 1 : 0;
   }
   EXPECT_EQ(pillarAgree, 4018);
-  std::printf("of %zu days: officer agrees on %d, mansion on %d, nine star on %d (%.1f%%)\n",
-              rows.size(), officerAgree, mansionAgree, nineStarAgree,
-              100.0 * nineStarAgree / rows.size());
+  std::printf("of %zu days: officer agrees on %d, mansion on %d\n", rows.size(), officerAgree,
+              mansionAgree);
+}
+
+// The day's flying star agrees with the library on about three days in four, and every
+// difference comes from where the two rules change group. Ours opens a group of 60 days at each
+// of the six mid-terms 冬至, 雨水, 穀雨 (ascending) and 夏至, 處暑, 霜降 (descending), at 12:00 of
+// the mid-term's day, with 甲子 on 一白, 七赤, 四綠, 九紫, 三碧, 六白. The library counts on
+// without a break from the 甲子 day nearest 冬至 (一白, ascending) and from the 甲子 day nearest
+// 夏至 (九紫, descending). Where a mid-term falls on its 甲子 day the two agree; otherwise they
+// differ on the days between the mid-term and the 甲子 day nearest it, and, in a half-year whose
+// 甲子 days lie 240 days apart (2020), on the fourth 60 days of the library's count. The test
+// checks that the library's rule, computed from our pillars and solstice days, gives its every
+// star.
+TEST(AlmanacDayPage, NineStarDiffersFromReferenceLibraryOnlyByItsGroupRule) {
+  const auto rows = testing::ReadTsvRows(TAVREL_TESTDATA_DIR "/almanac_days.tsv");
+  ASSERT_EQ(rows.size(), 4018u);
+  const auto& noons = NoonsFrom2019December();
+  ASSERT_EQ(noons.size(), kDaysBefore2020 + rows.size());
+  struct Start {
+    double julianDay;
+    bool ascending;
+  };
+  std::vector<Start> starts;  // the 甲子 day nearest each solstice, 29 days before to 30 after
+  for (const NoonOfDate& noon : noons) {
+    if (noon.termName == L"冬至" || noon.termName == L"夏至") {
+      const int k = noon.cycleIndex;
+      starts.push_back({noon.julianDay + (k > 29 ? 60 - k : -k), noon.termName == L"冬至"});
+    }
+  }
+  const std::wstring stars[] = {L"一白", L"二黑", L"三碧", L"四綠", L"五黃",
+                                L"六白", L"七赤", L"八白", L"九紫"};
+  int libraryRuleAgrees = 0, oursAgrees = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const NoonOfDate& ours = noons[kDaysBefore2020 + i];
+    const std::wstring reference = rows[i][5].substr(0, 2);  // "四綠木天權": the star
+    SCOPED_TRACE(AsciiOf(rows[i][0]));
+    const Start* start = nullptr;
+    for (const Start& s : starts) {
+      if (s.julianDay <= ours.julianDay) {
+        start = &s;
+      }
+    }
+    ASSERT_NE(start, nullptr);
+    const int n = static_cast<int>(ours.julianDay - start->julianDay) % 9;
+    const std::wstring& libraryRule = stars[start->ascending ? n : 8 - n];
+    EXPECT_EQ(libraryRule, reference);
+    libraryRuleAgrees += libraryRule == reference ? 1 : 0;
+    oursAgrees += ours.nineStar == reference ? 1 : 0;
+  }
+  std::printf("nine star of %zu days: ours agrees on %d (%.1f%%), the library's rule on %d\n",
+              rows.size(), oursAgrees, 100.0 * oursAgrees / rows.size(), libraryRuleAgrees);
 }
 
 }  // namespace
