@@ -1,6 +1,7 @@
 #include "chart/combinations.h"
 
 #include <array>
+#include <string_view>
 
 #include "chart/stem_branch_basics.h"
 #include "vocabulary/vocabulary_lists.h"
@@ -82,6 +83,17 @@ bool HoldsAll(const FourPillarsChart& chart, const std::array<const wchar_t*, 3>
   return true;
 }
 
+// Whether the year, month, day and hour branches are, each whole, the four characters of
+// `order` in turn (so that two branches joined in one pillar's text match nothing).
+bool HoldsInOrder(const FourPillarsChart& chart, std::wstring_view order) {
+  for (int p = kYearPillar; p <= kHourPillar; ++p) {
+    if (chart.pillars[p].branch != order.substr(p, 1)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Index of the first pillar, year to hour, whose branch is `branch`; -1 if none.
 int FirstPillarWith(const FourPillarsChart& chart, const wchar_t* branch) {
   for (int p = kYearPillar; p <= kHourPillar; ++p) {
@@ -115,12 +127,8 @@ void DetectThreeHarmonyFrame(FourPillarsChart& chart) {
     chart.frameMarkers[FirstPillarWith(chart, frame.central)] = frame.marker;
     return;
   }
-  std::wstring order;
-  for (int p = kYearPillar; p <= kHourPillar; ++p) {
-    order += chart.pillars[p].branch;
-  }
   for (const wchar_t* earth : kEarthFrameOrders) {
-    if (order == earth) {
+    if (HoldsInOrder(chart, earth)) {
       chart.hasFrame = 1;
       chart.threeHarmonyFlags[kEarthFrameSlot] = 1;
       chart.frameElement = L"土";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <string>
 
@@ -73,6 +74,27 @@ TEST(Combinations, EarthFrameOrders) {
     frames += chart.hasFrame;
   } while (std::next_permutation(order.begin(), order.end()));
   EXPECT_EQ(frames, 16);
+}
+
+// Each pillar's branch is compared whole: the four earth branches spread unevenly over the
+// pillars (two joined in one text, another pillar empty) make no earth frame.
+TEST(Combinations, EarthFrameNeedsOneBranchInEachPillar) {
+  const std::array<std::array<const wchar_t*, 4>, 3> cases = {{
+      {L"丑辰", L"未戌", L"", L""},
+      {L"丑", L"辰未", L"戌", L""},
+      {L"", L"丑辰", L"未", L"戌"},
+  }};
+  for (const auto& branches : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&branches - cases.data()));
+    FourPillarsChart chart;
+    for (int p = 0; p < 4; ++p) {
+      chart.pillars[p].branch = branches[p];
+    }
+    DetectThreeHarmonyFrame(chart);
+    EXPECT_EQ(chart.hasFrame, 0);
+    EXPECT_EQ(chart.threeHarmonyFlags[4], 0);  // 土
+    EXPECT_EQ(Markers(chart.frameMarkers), L"- - - - ");
+  }
 }
 
 TEST(Combinations, DirectionalCombinations) {
