@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -147,17 +148,42 @@ TEST(YearSpiritStars, InauspiciousCases) {
 }
 
 TEST(YearSpiritStars, OrderExceptionOfWuYearXuDay) {
-  // Every 戌 day of a 午 year: the three names in the cell's order, from the branch call alone.
-  for (const wchar_t* day : {L"甲戌", L"丙戌", L"戊戌", L"庚戌", L"壬戌"}) {
-    SCOPED_TRACE(day);
-    SpiritStarList list(kYearListSlots);
-    FindYearBranchInauspicious(L"午", L"戌", list);
-    EXPECT_EQ(Used(list), (Names{L"黃幡", L"官符(畜官)", L"五鬼"}));
+  // Every 戌 day of every 午 year: the three names stand together in the cell's order.
+  for (const wchar_t* year : {L"甲午", L"丙午", L"戊午", L"庚午", L"壬午"}) {
+    for (const wchar_t* day : {L"甲戌", L"丙戌", L"戊戌", L"庚戌", L"壬戌"}) {
+      SCOPED_TRACE(std::wstring(year) + day);
+      const Names names = Used(FindYearStars(year, day).inauspicious);
+      const auto first = std::find(names.begin(), names.end(), L"黃幡");
+      ASSERT_LE(first + 3, names.end());
+      EXPECT_EQ(Names(first, first + 3), (Names{L"黃幡", L"官符(畜官)", L"五鬼"}));
+      EXPECT_EQ(std::count(names.begin(), names.end(), L"官符(畜官)"), 1);
+    }
   }
   // The neighbouring cells keep the row order.
   SpiritStarList list(kYearListSlots);
   FindYearBranchInauspicious(L"寅", L"戌", list);
   EXPECT_EQ(Used(list), (Names{L"蠶室", L"蠶官", L"白虎", L"黃幡", L"飛廉"}));
+}
+
+// A key that is not a stem or branch of the lists adds nothing. (Written on stem and branch
+// indexes, the rules would take such a key as index -1 and name 歲德合 and 歲幹合 in a 戊 year,
+// 歲支德 in a 午 year and 歲破 in a 巳 year.)
+TEST(YearSpiritStars, KeysOutsideTheListsAddNothing) {
+  for (const wchar_t* bad : {L"", L"x", L"甲子", L"甲 己"}) {
+    SCOPED_TRACE(bad);
+    for (const std::wstring& stem : kStems) {
+      SpiritStarList list(kYearListSlots);
+      FindYearStemAuspicious(stem, bad, list);
+      FindYearStemInauspicious(stem, bad, list);
+      EXPECT_EQ(UsedSlotCount(list), 0u);
+    }
+    for (const std::wstring& branch : kEarthlyBranches) {
+      SpiritStarList list(kYearListSlots);
+      FindYearBranchAuspicious(branch, bad, list);
+      FindYearBranchInauspicious(branch, bad, list);
+      EXPECT_EQ(UsedSlotCount(list), 0u);
+    }
+  }
 }
 
 TEST(YearSpiritStars, StemCallsMatchOnlyStemCellsAndBranchCallsOnlyBranchCells) {
@@ -167,6 +193,9 @@ TEST(YearSpiritStars, StemCallsMatchOnlyStemCellsAndBranchCallsOnlyBranchCells) 
       FindYearBranchInauspicious(kEarthlyBranches[y], stem, list);
       EXPECT_LE(UsedSlotCount(list), 1u);
       EXPECT_TRUE(list[0].empty() || list[0] == L"伏兵(大禍)");
+      if (kEarthlyBranches[y] == L"巳") {  // 伏兵(大禍) on 甲 and 乙 days only
+        EXPECT_EQ(list[0] == L"伏兵(大禍)", stem == L"甲" || stem == L"乙");
+      }
     }
   }
   for (int y = 0; y < 10; ++y) {
