@@ -2,21 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_test_support.h"
+
 #include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
 namespace {
-
-std::wstring Joined(const std::vector<std::wstring>& names) {
-  std::wstring text;
-  for (const std::wstring& name : names) {
-    if (name.empty()) {
-      break;
-    }
-    text += (text.empty() ? L"" : L" ") + name;
-  }
-  return text;
-}
 
 struct StarCase {
   const wchar_t* first;
@@ -55,7 +46,7 @@ TEST(BranchStars, CellsThenYuanChenBySexAndYear) {
     chart.yinYangText = c.yinYang;
     std::vector<std::wstring> names(kStarNameSlots);
     AddBranchStars(c.reference, c.subject, names, chart, 1);
-    EXPECT_EQ(Joined(names), c.names);
+    EXPECT_EQ(JoinedUsedEntries(names), c.names);
   }
 }
 
@@ -74,10 +65,10 @@ TEST(BranchStars, TableInvariants) {
         counted += count;
       }
       EXPECT_EQ(counted, UsedEntryCount(names));
-      const bool hasGouJiao = Joined(names).find(L"勾絞") != std::wstring::npos;
+      const bool hasGouJiao = JoinedUsedEntries(names).find(L"勾絞") != std::wstring::npos;
       EXPECT_EQ(hasGouJiao, subject == (reference + 3) % 12);
       if (reference == 5) {
-        EXPECT_EQ(Joined(names).find(L"返呤"), std::wstring::npos);
+        EXPECT_EQ(JoinedUsedEntries(names).find(L"返呤"), std::wstring::npos);
       }
     }
   }
@@ -95,7 +86,7 @@ TEST(PillarStars, PillarDayAndSpecialRows) {
     FourPillarsChart chart;
     std::vector<std::wstring> names(kStarNameSlots);
     AddPillarStars(c.first, c.second, names, chart, 1);
-    EXPECT_EQ(Joined(names), c.names);
+    EXPECT_EQ(JoinedUsedEntries(names), c.names);
   }
   FourPillarsChart chart;
   std::vector<std::wstring> names(kStarNameSlots);
@@ -108,7 +99,7 @@ TEST(PillarStars, PillarDayAndSpecialRows) {
     FourPillarsChart special;
     std::vector<std::wstring> list(kStarNameSlots);
     AddSpecialDayStars(c.first, c.second, list, special, 1);
-    EXPECT_EQ(Joined(list), c.names);
+    EXPECT_EQ(JoinedUsedEntries(list), c.names);
   }
 
   const StarCase dayCases[] = {
@@ -119,7 +110,7 @@ TEST(PillarStars, PillarDayAndSpecialRows) {
       day.sexText = sex;
       std::vector<std::wstring> list(kStarNameSlots);
       AddDayPillarStars(c.first, c.second, list, day, 1);
-      EXPECT_EQ(Joined(list), c.names);
+      EXPECT_EQ(JoinedUsedEntries(list), c.names);
     }
   }
 }
@@ -132,16 +123,16 @@ TEST(PillarStars, PardonCornerAndVoid) {
   // The stem and the branch are compared each as a whole, not as one joined text.
   AddHeavenlyPardonStar(L"甲子", L"", L"大雪", names, chart);
   AddHeavenlyPardonStar(L"", L"甲子", L"大雪", names, chart);
-  EXPECT_EQ(Joined(names), L"");
+  EXPECT_EQ(JoinedUsedEntries(names), L"");
   AddHeavenlyPardonStar(L"甲", L"子", L"大雪", names, chart);
-  EXPECT_EQ(Joined(names), L"天赦");
+  EXPECT_EQ(JoinedUsedEntries(names), L"天赦");
   EXPECT_EQ(chart.starCounts[kStar天赦], 1);
 
   std::vector<std::wstring> corner(kStarNameSlots);
   AddSeparatedCornerStar(L"丑", L"亥", corner, chart);
-  EXPECT_EQ(Joined(corner), L"");
+  EXPECT_EQ(JoinedUsedEntries(corner), L"");
   AddSeparatedCornerStar(L"亥", L"丑", corner, chart);
-  EXPECT_EQ(Joined(corner), L"隔角");
+  EXPECT_EQ(JoinedUsedEntries(corner), L"隔角");
 
   struct VoidCase {
     const wchar_t* dayStem;
@@ -161,7 +152,7 @@ TEST(PillarStars, PardonCornerAndVoid) {
     day.pillars[kDayPillar].branch = c.dayBranch;
     std::vector<std::wstring> list(kStarNameSlots);
     AddVoidStar(c.branch, list, day);
-    EXPECT_EQ(Joined(list), c.isVoid ? L"空亡" : L"");
+    EXPECT_EQ(JoinedUsedEntries(list), c.isVoid ? L"空亡" : L"");
     EXPECT_EQ(day.starCounts[kStar空亡], c.isVoid ? 1 : 0);
   }
 }
@@ -184,9 +175,9 @@ TEST(ChartSpiritStars, WholeChartKeepsEveryNameInOrder) {
   const wchar_t* pillars[4] = {L"甲子", L"戊辰", L"丙子", L"壬寅"};
   FourPillarsChart chart = ChartOf(L"女", pillars);
   AddChartSpiritStars(chart, SpiritStarBasis::kYearAndDayBranch);
-  EXPECT_EQ(Joined(chart.pillars[kHourPillar].starNames),
+  EXPECT_EQ(JoinedUsedEntries(chart.pillars[kHourPillar].starNames),
             L"學堂 福星 紅艷 天德 月德 血刃 驛馬 孤神 喪門 驛馬 孤神 喪門 隔角 文昌");
-  EXPECT_EQ(Joined(chart.pillars[kMonthPillar].starNames), L"華蓋 華蓋 日德");
+  EXPECT_EQ(JoinedUsedEntries(chart.pillars[kMonthPillar].starNames), L"華蓋 華蓋 日德");
   EXPECT_EQ(chart.starCounts[kStar驛馬], 2);
   EXPECT_EQ(chart.starCounts[kStar隔角], 1);
   EXPECT_EQ(chart.starCounts[kStar華蓋], 2);

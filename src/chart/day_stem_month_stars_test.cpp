@@ -2,20 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_test_support.h"
+
 namespace chart {
 namespace {
-
-// The used names of a list, blank-separated, for comparing with a line of expected names.
-std::wstring Joined(const std::vector<std::wstring>& names) {
-  std::wstring text;
-  for (const std::wstring& name : names) {
-    if (name.empty()) {
-      break;
-    }
-    text += (text.empty() ? L"" : L" ") + name;
-  }
-  return text;
-}
 
 TEST(DayStemStars, RowsInOrderAndTheWomensRow) {
   struct Case {
@@ -42,7 +32,7 @@ TEST(DayStemStars, RowsInOrderAndTheWomensRow) {
       chart.sexText = sex;
       std::vector<std::wstring> names(kStarNameSlots);
       AddDayStemStars(c.stem, c.branch, names, chart, 1);
-      EXPECT_EQ(Joined(names), sex == std::wstring(L"男") ? c.man : c.woman);
+      EXPECT_EQ(JoinedUsedEntries(names), sex == std::wstring(L"男") ? c.man : c.woman);
     }
   }
 }
@@ -52,13 +42,13 @@ TEST(DayStemStars, CountFlagAndAppendingAfterEarlierNames) {
   chart.sexText = L"男";
   std::vector<std::wstring> palace(kStarNameSlots);
   AddDayStemStars(L"乙", L"卯", palace, chart, 0);
-  EXPECT_EQ(Joined(palace), L"祿元 正桃 福星");
+  EXPECT_EQ(JoinedUsedEntries(palace), L"祿元 正桃 福星");
   EXPECT_EQ(chart.starCounts, FourPillarsChart().starCounts);
 
   std::vector<std::wstring> year(kStarNameSlots);
   AddDayStemStars(L"庚", L"申", year, chart, 1);
   AddMonthBranchStars(L"丑", L"庚", year, chart, 1);
-  EXPECT_EQ(Joined(year), L"祿元 天德 月德");
+  EXPECT_EQ(JoinedUsedEntries(year), L"祿元 天德 月德");
   EXPECT_EQ(chart.starCounts[kStar祿元], 1);
   EXPECT_EQ(chart.starCounts[kStar天德], 1);
   EXPECT_EQ(chart.starCounts[kStar月德], 1);
@@ -81,7 +71,7 @@ TEST(MonthBranchStars, SubjectsAreStemsOrBranches) {
     FourPillarsChart chart;
     std::vector<std::wstring> names(kStarNameSlots);
     AddMonthBranchStars(c.month, c.subject, names, chart, 1);
-    EXPECT_EQ(Joined(names), c.names);
+    EXPECT_EQ(JoinedUsedEntries(names), c.names);
   }
 }
 
