@@ -21,8 +21,7 @@ double ComputeJulianDay(double year, double month, double day) {
 }
 
 double DateTimeToJulianDay(const CalendarDateTime& t) {
-  return ComputeJulianDay(t.year, t.month,
-                          t.day + ((t.second / 60 + t.minute) / 60 + t.hour) / 24);
+  return ComputeJulianDay(t.year, t.month, t.day + ((t.second / 60 + t.minute) / 60 + t.hour) / 24);
 }
 
 void SetDateTimeFromJulianDay(CalendarDateTime& dateTime, double julianDay) {
@@ -69,10 +68,21 @@ CalendarDateTime JulianDayToDate(double julianDay) {
   return {d.year, d.month, d.day, hour, minute, second};
 }
 
+namespace {
+
+// Julian days whose years fit an int (2.1e9 years of 365.25 days is 7.8e11 days); the integer
+// texts and parts are made only for these. NaN fails the comparison too.
+bool HasIntegerYear(double julianDay) { return std::fabs(julianDay) < 7.8e11; }
+
+}  // namespace
+
 DateParts JulianDayToDateParts(double julianDay) {
+  if (!HasIntegerYear(julianDay)) {
+    return {};
+  }
   const CalendarDateTime t = JulianDayToDate(julianDay);
-  return {static_cast<int>(t.year),   static_cast<int>(t.month),  static_cast<int>(t.day),
-          static_cast<int>(t.hour),   static_cast<int>(t.minute), static_cast<int>(t.second)};
+  return {static_cast<int>(t.year), static_cast<int>(t.month),  static_cast<int>(t.day),
+          static_cast<int>(t.hour), static_cast<int>(t.minute), static_cast<int>(t.second)};
 }
 
 std::wstring FormatTimeOfDay(double x) {
@@ -90,8 +100,9 @@ std::wstring FormatTimeOfDay(double x) {
 }
 
 std::wstring FormatJulianDayDateTime(double julianDay) {
-  if (!std::isfinite(julianDay)) {
-    return L"----------" L" --:--:--";
+  if (!HasIntegerYear(julianDay)) {
+    return L"----------"
+           L" --:--:--";
   }
   const CalendarDateTime t = JulianDayToDate(julianDay);
   int hour = static_cast<int>(t.hour);

@@ -32,6 +32,7 @@ void SetDateTimeFromJulianDay(CalendarDateTime& dateTime, double julianDay);
 CalendarDateTime JulianDayToDate(double julianDay);
 
 // Whole-number date parts of a Julian day; the second is cut towards zero, never rounded up.
+// A day that is not finite or whose year does not fit an int gives all zeros.
 struct DateParts {
   int year = 0;
   int month = 0;
@@ -48,7 +49,7 @@ DateParts JulianDayToDateParts(double julianDay);
 std::wstring FormatTimeOfDay(double x);
 
 // "%04i-%02i-%02i %02i:%02i:%02i"; the rounded second carries into the minute and hour only,
-// so the hour can read 24. The year -1 prints "-001". Not finite: "----------" and "--:--:--".
+// so the hour can read 24. The year -1 prints "-001". Not finite, or a year beyond an int: "----------" and "--:--:--".
 std::wstring FormatJulianDayDateTime(double julianDay);
 
 // n as a double (the month calendar's week rows).

@@ -74,6 +74,12 @@ TEST(JulianDayToDateParts, CutsTheSecond) {
   EXPECT_EQ(last.hour, 23);
   EXPECT_EQ(last.minute, 59);
   EXPECT_EQ(last.second, 59);
+
+  for (double beyond : {1e15, -1e15, std::numeric_limits<double>::quiet_NaN()}) {
+    const DateParts none = JulianDayToDateParts(beyond);
+    EXPECT_EQ(none.year, 0);
+    EXPECT_EQ(none.hour, 0);
+  }
 }
 
 TEST(FormatTimeOfDay, RoundsToTheNearestSecondWithoutCarryIntoTheDate) {
@@ -111,6 +117,8 @@ TEST(FormatJulianDayDateTime, Texts) {
       {ComputeJulianDay(2024, 2, 10.5) + 59.6 / 86400, L"2024-02-10 12:01:00"},
       {ComputeJulianDay(1582, 10, 4.5), L"1582-10-04 12:00:00"},
       {std::numeric_limits<double>::quiet_NaN(), L"---------- --:--:--"},
+      {1e15, L"---------- --:--:--"},
+      {-1e15, L"---------- --:--:--"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.julianDay);
