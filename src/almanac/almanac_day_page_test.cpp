@@ -177,8 +177,10 @@ TEST(AlmanacDayPage, DayNotes) {
   gengShen.dayStem = L"庚";
   gengShen.dayBranch = L"申";
   EXPECT_TRUE(Contains(ComposeAlmanacDayPage(gengShen, -1), L"每到庚申日"));
-  // Terms: 立春 and 冬至 days carry the year-change note and the 八節 note, 夏至 only the latter.
-  for (const wchar_t* term : {L"立春", L"冬至", L"夏至", L"驚蟄"}) {
+  // Terms: 立春 and 冬至 days carry the year-change note and the 八節 note, the other six of the
+  // eight seasonal terms only the latter, any other term neither.
+  for (const wchar_t* term :
+       {L"立春", L"冬至", L"立夏", L"立秋", L"立冬", L"春分", L"秋分", L"夏至", L"驚蟄", L"大寒"}) {
     SCOPED_TRACE(term);
     AlmanacDay day = RecordOf(L"三", L"初三", L"大");
     day.termName = term;
@@ -186,7 +188,7 @@ TEST(AlmanacDayPage, DayNotes) {
     const std::wstring page = ComposeAlmanacDayPage(day, -1);
     const std::wstring t(term);
     EXPECT_EQ(Contains(page, yearChange), t == L"立春" || t == L"冬至");
-    EXPECT_EQ(Contains(page, eightFestivals), t != L"驚蟄");
+    EXPECT_EQ(Contains(page, eightFestivals), t != L"驚蟄" && t != L"大寒");
     EXPECT_TRUE(Contains(page, L", <font color=Orange>" + t + L" 01:02:03</font>"));
   }
   // No term: no orange text, the line still ends.

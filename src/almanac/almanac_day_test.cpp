@@ -40,6 +40,10 @@ TEST(AlmanacDay, AppenderWritesFromTheFirstEmptySlotOnwards) {
   second.Append(L"奏書");
   EXPECT_EQ(UsedSlotCount(list), 4u);
   EXPECT_EQ(list[3], L"奏書");
+  // No slot left: the name is dropped (no table of the almanac gets here; debug builds stop).
+  SpiritStarAppender full(list);
+  EXPECT_DEBUG_DEATH(full.Append(L"力士"), "ran out of slots");
+  EXPECT_EQ(list, (SpiritStarList{L"歲德", L"歲幹合", L"博士", L"奏書"}));
 }
 
 }  // namespace
