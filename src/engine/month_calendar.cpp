@@ -216,15 +216,41 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int first
   NameDayFestivals(names, record);
 }
 
+// The Beijing date (day number) of the lunar phase at elongation w, that of
+// FindMoonPhaseMoment(w). A phase shows only its date, so where the cheap estimate lies more than
+// kPhaseDayMargin from a Beijing midnight its date is taken: within kFastPhaseCenturies of J2000.0
+// the estimate is within 8 minutes of the precise moment for every quarter phase. Near a midnight,
+// and further out where the estimate drifts (90 minutes by AD 9999), the precise moment decides.
+int PhaseDay(double w) {
+  constexpr double kFastPhaseCenturies = 24;       // 400 BC to AD 4400
+  constexpr double kPhaseDayMargin = 30.0 / 1440;  // days
+  const double t = TimeOfElongationFast(w);
+  if (std::fabs(t) <= kFastPhaseCenturies) {
+    // TT to Beijing time, as FindMoonPhaseMoment converts its moment.
+    const double tt = 36525 * t;
+    const double m = tt - DeltaTDays(tt) + 1.0 / 3;
+    const double sinceMidnight = m + 0.5 - std::floor(m + 0.5);  // [0, 1) days
+    if (sinceMidnight > kPhaseDayMargin && sinceMidnight < 1 - kPhaseDayMargin) {
+      return FloorToInt(m + 0.5);
+    }
+  }
+  return FloorToInt(FindMoonPhaseMoment(w) + 0.5);
+}
+
 // Moon phases whose moment falls on a day of [day0, end), from the quarter at or below the
-// elongation at noon of day0 less 0.78 rad (about 3.7 days).
+// elongation at noon of day0 less 0.78 rad (about 3.7 days). The elongation gains at most 0.26 rad
+// a day, so that first quarter falls at least 2.6 days before noon of day0 in Beijing time (2.8 in
+// every month of -4712 to 9999) and its date at least 3 days before day0: it marks no day and ends
+// no search of a month of 4 days or more, and is passed over without being looked for.
 void MarkMoonPhases(const MonthCalendarState& state, double t, int day0, int end,
                     CalendarDays& days) {
   const double elongation = MoonSunElongation(t, 10, 3);
   double w = std::floor(2 * (elongation - 0.78) / kPi) * kPi / 2;
+  if (end - day0 >= 4) {
+    w += kPi / 2;
+  }
   while (true) {
-    const double m = FindMoonPhaseMoment(w);
-    const int d = FloorToInt(m + 0.5);
+    const int d = PhaseDay(w);
     const long long p = static_cast<long long>(std::floor(w / (2 * kPi) * 4 + 4000000.01));
     w += kPi / 2;
     if (d >= end) {
@@ -241,11 +267,18 @@ void MarkMoonPhases(const MonthCalendarState& state, double t, int day0, int end
 }
 
 // Solar terms whose moment falls on a day of [day0, end), with their time of day, from the
-// multiple of 15 degrees at or below the sun's longitude at noon of day0 less 0.13 rad.
+// multiple of 15 degrees at or below the sun's longitude at noon of day0 less 0.13 rad. The Sun
+// gains at most 0.0178 rad a day, so that first term falls at least 6.9 days before noon of day0
+// in Beijing time (6.94 in every month of -4712 to 9999) and its date at least 7 days before day0:
+// it marks no day and ends no search of a month of 6 days or more, and is passed over without
+// being looked for.
 void MarkSolarTerms(const MonthCalendarState& state, double t, int day0, int end,
                     CalendarDays& days) {
   const double longitude = SunApparentLongitude(t, 3);
   double w = std::floor((longitude - 0.13) / (2 * kPi) * 24) * 2 * kPi / 24;
+  if (end - day0 >= 6) {
+    w += kPi / 12;
+  }
   while (true) {
     const double m = FindSolarTermMoment(w);
     const int d = FloorToInt(m + 0.5);

@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
+#include "engine/moments.h"
 
 namespace engine {
 namespace {
@@ -291,6 +293,46 @@ TEST(MonthCalendar, PhasesAndTermsOfTheMonthMatchTheirMoments) {
   EXPECT_EQ(phaseCount, static_cast<int>(phases.size()));
   EXPECT_EQ(termCount, 24);
   std::printf("largest term time difference in 2024: %d s (tolerance 3 s)\n", largest);
+}
+
+// Every quarter phase whose precise moment falls in the month marks its date and no other day is
+// marked: over 1900-2100 and in months of the far eras, on both sides of the years where the
+// dates are taken from the cheap estimate of the moment (400 BC to AD 4400).
+TEST(MonthCalendar, PhasesFallOnTheDatesOfTheirPreciseMoments) {
+  const wchar_t* const names[] = {L"朔", L"上弦", L"望", L"下弦"};
+  std::vector<int> years;
+  for (int year = 1900; year <= 2100; ++year) {
+    years.push_back(year);
+  }
+  for (const int year : {-4712, -2000, -401, -400, -399, 4399, 4400, 4401, 7000, 9999}) {
+    years.push_back(year);
+  }
+  int marked = 0;
+  for (const int year : years) {
+    for (int month = 1; month <= 12; ++month) {
+      const Month m = Compute(year, month);
+      const int day0 = m.days[0].dayNumber;
+      const int end = day0 + m.month.dayCount;
+      std::map<int, std::wstring> expected;  // day number -> phase
+      // Quarter k = 0 is the new moon of 2000-01-06, about 7.38 days apart.
+      const int firstQuarter = static_cast<int>(std::floor((day0 - 5.6) / 7.3826)) - 2;
+      for (int k = firstQuarter; k <= firstQuarter + 9; ++k) {
+        const int d =
+            static_cast<int>(std::floor(FindMoonPhaseMoment(k * (std::numbers::pi / 2)) + 0.5));
+        if (d >= day0 && d < end) {
+          expected[d] = names[((k % 4) + 4) % 4];
+        }
+      }
+      for (int i = 0; i < m.month.dayCount; ++i) {
+        const CalendarDay& day = m.days[i];
+        SCOPED_TRACE(DateText(day));
+        const auto found = expected.find(day.dayNumber);
+        EXPECT_EQ(day.phaseName, found == expected.end() ? L"" : found->second);
+        marked += day.phaseName.empty() ? 0 : 1;
+      }
+    }
+  }
+  EXPECT_GT(marked, 10000);
 }
 
 TEST(MonthCalendar, SignTurnsAtTheMidTerms) {
