@@ -111,15 +111,7 @@ constexpr std::array<OrderedCell, 5> kMonthAuspiciousByBranchOrder = {{
     {L"戌", L"戌", {L"母倉", L"守日", L"天馬"}},
 }};
 static_assert(ReordersMatchingRows(kMonthAuspiciousByBranch, kMonthColumns,
-                                   kMonthAuspiciousByBranchOrder[0]));
-static_assert(ReordersMatchingRows(kMonthAuspiciousByBranch, kMonthColumns,
-                                   kMonthAuspiciousByBranchOrder[1]));
-static_assert(ReordersMatchingRows(kMonthAuspiciousByBranch, kMonthColumns,
-                                   kMonthAuspiciousByBranchOrder[2]));
-static_assert(ReordersMatchingRows(kMonthAuspiciousByBranch, kMonthColumns,
-                                   kMonthAuspiciousByBranchOrder[3]));
-static_assert(ReordersMatchingRows(kMonthAuspiciousByBranch, kMonthColumns,
-                                   kMonthAuspiciousByBranchOrder[4]));
+                                   kMonthAuspiciousByBranchOrder));
 
 // Inauspicious month stars on the day stem.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
@@ -206,19 +198,7 @@ constexpr std::array<OrderedCell, 7> kMonthInauspiciousByBranchOrder = {{
     {L"未", L"亥", {L"死氣", L"厭對(招搖)", L"重日"}},
 }};
 static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[0]));
-static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[1]));
-static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[2]));
-static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[3]));
-static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[4]));
-static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[5]));
-static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
-                                   kMonthInauspiciousByBranchOrder[6]));
+                                   kMonthInauspiciousByBranchOrder));
 
 // Folk day marks on the day branch, for the extra-marks list.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
@@ -238,8 +218,7 @@ static_assert(kExtraMarksByBranch.size() == 4);
 constexpr std::array<OrderedCell, 1> kExtraMarksByBranchOrder = {{
     {L"申", L"午", {L"黃砂", L"刀砧"}},
 }};
-static_assert(ReordersMatchingRows(kExtraMarksByBranch, kMonthColumns,
-                                   kExtraMarksByBranchOrder[0]));
+static_assert(ReordersMatchingRows(kExtraMarksByBranch, kMonthColumns, kExtraMarksByBranchOrder));
 
 }  // namespace
 

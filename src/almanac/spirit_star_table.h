@@ -126,6 +126,19 @@ constexpr bool ReordersMatchingRows(const std::array<SpiritStarRow<Columns>, Row
   return listed == matches;
 }
 
+// For static_assert: every cell of an order table only reorders the stars of its matching rows.
+template <std::size_t Columns, std::size_t Rows, std::size_t Count>
+constexpr bool ReordersMatchingRows(const std::array<SpiritStarRow<Columns>, Rows>& rows,
+                                    const std::array<std::wstring_view, Columns>& columnNames,
+                                    const std::array<OrderedCell, Count>& orderedCells) {
+  for (const OrderedCell& ordered : orderedCells) {
+    if (!ReordersMatchingRows(rows, columnNames, ordered)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Column index of a branch in a table whose columns run from "寅" (the month branches), or -1.
 int MonthColumnOfBranch(const std::wstring& branch);
 

@@ -97,7 +97,7 @@ constexpr std::array<OrderedCell, 1> kYearBranchInauspiciousOrder = {{
     {L"午", L"戌", {L"黃幡", L"官符(畜官)", L"五鬼"}},
 }};
 static_assert(ReordersMatchingRows(kYearBranchInauspicious, kBranchColumns,
-                                   kYearBranchInauspiciousOrder[0]));
+                                   kYearBranchInauspiciousOrder));
 
 }  // namespace
 
