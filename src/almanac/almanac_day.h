@@ -85,13 +85,12 @@ struct AlmanacDay {
   std::wstring termName;
   std::wstring termTimeText;
 
-  // Spirit-star lists, used from the front (see SpiritStarList).
-  SpiritStarList yearAuspicious;    // kYearListSlots: 年吉神 (year_spirit_stars.h)
-  SpiritStarList yearInauspicious;  // kYearListSlots: 年凶神 (year_spirit_stars.h)
-  SpiritStarList
-      monthAuspicious;  // kMonthListSlots: 月吉神 (month_ and stem_branch_spirit_stars.h)
-  SpiritStarList
-      monthInauspicious;  // kMonthListSlots: 月凶神 (month_ and stem_branch_spirit_stars.h)
+  // Spirit-star lists, used from the front (see SpiritStarList). The year lists are filled by
+  // year_spirit_stars.h, the month lists by stem_branch_spirit_stars.h and month_spirit_stars.h.
+  SpiritStarList yearAuspicious;     // kYearListSlots: 年吉神
+  SpiritStarList yearInauspicious;   // kYearListSlots: 年凶神
+  SpiritStarList monthAuspicious;    // kMonthListSlots: 月吉神
+  SpiritStarList monthInauspicious;  // kMonthListSlots: 月凶神
 
   // The twelve double-hours by hour branch, 子 = 0 .. 亥 = 11 (hour_spirits.h: the four
   // FindHour...By{Stem,Branch} finders, each appending to one list of one hour).
