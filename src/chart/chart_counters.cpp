@@ -13,16 +13,6 @@ constexpr std::array<const wchar_t*, 3> kStemPositions = {L"年干", L"月干", 
 constexpr std::array<const wchar_t*, 4> kBranchPositions = {L"年支", L"月支", L"日支", L"時支"};
 constexpr std::array<const wchar_t*, 4> kHiddenStemPositions = {L"年", L"月", L"日", L"時"};
 
-template <std::size_t N>
-int PositionOf(const std::array<const wchar_t*, N>& keys, const std::wstring& position) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (position == keys[i]) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
 }  // namespace
 
 void CountStemTenGod(const std::wstring& tenGod, FourPillarsChart& chart,
@@ -33,7 +23,7 @@ void CountStemTenGod(const std::wstring& tenGod, FourPillarsChart& chart,
   }
   ++chart.tenGodCounts[k];
   ++chart.stemTenGodCounts[k];
-  const int row = PositionOf(kStemPositions, position);
+  const int row = NameIndex(kStemPositions, position);
   if (row >= 0) {
     ++chart.stemTenGodCountsByPillar[row][k];
   }
@@ -47,7 +37,7 @@ void CountBranchTenGod(const std::wstring& tenGod, FourPillarsChart& chart,
   }
   ++chart.tenGodCounts[k];
   ++chart.hiddenTenGodCounts[k];
-  const int row = PositionOf(kBranchPositions, position);
+  const int row = NameIndex(kBranchPositions, position);
   if (row >= 0) {
     ++chart.hiddenTenGodCountsByBranch[row][k];
   }
@@ -70,7 +60,7 @@ void CountHiddenStem(const std::wstring& stem, const std::wstring& position,
   }
   ++chart.hiddenStemCounts[k];
   ++chart.allStemCounts[k];
-  const int row = PositionOf(kHiddenStemPositions, position);
+  const int row = NameIndex(kHiddenStemPositions, position);
   if (row >= 0) {
     ++chart.hiddenStemCountsByBranch[row][k];
   }

@@ -15,8 +15,6 @@ namespace {
 // Slots of SeasonalStrengthValues.
 enum State : int { k旺 = 0, k相 = 1, k休 = 2, k囚 = 3, k死 = 4 };
 
-constexpr std::array<const wchar_t*, 5> kElements = {L"木", L"火", L"土", L"金", L"水"};
-
 // The state of each element (columns 木 火 土 金 水) in the season of the 旺 element (rows).
 constexpr std::array<std::array<State, 5>, 5> kSeasonStates = {{
     // 木   火    土    金    水
@@ -35,15 +33,6 @@ constexpr std::array<State, 4> kStemSequence = {k囚, k休, k相, k旺};
 
 // The own-root value of each pillar, year to hour: a stem rooted in its own branch.
 constexpr std::array<State, 4> kOwnRootStates = {k休, k相, k休, k休};
-
-int ElementIndex(const std::wstring& element) {
-  for (int i = 0; i < 5; ++i) {
-    if (element == kElements[i]) {
-      return i;
-    }
-  }
-  return -1;
-}
 
 int SaturatedInt(std::int64_t value) {
   if (value > INT_MAX) {

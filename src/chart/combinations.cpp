@@ -52,9 +52,6 @@ constexpr std::array<const wchar_t*, 30> kNayinElements = {
 };
 static_assert(kNayinElements.size() == 30);
 
-// Elements in the order 木 火 土 金 水 (each produces the next and controls the one after).
-constexpr std::array<const wchar_t*, 5> kElements = {L"木", L"火", L"土", L"金", L"水"};
-
 // Group of the combination element (columns 木 火 土 金 水) for the day element (rows).
 constexpr std::array<std::array<const wchar_t*, 5>, 5> kCombinationGroups = {{
     // 木     火     土     金     水
@@ -99,15 +96,6 @@ int FirstPillarWith(const FourPillarsChart& chart, const wchar_t* branch) {
   for (int p = kYearPillar; p <= kHourPillar; ++p) {
     if (chart.pillars[p].branch == branch) {
       return p;
-    }
-  }
-  return -1;
-}
-
-int ElementIndex(const std::wstring& element) {
-  for (int i = 0; i < 5; ++i) {
-    if (element == kElements[i]) {
-      return i;
     }
   }
   return -1;
@@ -165,7 +153,10 @@ std::wstring NayinElement(const std::wstring& stem, const std::wstring& branch,
     n += 10;  // at most five steps: [0, 59]
   }
   const std::wstring element = kNayinElements[n / 2];
-  ++chart.nayinElementCounts[ElementIndex(element)];
+  const int slot = NameIndex(kNayinCountOrder, element);  // every table entry has its slot
+  if (slot >= 0) {
+    ++chart.nayinElementCounts[slot];
+  }
   return element;
 }
 

@@ -16,19 +16,6 @@ const std::array<const wchar_t*, kStarSlotCount> kStarCountNames = {
 
 namespace {
 
-template <std::size_t N>
-int SlotOf(const std::array<const wchar_t*, N>& names, const std::wstring& name) {
-  if (name.empty()) {
-    return -1;
-  }
-  for (std::size_t i = 0; i < N; ++i) {
-    if (name == names[i]) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
 // Releases a text or list, storage included.
 template <typename T>
 void Release(T& value) {
@@ -54,11 +41,11 @@ void ReleaseTexts(std::array<std::wstring, N>& texts) {
 
 }  // namespace
 
-int TenGodCountSlotOf(const std::wstring& tenGod) { return SlotOf(kTenGodCountOrder, tenGod); }
+int TenGodCountSlotOf(const std::wstring& tenGod) { return NameIndex(kTenGodCountOrder, tenGod); }
 
-int TenGodWeightSlotOf(const std::wstring& tenGod) { return SlotOf(kTenGodWeightOrder, tenGod); }
+int TenGodWeightSlotOf(const std::wstring& tenGod) { return NameIndex(kTenGodWeightOrder, tenGod); }
 
-int StarSlotOf(const std::wstring& starName) { return SlotOf(kStarCountNames, starName); }
+int StarSlotOf(const std::wstring& starName) { return NameIndex(kStarCountNames, starName); }
 
 TenByThreeStringGrid MakeTenByThreeStringGrid() {
   return TenByThreeStringGrid(kLuckCycles, std::vector<std::wstring>(kHiddenStemSlots));

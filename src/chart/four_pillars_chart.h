@@ -79,6 +79,21 @@ enum TenGodWeightSlot : int {
 inline constexpr std::array<const wchar_t*, 10> kTenGodWeightOrder = {
     L"比肩", L"劫財", L"食神", L"傷官", L"偏印", L"正印", L"偏官", L"正官", L"偏財", L"正財"};
 
+// Index 0..N-1 of a name in a list of names, compared whole; -1 for any other text, the empty
+// text included (so the empty entries of a list are never found).
+template <std::size_t N>
+int NameIndex(const std::array<const wchar_t*, N>& names, const std::wstring& name) {
+  if (name.empty()) {
+    return -1;
+  }
+  for (std::size_t i = 0; i < N; ++i) {
+    if (name == names[i]) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
 // Slot 0..9 of a ten-god name in the count order or the weight order; -1 for any other text.
 int TenGodCountSlotOf(const std::wstring& tenGod);
 int TenGodWeightSlotOf(const std::wstring& tenGod);

@@ -103,18 +103,9 @@ constexpr std::array<WordSlot, 5> kWordSlots = {{
     {L'害', kBranchHarms},
 }};
 
-// Slot of an element in the combination order 金 木 水 火 土, or -1.
-int CombinationElementIndex(wchar_t element) {
-  for (int e = 0; e < 5; ++e) {
-    if (kCombinationElementOrder[e][0] == element) {
-      return e;
-    }
-  }
-  return -1;
-}
-
+// Counts a combination by its element, in the combination order 金 木 水 火 土.
 void CountCombination(wchar_t element, int groupBase, FourPillarsChart& chart) {
-  const int e = CombinationElementIndex(element);
+  const int e = NameIndex(kCombinationElementOrder, std::wstring(1, element));
   if (e >= 0) {
     ++chart.elementCombinationCounts[kAllCombinationsBase + e];
     ++chart.elementCombinationCounts[groupBase + e];

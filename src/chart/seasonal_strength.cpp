@@ -2,18 +2,14 @@
 
 #include <array>
 
+#include "chart/stem_branch_basics.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
 
 namespace {
 
-// Elements in the production order 木 → 火 → 土 → 金 → 水 → 木; each controls the one two
-// steps on.
-constexpr std::array<const wchar_t*, 5> kElements = {L"木", L"火", L"土", L"金", L"水"};
-
-// States in the order of SeasonalStrengthValues.
-constexpr std::array<const wchar_t*, 5> kStates = {L"旺", L"相", L"休", L"囚", L"死"};
+// Slots of the states in kSeasonalStateOrder (the order of SeasonalStrengthValues).
 enum State : int { k旺 = 0, k相 = 1, k休 = 2, k囚 = 3, k死 = 4 };
 
 // The state of the element `steps` production steps after the season's own element: itself
@@ -63,16 +59,6 @@ constexpr std::array<TenGodStep, 10> kTenGodSteps = {{
 // The walk 旺 → 相 → 死 → 囚 → 休 → 旺 as positions of the states.
 constexpr std::array<State, 5> kStateWalk = {k旺, k相, k死, k囚, k休};
 
-template <std::size_t N>
-int IndexOf(const std::array<const wchar_t*, N>& names, const std::wstring& name) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (name == names[i]) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
 int SeasonOfTerm(const std::wstring& term) {
   for (const TermSeason& row : kTermSeasons) {
     if (term == row.term) {
@@ -97,11 +83,11 @@ int ElementInState(int season, int state) {
 }
 
 std::wstring ElementOfStateInSeason(int season, const std::wstring& state) {
-  const int s = IndexOf(kStates, state);
+  const int s = NameIndex(kSeasonalStateOrder, state);
   if (season < 0 || s < 0) {
     return L"";
   }
-  return kElements[ElementInState(season, s)];
+  return kElementsByProduction[ElementInState(season, s)];
 }
 
 int ElementOfStemIndex(const std::wstring& stem) {
@@ -121,22 +107,22 @@ std::wstring StrengthWord(int value, const SeasonalStrengthValues& values) {
 }
 
 std::wstring SeasonalStateLabel(const std::wstring& state) {
-  const int s = IndexOf(kStates, state);
+  const int s = NameIndex(kSeasonalStateOrder, state);
   return s < 0 ? L"" : kStateLabels[s];
 }
 
 int SeasonalStateValue(const std::wstring& state, const SeasonalStrengthValues& values) {
-  const int s = IndexOf(kStates, state);
+  const int s = NameIndex(kSeasonalStateOrder, state);
   return s < 0 ? 0 : values[s];
 }
 
 std::wstring SeasonalStateOfElement(const std::wstring& term, const std::wstring& element) {
   const int season = SeasonOfTerm(term);
-  const int e = IndexOf(kElements, element);
+  const int e = ElementIndex(element);
   if (season < 0 || e < 0) {
     return L"";
   }
-  return kStates[StateIn(season, e)];
+  return kSeasonalStateOrder[StateIn(season, e)];
 }
 
 std::wstring ElementOfSeasonalState(const std::wstring& term, const std::wstring& state) {
@@ -190,12 +176,12 @@ int TenGodSeasonalValue(const std::wstring& tenGod, int dayMasterValue,
 
 void SetSeasonalElements(const std::wstring& element, FourPillarsChart& chart) {
   chart.seasonalElements[k旺] = element;
-  const int season = IndexOf(kElements, element);
+  const int season = ElementIndex(element);
   if (season < 0) {
     return;
   }
   for (int state = k相; state <= k死; ++state) {
-    chart.seasonalElements[state] = kElements[ElementInState(season, state)];
+    chart.seasonalElements[state] = kElementsByProduction[ElementInState(season, state)];
   }
 }
 

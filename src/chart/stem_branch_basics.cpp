@@ -12,7 +12,6 @@ constexpr std::array<const wchar_t*, 10> kStems = {L"甲", L"乙", L"丙", L"丁
                                                    L"己", L"庚", L"辛", L"壬", L"癸"};
 constexpr std::array<const wchar_t*, 12> kBranches = {L"子", L"丑", L"寅", L"卯", L"辰", L"巳",
                                                       L"午", L"未", L"申", L"酉", L"戌", L"亥"};
-constexpr std::array<const wchar_t*, 5> kStemElements = {L"木", L"火", L"土", L"金", L"水"};
 
 // Hidden stems of each branch, by branch index; empty slots are "".
 constexpr std::array<std::array<const wchar_t*, 3>, 12> kHiddenStems = {{
@@ -64,9 +63,11 @@ int YinStemIndex(const std::wstring& stem) {
   return index < 0 ? -1 : (index ^ 1);
 }
 
+int ElementIndex(const std::wstring& element) { return NameIndex(kElementsByProduction, element); }
+
 std::wstring ElementOfStem(const std::wstring& stem) {
   const int index = vocabulary::LookupStemIndex(stem);
-  return index < 0 ? L"" : kStemElements[index / 2];
+  return index < 0 ? L"" : kElementsByProduction[index / 2];
 }
 
 std::wstring TenGodOf(const std::wstring& dayStem, const std::wstring& stem) {

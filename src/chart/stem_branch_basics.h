@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ int IsYangBranch(const std::wstring& branch);
 
 // The stem's index with each yang/yin pair swapped (甲 1, 乙 0, 丙 3, ...); -1 for another text.
 int YinStemIndex(const std::wstring& stem);
+
+// The five elements in the production order 木 → 火 → 土 → 金 → 水 (→ 木): each produces the
+// next and controls the one two steps on. Stem index s (甲 0 .. 癸 9) has element s / 2.
+inline constexpr std::array<const wchar_t*, 5> kElementsByProduction = {L"木", L"火", L"土", L"金",
+                                                                        L"水"};
+
+// Index 0..4 of an element in the production order; -1 for any other text.
+int ElementIndex(const std::wstring& element);
 
 // "木" for 甲 乙, "火" for 丙 丁, "土" for 戊 己, "金" for 庚 辛, "水" for 壬 癸; else empty.
 std::wstring ElementOfStem(const std::wstring& stem);
