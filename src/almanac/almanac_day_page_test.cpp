@@ -320,15 +320,14 @@ TEST(AlmanacDayPage, OfficerAndMansionAgreeWithReferenceLibrary) {
 }
 
 // The day's flying star agrees with the library on about three days in four, and every
-// difference comes from where the two rules change group. Ours opens a group of 60 days at each
-// of the six mid-terms 冬至, 雨水, 穀雨 (ascending) and 夏至, 處暑, 霜降 (descending), at 12:00 of
-// the mid-term's day, with 甲子 on 一白, 七赤, 四綠, 九紫, 三碧, 六白. The library counts on
-// without a break from the 甲子 day nearest 冬至 (一白, ascending) and from the 甲子 day nearest
-// 夏至 (九紫, descending). Where a mid-term falls on its 甲子 day the two agree; otherwise they
-// differ on the days between the mid-term and the 甲子 day nearest it, and, in a half-year whose
-// 甲子 days lie 240 days apart (2020), on the fourth 60 days of the library's count. The test
-// checks that the library's rule, computed from our pillars and solstice days, gives its every
-// star.
+// difference comes from where the two rules change group. Ours starts a group at each of the six
+// mid-terms 冬至, 雨水, 穀雨 (ascending) and 夏至, 處暑, 霜降 (descending), at 12:00 of the
+// mid-term's day, and keeps it for two mid-terms, with 甲子 on 一白, 七赤, 四綠, 九紫, 三碧, 六白.
+// The library counts on without a break from the 甲子 day nearest 冬至 (一白, ascending) and from
+// the 甲子 day nearest 夏至 (九紫, descending). So the two differ on the days between each of the
+// six mid-terms and the 甲子 day nearest it, and, in a half-year whose two 甲子 days lie 240 days
+// apart (2020), on the fourth 60 days of the library's count as well. The test checks that the
+// library's rule, computed from our pillars and solstice days, gives its every star.
 TEST(AlmanacDayPage, NineStarDiffersFromReferenceLibraryOnlyByItsGroupRule) {
   const auto rows = testing::ReadTsvRows(TAVREL_TESTDATA_DIR "/almanac_days.tsv");
   ASSERT_EQ(rows.size(), 4018u);
