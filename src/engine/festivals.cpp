@@ -8,6 +8,8 @@ namespace engine {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 enum class TextSlot { kA, kB, kC };
 
 std::wstring& TextOf(CalendarDay& day, TextSlot slot) {
@@ -101,28 +103,28 @@ static_assert(kOfficialDays.size() == 19);
 // Lunar festivals keyed by month name, "月" after a one-character name, and day name; the first
 // equal key wins.
 struct LunarFestival {
-  const wchar_t* key;
-  const wchar_t* text;
+  std::wstring_view key;
+  std::wstring_view text;
   TextSlot slot;
   bool restDay;
 };
 // key, text, text slot, rest day
 constexpr std::array<LunarFestival, 15> kLunarFestivals{{
-    {L"正月初一", L"春節 ", TextSlot::kA, true},
-    {L"正月初二", L"回娘家 ", TextSlot::kA, true},
-    {L"正月初三", L"睏卡飽 ", TextSlot::kA, true},
-    {L"正月初九", L"天公生 ", TextSlot::kA, false},
-    {L"正月二十", L"天穿日 ", TextSlot::kB, false},
-    {L"五月初五", L"端午節 ", TextSlot::kA, true},
-    {L"八月十五", L"中秋節 ", TextSlot::kA, true},
-    {L"正月十五", L"上元節 ", TextSlot::kB, false},
-    {L"二月初二", L"龍抬頭 ", TextSlot::kA, false},
-    {L"三月廿三", L"媽祖生 ", TextSlot::kA, false},
-    {L"七月初七", L"七夕情人節 ", TextSlot::kB, false},
-    {L"七月十五", L"中元節", TextSlot::kB, false},
-    {L"九月初九", L"重陽節 ", TextSlot::kB, false},
-    {L"十月十五", L"下元節 ", TextSlot::kB, false},
-    {L"十二初八", L"臘八節 ", TextSlot::kB, false},
+    {L"正月初一"sv, L"春節 "sv, TextSlot::kA, true},
+    {L"正月初二"sv, L"回娘家 "sv, TextSlot::kA, true},
+    {L"正月初三"sv, L"睏卡飽 "sv, TextSlot::kA, true},
+    {L"正月初九"sv, L"天公生 "sv, TextSlot::kA, false},
+    {L"正月二十"sv, L"天穿日 "sv, TextSlot::kB, false},
+    {L"五月初五"sv, L"端午節 "sv, TextSlot::kA, true},
+    {L"八月十五"sv, L"中秋節 "sv, TextSlot::kA, true},
+    {L"正月十五"sv, L"上元節 "sv, TextSlot::kB, false},
+    {L"二月初二"sv, L"龍抬頭 "sv, TextSlot::kA, false},
+    {L"三月廿三"sv, L"媽祖生 "sv, TextSlot::kA, false},
+    {L"七月初七"sv, L"七夕情人節 "sv, TextSlot::kB, false},
+    {L"七月十五"sv, L"中元節"sv, TextSlot::kB, false},
+    {L"九月初九"sv, L"重陽節 "sv, TextSlot::kB, false},
+    {L"十月十五"sv, L"下元節 "sv, TextSlot::kB, false},
+    {L"十二初八"sv, L"臘八節 "sv, TextSlot::kB, false},
 }};
 static_assert(kLunarFestivals.size() == 15);
 
@@ -181,15 +183,51 @@ void NameOfficialDays(CalendarDay& day) {
   }
 }
 
-void NameLunarDays(CalendarDay& day) {
-  std::wstring key = day.lunarMonthName;
-  if (day.lunarMonthName.size() < 2) {
-    key += L"月";
+// The key of a lunar day: its lunar month name, "月" when the name has fewer than two characters,
+// and its lunar day name ("正月初一", but "十二初八"). Held in place, as the day of every month
+// table is looked up; a key too long for the buffer is left empty, as it equals no key of the
+// festivals.
+class LunarDayKey {
+ public:
+  explicit LunarDayKey(const CalendarDay& day) {
+    const std::size_t monthMark = day.lunarMonthName.size() < 2 ? 1 : 0;
+    if (day.lunarMonthName.size() + monthMark + day.lunarDayName.size() > chars_.size()) {
+      return;
+    }
+    for (const wchar_t c : day.lunarMonthName) {
+      chars_[size_++] = c;
+    }
+    if (monthMark != 0) {
+      chars_[size_++] = L'月';
+    }
+    for (const wchar_t c : day.lunarDayName) {
+      chars_[size_++] = c;
+    }
   }
-  key += day.lunarDayName;
-  if (day.leapMark != L"閏") {
+
+  // Whole-text equality, character by character.
+  bool Is(std::wstring_view key) const {
+    if (key.size() != size_) {
+      return false;
+    }
+    for (std::size_t i = 0; i < size_; ++i) {
+      if (key[i] != chars_[i]) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  std::array<wchar_t, 8> chars_{};
+  std::size_t size_ = 0;
+};
+
+void NameLunarDays(CalendarDay& day) {
+  const LunarDayKey key(day);
+  if (day.leapMark != L"閏"sv) {
     for (const LunarFestival& row : kLunarFestivals) {
-      if (key == row.key) {
+      if (key.Is(row.key)) {
         TextOf(day, row.slot) += row.text;
         if (row.restDay) {
           day.isHoliday = 1;
@@ -199,21 +237,22 @@ void NameLunarDays(CalendarDay& day) {
     }
   }
   // New Year's Eve is the last day of whichever twelfth month precedes 正, a leap one included.
-  if (day.nextLunarMonthName == L"正" && ((key == L"十二三十" && day.lunarMonthLength == 30) ||
-                                          (key == L"十二廿九" && day.lunarMonthLength == 29))) {
-    day.festivalTextA += L"除夕 ";
+  if (day.nextLunarMonthName == L"正"sv &&
+      ((key.Is(L"十二三十"sv) && day.lunarMonthLength == 30) ||
+       (key.Is(L"十二廿九"sv) && day.lunarMonthLength == 29))) {
+    day.festivalTextA += L"除夕 "sv;
     day.isHoliday = 1;
   }
 }
 
 void NameTermDays(CalendarDay& day) {
-  if (day.termNameOfDay == L"清明") {
+  if (day.termNameOfDay == L"清明"sv) {
     if (!day.festivalTextA.empty()) {
       day.festivalTextA += L"<br>";
     }
     day.festivalTextA += L"民族掃墓節 ";
     day.isHoliday = 1;
-  } else if (day.termNameOfDay == L"立春") {
+  } else if (day.termNameOfDay == L"立春"sv) {
     day.festivalTextB += L"農民節 ";
   }
 }
@@ -236,35 +275,35 @@ void NameStemBranchCustoms(CalendarDay& day) {
   const std::wstring_view branch = std::wstring_view(day.dayPillarName).substr(1, 1);
 
   // Customs of the first twelve days of 正月 (a leap 正月 too).
-  if (day.lunarMonthName == L"正" && day.lunarDayIndex < 12) {
+  if (day.lunarMonthName == L"正"sv && day.lunarDayIndex < 12) {
     const std::wstring number = std::to_wstring(day.lunarDayIndex + 1);
-    if (branch == L"辰") {
+    if (branch == L"辰"sv) {
       day.festivalTextC += number + L"龍治水 ";
-    } else if (stem == L"辛") {
+    } else if (stem == L"辛"sv) {
       day.festivalTextC += number + L"日得辛 ";
-    } else if (branch == L"丑") {
+    } else if (branch == L"丑"sv) {
       day.festivalTextC += number + L"牛耕田 ";
     }
   }
 
   // Earth-god days: the 戊 day of the ten days around each equinox.
-  if (stem == L"戊" && InRange(day.daysSinceSpringEquinox, -5, 4)) {
+  if (stem == L"戊"sv && InRange(day.daysSinceSpringEquinox, -5, 4)) {
     day.festivalTextC += L"春社 ";
   }
-  if (stem == L"戊" && InRange(day.daysSinceAutumnEquinox, -5, 4)) {
+  if (stem == L"戊"sv && InRange(day.daysSinceAutumnEquinox, -5, 4)) {
     day.festivalTextC += L"秋社 ";
   }
 
   // Dog days counted in 庚 days from the summer solstice and 立秋; plum rain from 芒種 to 小暑.
-  if (stem == L"庚" && InRange(day.daysSinceSummerSolstice, 20, 29)) {
+  if (stem == L"庚"sv && InRange(day.daysSinceSummerSolstice, 20, 29)) {
     day.festivalTextC += L"初伏 ";
-  } else if (stem == L"庚" && InRange(day.daysSinceSummerSolstice, 30, 39)) {
+  } else if (stem == L"庚"sv && InRange(day.daysSinceSummerSolstice, 30, 39)) {
     day.festivalTextC += L"中伏 ";
-  } else if (stem == L"庚" && InRange(day.daysSinceAutumnStart, 0, 9)) {
+  } else if (stem == L"庚"sv && InRange(day.daysSinceAutumnStart, 0, 9)) {
     day.festivalTextC += L"末伏 ";
-  } else if (stem == L"丙" && InRange(day.daysSinceGrainInEar, 0, 9)) {
+  } else if (stem == L"丙"sv && InRange(day.daysSinceGrainInEar, 0, 9)) {
     day.festivalTextC += L"入霉 ";
-  } else if (branch == L"未" && InRange(day.daysSinceMinorHeat, 0, 11)) {
+  } else if (branch == L"未"sv && InRange(day.daysSinceMinorHeat, 0, 11)) {
     day.festivalTextC += L"出霉 ";
   }
 }
