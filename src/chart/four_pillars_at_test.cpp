@@ -105,6 +105,43 @@ TEST(FourPillarsAt, HalfSecondBeforeTrueSolarMidnightReads24) {
   EXPECT_EQ(midnight.day, eleven.day);
 }
 
+// Minute by minute over three days at 100° east: the day pillar steps on where the true solar
+// clock passes 23:00 and the hour pillar where it passes an odd hour (子 at 23:00, 丑 at 01:00).
+// The clock is rounded to the second and the pillars are not, so within half a second before
+// such an hour the clock may already show it while the pillars still hold the hour before: a
+// turn is checked at the first sample after it.
+TEST(FourPillarsAt, DayAndHourTurnOnTheTrueSolarClock) {
+  const std::wstring stems = L"甲乙丙丁戊己庚辛壬癸";
+  const std::wstring branches = L"子丑寅卯辰巳午未申酉戌亥";
+  double d = BeijingDayNumber(1999, 12, 30, 0, 0, 30);
+  Pillars previous = PillarsAt(d, 100);
+  int dayTurns = 0;
+  int hourTurns = 0;
+  for (int minute = 1; minute < 3 * 1440; ++minute) {
+    d += 1.0 / 1440;
+    const Pillars p = PillarsAt(d, 100);
+    SCOPED_TRACE(testing::Message() << "minute " << minute);
+    if (p.day != previous.day) {
+      ++dayTurns;
+      EXPECT_EQ(p.trueSolarHour, 23);
+      EXPECT_EQ(p.hour.substr(1), L"子");
+      EXPECT_EQ((stems.find(previous.day[0]) + 1) % 10, stems.find(p.day[0]));
+    }
+    if (p.hour != previous.hour) {
+      ++hourTurns;
+      EXPECT_EQ(p.trueSolarHour % 2, 1);
+      EXPECT_EQ(branches.find(p.hour[1]), static_cast<std::size_t>((p.trueSolarHour + 1) / 2 % 12));
+      EXPECT_EQ((branches.find(previous.hour[1]) + 1) % 12, branches.find(p.hour[1]));
+      if (p.trueSolarHour != 23) {
+        EXPECT_EQ(p.day, previous.day);
+      }
+    }
+    previous = p;
+  }
+  EXPECT_EQ(dayTurns, 3);
+  EXPECT_EQ(hourTurns, 36);
+}
+
 TEST(FourPillarsAt, DayTurnsAt23AndHourStemFollowsDayStem) {
   const std::wstring stems = L"甲乙丙丁戊己庚辛壬癸";
   const std::wstring branches = L"子丑寅卯辰巳午未申酉戌亥";
