@@ -273,7 +273,7 @@ struct FourPillarsChart {
   int hasFrame = 0;
   std::wstring directionElement;
   std::wstring frameElement;
-  int transformationCount = 0;                     // stem combinations that transform (從化)
+  int transformationCount = 0;                     // 1 once any two stems combine (從化), else 0
   int transformationEntered = 0;                   // transformation pattern entered
   std::array<int, 15> elementCombinationCounts{};  // three runs of kCombinationElementOrder
   std::wstring sectionTermName;  // section term (節) in force at birth, e.g. "立春"
