@@ -14,6 +14,7 @@
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
 #include "engine/moments.h"
+#include "vocabulary/calendar_vocabulary.h"
 
 namespace engine {
 namespace {
@@ -333,6 +334,47 @@ TEST(MonthCalendar, PhasesFallOnTheDatesOfTheirPreciseMoments) {
     }
   }
   EXPECT_GT(marked, 10000);
+}
+
+// Every solar term whose moment falls in the month marks its date with its name and time of day,
+// and no other day is marked: over 1900-2100 and in months of the far eras.
+TEST(MonthCalendar, TermsFallOnTheDatesOfTheirMoments) {
+  const vocabulary::CalendarVocabulary names;
+  std::vector<int> years;
+  for (int year = 1900; year <= 2100; ++year) {
+    years.push_back(year);
+  }
+  for (const int year : {-4712, -2000, -400, 0, 4400, 7000, 9999}) {
+    years.push_back(year);
+  }
+  int marked = 0;
+  for (const int year : years) {
+    for (int month = 1; month <= 12; ++month) {
+      const Month m = Compute(year, month);
+      const int day0 = m.days[0].dayNumber;
+      const int end = day0 + m.month.dayCount;
+      std::map<int, std::pair<std::wstring, std::wstring>> expected;  // day -> name, time
+      // Term k = 0 is the March equinox of 1999 (day -285.6), about 15.22 days apart; 春分 is
+      // term 6 of the names, which begin at the winter solstice.
+      const int firstTerm = static_cast<int>(std::floor((day0 + 285.6) / 15.2184)) - 2;
+      for (int k = firstTerm; k <= firstTerm + 5; ++k) {
+        const double moment = FindSolarTermMoment(k * (std::numbers::pi / 12));
+        const int d = static_cast<int>(std::floor(moment + 0.5));
+        if (d >= day0 && d < end) {
+          expected[d] = {names.termNames[((k + 6) % 24 + 24) % 24], FormatTimeOfDay(moment)};
+        }
+      }
+      for (int i = 0; i < m.month.dayCount; ++i) {
+        const CalendarDay& day = m.days[i];
+        SCOPED_TRACE(DateText(day));
+        const auto found = expected.find(day.dayNumber);
+        EXPECT_EQ(day.termName, found == expected.end() ? L"" : found->second.first);
+        EXPECT_EQ(day.termTimeText, found == expected.end() ? L"" : found->second.second);
+        marked += day.termName.empty() ? 0 : 1;
+      }
+    }
+  }
+  EXPECT_GT(marked, 4900);
 }
 
 TEST(MonthCalendar, SignTurnsAtTheMidTerms) {
