@@ -21,10 +21,12 @@ struct RunResult {
 };
 
 // Runs tavrel with the given shell-quoted arguments in the working directory; its standard
-// error is kept. TAVREL_OPEN names a program that fails, so no browser can ever start.
+// error is kept. TAVREL_OPEN names a program that fails, so no browser can ever start, and no
+// display is named, so no window can open.
 RunResult RunTavrel(const std::string& arguments) {
   const std::string command =
-      "TAVREL_OPEN=false '" + std::string(TAVREL_PROGRAM) + "' " + arguments + " 2> tavrel.stderr";
+      "timeout 120 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY TAVREL_OPEN=false '" +
+      std::string(TAVREL_PROGRAM) + "' " + arguments + " 2> tavrel.stderr";
   const int raw = std::system(command.c_str());
   RunResult result;
   if (raw != -1 && WIFEXITED(raw)) {
