@@ -288,6 +288,11 @@ void PropertySheet::ShowPage(int pageIndex) {
     return;
   }
   Page& page = *pages_[static_cast<std::size_t>(pageIndex)];
+  // The Enter key runs the shown page's "查詢".
+  if (auto* query = qobject_cast<QPushButton*>(control(pageIndex, 1));
+      query != nullptr && query->autoDefault()) {
+    query->setDefault(true);
+  }
   if (!page.initialized) {
     page.initialized = true;
     if (page.controller) {

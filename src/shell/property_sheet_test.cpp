@@ -132,7 +132,10 @@ TEST_F(PropertySheetTest, QueriesWriteTheirFilesAndOpenTheirDocuments) {
   EXPECT_EQ(platform.launched[0], "file:///w/index1.htm");
 
   // "萬年曆" with 1900 typed.
+  EXPECT_TRUE(qobject_cast<QPushButton*>(sheet.control(0, 1))->isDefault());
   sheet.tabs()->setCurrentIndex(2);
+  EXPECT_TRUE(qobject_cast<QPushButton*>(sheet.control(2, 1))->isDefault());
+  EXPECT_FALSE(qobject_cast<QPushButton*>(sheet.control(0, 1))->isDefault());
   auto* year = qobject_cast<QLineEdit*>(sheet.control(2, 1005));
   ASSERT_NE(year, nullptr);
   EXPECT_EQ(Utf8(year->text()), "2024");
