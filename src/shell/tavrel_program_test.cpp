@@ -5,12 +5,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "almanac/almanac_day_page.h"
+#include "almanac/lunar_month_page.h"
+#include "almanac/perpetual_calendar_page.h"
+#include "engine/julian_day.h"
 #include "shell/command_line_mode.h"
+#include "shell/platform.h"
 #include "shell/test_support.h"
 
 namespace shell {
 namespace {
 
+using testing::DecodeCodePage950;
 using testing::DirectoryNames;
 using testing::ReadFileBytes;
 using testing::ScopedWorkingDirectory;
@@ -75,13 +81,20 @@ TEST(TavrelProgram, WritesThePagesOfModesOneAndTwo) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.diagnostics, "");
   EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"萬年曆.htm"});
-  EXPECT_GT(std::filesystem::file_size(directory.path() / "萬年曆.htm"), 1000u);
+  const std::wstring yearPage = almanac::BuildPerpetualCalendarPage(2024);
+  EXPECT_EQ(ReadFileBytes(directory.path() / "萬年曆.htm"), ConvertToCodePage950(yearPage));
+  EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "萬年曆.htm")) == yearPage);
 
-  result = RunTavrel("R1=1 'year=2026&month=12&day=10&hour=12&min=0'");
+  result = RunTavrel("R1=1 'year=2026&month=12&day=10&hour=12&min=0' debug");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.diagnostics, "");
+  EXPECT_EQ(result.diagnostics, "R1=1, Y=2026, M=12, D=10, h=12, m=0, name=, sex= , R2=0\n");
   EXPECT_EQ(DirectoryNames(directory.path()),
             (std::vector<std::string>{"吉凶曆.htm", "萬年曆.htm", "陰曆.htm"}));
+  const std::wstring monthPage = almanac::BuildLunarMonthPage(2026, 12, 10);
+  const std::wstring dayPage =
+      almanac::BuildAlmanacDayPage(engine::ComputeJulianDay(2026, 12, 10.5));
+  EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "陰曆.htm")) == monthPage);
+  EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "吉凶曆.htm")) == dayPage);
 }
 
 TEST(TavrelProgram, AFileThatCannotBeWrittenGivesStatusTwo) {
