@@ -25,7 +25,8 @@ function(tavrel_add_tests library)
     target_link_libraries(${test_name} PRIVATE ${library} ${ARG_DEPS} GTest::gtest_main)
     target_compile_definitions(${test_name} PRIVATE
       TAVREL_TESTDATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/testdata")
+    # A hung test fails after five minutes instead of holding the whole run.
     gtest_discover_tests(${test_name} DISCOVERY_TIMEOUT 60
-      PROPERTIES LABELS ${library})
+      PROPERTIES LABELS ${library} TIMEOUT 300)
   endforeach()
 endfunction()
