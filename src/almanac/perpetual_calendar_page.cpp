@@ -73,8 +73,8 @@ std::wstring OutOfRangePage(int year) {
   std::wstring page = kHead;
   page += kTitleStart;
   page += std::to_wstring(year);
-  page += L"年不在本萬年曆的範圍內(西元" + std::to_wstring(kFirstPerpetualCalendarYear) + L"年至" +
-          std::to_wstring(kLastPerpetualCalendarYear) + L"年)<br>";
+  page += L"年不在本萬年曆的範圍內(西元" + std::to_wstring(engine::kFirstCalendarYear) + L"年至" +
+          std::to_wstring(engine::kLastCalendarYear) + L"年)<br>";
   page += L"</font></body></html>";
   return page;
 }
@@ -82,7 +82,7 @@ std::wstring OutOfRangePage(int year) {
 }  // namespace
 
 std::wstring BuildPerpetualCalendarPage(int year) {
-  if (year < kFirstPerpetualCalendarYear || year > kLastPerpetualCalendarYear) {
+  if (year < engine::kFirstCalendarYear || year > engine::kLastCalendarYear) {
     return OutOfRangePage(year);
   }
   const vocabulary::CalendarVocabulary& v = Vocabulary();

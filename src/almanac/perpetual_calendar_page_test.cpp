@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "almanac/reference_table_test_util.h"
+#include "engine/lunar_year.h"
 
 namespace almanac {
 namespace {
@@ -113,8 +114,8 @@ TEST(PerpetualCalendarPage, NegativeAndFiveCharacterYears) {
   EXPECT_EQ(rows.front().substr(date + 15, 2), L"  ");
   EXPECT_EQ(rows.front().substr(date + 25, 5), L"</td>");
   // The first and last supported years lay out whole pages.
-  EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(kFirstPerpetualCalendarYear)).empty());
-  EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(kLastPerpetualCalendarYear)).empty());
+  EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(engine::kFirstCalendarYear)).empty());
+  EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(engine::kLastCalendarYear)).empty());
 }
 
 // Month codes beyond the twelve month names: the first of two twelfth months (from 23-12-02) and
@@ -138,7 +139,7 @@ TEST(PerpetualCalendarPage, MomentsOnAnotherDayAreRed) {
 }
 
 TEST(PerpetualCalendarPage, YearsOutsideTheRangeGetAShortPage) {
-  for (const int year : {kFirstPerpetualCalendarYear - 1, kLastPerpetualCalendarYear + 1,
+  for (const int year : {engine::kFirstCalendarYear - 1, engine::kLastCalendarYear + 1,
                          std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
     SCOPED_TRACE(year);
     const std::wstring page = BuildPerpetualCalendarPage(year);

@@ -28,6 +28,11 @@ inline constexpr int kMonthCodeAfterNinth = 14;
 // of LunarYearTable::monthCodes names months through this function.
 std::wstring MonthCodeName(const vocabulary::CalendarVocabulary& vocabulary, int code);
 
+// The calendar years that the month calendar and the pages support: the range of the almanac's
+// four-digit date texts. A year outside gets no day records and the pages say it is out of range.
+inline constexpr int kFirstCalendarYear = -4712;
+inline constexpr int kLastCalendarYear = 9999;
+
 // Day numbers on which ComputeLunarYear works: -4713-01-01 to 10000-12-31, one year beyond the
 // calendar years -4712 to 9999 that the pages support on each side (callers also ask for the
 // neighbouring years). A day outside is taken as the nearest end, so no day number overflows.

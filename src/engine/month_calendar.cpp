@@ -22,11 +22,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kJ2000 = 2451545;
 
-// Calendar years whose months are computed; the range of the lunar year table and of the date
-// texts. Outside it a month has no day records.
-constexpr int kFirstYear = -4712;
-constexpr int kLastYear = 9999;
-
 // Indexes of the solar terms in LunarYearTable::termDays, counted from the winter solstice.
 constexpr int kWinterSolstice = 0;
 constexpr int kSpringEquinox = 6;
@@ -303,7 +298,7 @@ void MarkSolarTerms(const MonthCalendarState& state, double t, int day0, int end
 
 void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth) {
   calendarMonth = CalendarMonth();
-  if (year < kFirstYear || year > kLastYear) {
+  if (year < kFirstCalendarYear || year > kLastCalendarYear) {
     return;
   }
   MonthCalendarState& state = State();
