@@ -6,6 +6,7 @@
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "engine/julian_day.h"
+#include "engine/lunar_year.h"
 #include "shell/dialog_numbers.h"
 #include "shell/page_output.h"
 #include "shell/page_request.h"
@@ -41,7 +42,7 @@ unsigned DaysInMonth(unsigned year, unsigned month) {
 }  // namespace
 
 std::wstring CheckAlmanacDate(unsigned year, unsigned month, unsigned day) {
-  if (year > 9999) {
+  if (year > static_cast<unsigned>(engine::kLastCalendarYear)) {
     return L"年份輸入錯誤 !";
   }
   if (month < 1 || month > 12) {
