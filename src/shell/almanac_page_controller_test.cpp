@@ -182,13 +182,24 @@ TEST(AlmanacPage, ATypedLongitudeIsUsedAndThePlaceLineStays) {
 }
 
 TEST(AlmanacPage, ACoordinateThatIsNotFiniteIsRefused) {
-  OpenedPage opened;
-  opened.controls.SetText(P::kLatitudeBox, L"inf");
-  opened.controls.SetCalendarSelection(P::kCalendar, {2024, 2, 10});
-  opened.page->CalendarSelected(P::kCalendar);
-  EXPECT_TRUE(opened.recorder.riseSets.empty());
-  EXPECT_EQ(opened.controls.messages, std::vector<std::wstring>{L"經緯度輸入錯誤 !"});
-  EXPECT_EQ(opened.controls.Text(P::kSunLine), L"");
+  struct Case {
+    int box;
+    std::wstring text;
+  };
+  const Case cases[] = {{P::kLatitudeBox, L"inf"},
+                        {P::kLongitudeBox, L"nan"},
+                        {P::kLongitudeBox, L"1e400"},
+                        {P::kLatitudeBox, L"-9e999"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    OpenedPage opened;
+    opened.controls.SetText(c.box, c.text);
+    opened.controls.SetCalendarSelection(P::kCalendar, {2024, 2, 10});
+    opened.page->CalendarSelected(P::kCalendar);
+    EXPECT_TRUE(opened.recorder.riseSets.empty());
+    EXPECT_EQ(opened.controls.messages, std::vector<std::wstring>{L"經緯度輸入錯誤 !"});
+    EXPECT_EQ(opened.controls.Text(P::kSunLine), L"");
+  }
 }
 
 TEST(AlmanacPage, TodayRestoresTheCurrentTimeAndKeepsTheLines) {

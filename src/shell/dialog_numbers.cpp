@@ -1,8 +1,10 @@
 #include "shell/dialog_numbers.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace shell {
@@ -58,7 +60,16 @@ double ReadCoordinateText(std::wstring_view text) {
   double value = 0;
   const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    return 0;  // eight characters cannot leave the range of a double
+    // Only an exponent leaves the range: a negative one underflows to 0, a positive one gives
+    // the infinity of the number's sign.
+    const std::string_view number(ascii.data(),
+                                  static_cast<std::size_t>(result.ptr - ascii.data()));
+    const std::size_t exponent = number.find_first_of("eE");
+    if (exponent != std::string_view::npos && exponent + 1 < number.size() &&
+        number[exponent + 1] == '-') {
+      return 0;
+    }
+    return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
   }
   return result.ec == std::errc() ? value : 0;
 }

@@ -11,7 +11,8 @@ unsigned ReadDialogUnsigned(std::wstring_view text);
 
 // The number that a coordinate text begins with, read from at most its first 8 characters in the
 // C locale whatever the user's locale: blanks skipped, an optional sign, a decimal number with an
-// optional exponent; "inf" and "nan" read as such; 0 when no number begins the text.
+// optional exponent; "inf" and "nan" read as such, as does a number past the range of a double
+// (its infinity), and one below that range reads 0; 0 when no number begins the text.
 double ReadCoordinateText(std::wstring_view text);
 
 // The "%f" form of a number in the C locale: six decimals, "." as the point ("121.500000").

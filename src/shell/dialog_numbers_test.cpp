@@ -58,6 +58,13 @@ TEST(ReadCoordinateText, ReadsTheFirstEightCharactersInTheCLocale) {
     EXPECT_EQ(ReadCoordinateText(c.text), c.number);
   }
   EXPECT_TRUE(std::isinf(ReadCoordinateText(L"inf")));
+  // Past the range of a double the number reads as an infinity of its sign, so the page refuses
+  // it; below the range it reads as 0.
+  EXPECT_EQ(ReadCoordinateText(L"1e400"), HUGE_VAL);
+  EXPECT_EQ(ReadCoordinateText(L"-9e999"), -HUGE_VAL);
+  EXPECT_EQ(ReadCoordinateText(L" +1E+400"), HUGE_VAL);
+  EXPECT_EQ(ReadCoordinateText(L"1e-400"), 0.0);
+  EXPECT_EQ(ReadCoordinateText(L"-1e-999"), 0.0);
   EXPECT_TRUE(std::isnan(ReadCoordinateText(L"nan")));
 }
 
