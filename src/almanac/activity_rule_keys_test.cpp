@@ -9,8 +9,8 @@
 #include "almanac/almanac_day.h"
 #include "almanac/month_spirit_stars.h"
 #include "almanac/stem_branch_spirit_stars.h"
-#include "almanac/utf8_test_util.h"
 #include "almanac/year_spirit_stars.h"
+#include "testing/utf8.h"
 #include "vocabulary/vocabulary_lists.h"
 
 // The rule rows are keyed by the display names that the spirit-star finders write; these tests
@@ -20,7 +20,7 @@
 namespace almanac {
 namespace {
 
-using testing::Narrow;
+using test_text::EncodeUtf8;
 
 void Collect(const SpiritStarList& list, std::set<std::wstring>& names) {
   for (std::size_t i = 0; i < UsedSlotCount(list); ++i) {
@@ -80,7 +80,7 @@ TEST(ActivityRuleKeys, EveryKeyButTheNamesNoFinderWrites) {
     }
   }
   for (const std::wstring& key : unmatched) {
-    std::cout << "  row never applies: " << Narrow(key) << "\n";
+    std::cout << "  row never applies: " << EncodeUtf8(key) << "\n";
   }
   EXPECT_EQ(unmatched, neverWritten);
 }
@@ -124,11 +124,11 @@ TEST(ActivityRuleKeys, NamesWithoutARow) {
   }
   std::cout << "  names without a row:";
   for (const std::wstring& name : unweighed) {
-    std::cout << " " << Narrow(name);
+    std::cout << " " << EncodeUtf8(name);
   }
   std::cout << "\n";
   for (const wchar_t* name : {L"福星", L"歲支德", L"博士", L"金神", L"天德合, 月德合"}) {
-    EXPECT_EQ(unweighed.count(name), 1u) << Narrow(name);
+    EXPECT_EQ(unweighed.count(name), 1u) << EncodeUtf8(name);
   }
 }
 

@@ -11,14 +11,14 @@
 #include "almanac/activity_rules.h"
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
-#include "almanac/utf8_test_util.h"
 #include "engine/julian_day.h"
+#include "testing/utf8.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
 namespace {
 
-using testing::Narrow;
+using test_text::EncodeUtf8;
 
 // Activity indexes from inclusive ranges, as the rule rows write them.
 std::vector<int> Indexes(std::initializer_list<std::pair<int, int>> ranges) {
@@ -37,7 +37,7 @@ std::string Entries(const std::vector<int>& indexes) {
   for (int a : indexes) {
     text += std::wstring(kAlmanacActivities[a]) + L". ";
   }
-  return Narrow(text);
+  return EncodeUtf8(text);
 }
 
 void Put(SpiritStarList& list, std::initializer_list<const wchar_t*> names) {
@@ -75,7 +75,7 @@ TEST(AlmanacActivities, NamesInTheirOrder) {
       {39, L"移徙"},     {40, L"般移"},    {47, L"求醫療病"}, {74, L"修飾垣墻"},
       {84, L"破屋壞垣"}, {91, L"安神"},    {92, L"修祠宇"}};
   for (const auto& [index, name] : samples) {
-    EXPECT_EQ(Narrow(kAlmanacActivities[index]), Narrow(name)) << index;
+    EXPECT_EQ(EncodeUtf8(kAlmanacActivities[index]), EncodeUtf8(name)) << index;
   }
   const std::set<std::wstring_view> distinct(kAlmanacActivities.begin(), kAlmanacActivities.end());
   EXPECT_EQ(distinct.size(), 93u);
@@ -84,10 +84,10 @@ TEST(AlmanacActivities, NamesInTheirOrder) {
 TEST(ActivityScoring, HeavenlyHorseAlone) {
   AlmanacDay day = DayWithMonthLists({L"天馬"}, {});
   ScoreSuitableAndAvoid(day);
-  const std::string expected = Narrow(L"行幸. 遣使. 移徙. 般移. ");
-  EXPECT_EQ(Narrow(day.suitableText), expected);
-  EXPECT_EQ(Narrow(day.onlySuitableText), expected);
-  EXPECT_EQ(Narrow(day.netVerdict[1]), expected);
+  const std::string expected = EncodeUtf8(L"行幸. 遣使. 移徙. 般移. ");
+  EXPECT_EQ(EncodeUtf8(day.suitableText), expected);
+  EXPECT_EQ(EncodeUtf8(day.onlySuitableText), expected);
+  EXPECT_EQ(EncodeUtf8(day.netVerdict[1]), expected);
   EXPECT_EQ(day.avoidText, L"");
   EXPECT_EQ(day.bothText, L"");
   EXPECT_EQ(day.onlyAvoidText, L"");
@@ -102,10 +102,10 @@ TEST(ActivityScoring, HeavenlyHorseAlone) {
 TEST(ActivityScoring, MonthBreakAlone) {
   AlmanacDay day = DayWithMonthLists({}, {L"月破(大耗)"});
   ScoreSuitableAndAvoid(day);
-  const std::string suitable = Narrow(L"求醫療病. 破屋壞垣. ");
-  EXPECT_EQ(Narrow(day.suitableText), suitable);
-  EXPECT_EQ(Narrow(day.onlySuitableText), suitable);
-  EXPECT_EQ(Narrow(day.netVerdict[1]), suitable);
+  const std::string suitable = EncodeUtf8(L"求醫療病. 破屋壞垣. ");
+  EXPECT_EQ(EncodeUtf8(day.suitableText), suitable);
+  EXPECT_EQ(EncodeUtf8(day.onlySuitableText), suitable);
+  EXPECT_EQ(EncodeUtf8(day.netVerdict[1]), suitable);
   EXPECT_EQ(day.bothText, L"");
   const std::string avoid = Entries(Indexes({{1, 5},
                                              {8, 11},
@@ -122,9 +122,9 @@ TEST(ActivityScoring, MonthBreakAlone) {
                                              {77, 77},
                                              {79, 83},
                                              {85, 85}}));
-  EXPECT_EQ(Narrow(day.avoidText), avoid);
-  EXPECT_EQ(Narrow(day.onlyAvoidText), avoid);
-  EXPECT_EQ(Narrow(day.netVerdict[2]), avoid);
+  EXPECT_EQ(EncodeUtf8(day.avoidText), avoid);
+  EXPECT_EQ(EncodeUtf8(day.onlyAvoidText), avoid);
+  EXPECT_EQ(EncodeUtf8(day.netVerdict[2]), avoid);
   ExpectScoreInvariants();
 }
 
@@ -156,7 +156,7 @@ TEST(ActivityScoring, ScoresAreResetForEveryPage) {
     EXPECT_EQ(gActivitySuitableScores[s], horse ? 5 : 0) << s;
     EXPECT_EQ(gActivityAvoidScores[s], 0) << s;
   }
-  EXPECT_EQ(Narrow(second.suitableText), Narrow(L"行幸. 遣使. 移徙. 般移. "));
+  EXPECT_EQ(EncodeUtf8(second.suitableText), EncodeUtf8(L"行幸. 遣使. 移徙. 般移. "));
   EXPECT_EQ(second.avoidText, L"");
   EXPECT_EQ(second.netVerdict[2], L"");
 }
@@ -168,16 +168,17 @@ TEST(ActivityScoring, CancellingWeightsLeaveTheNetVerdicts) {
   EXPECT_EQ(gActivityNetScores[1], 0);
   EXPECT_EQ(gActivitySuitableScores[1], 5);
   EXPECT_EQ(gActivityAvoidScores[1], -5);
-  const std::string entry = Narrow(L"祈福. ");
-  EXPECT_NE(Narrow(day.suitableText).find(entry), std::string::npos);
-  EXPECT_NE(Narrow(day.avoidText).find(entry), std::string::npos);
-  EXPECT_NE(Narrow(day.bothText).find(entry), std::string::npos);
-  EXPECT_EQ(Narrow(day.netVerdict[1]).find(entry), std::string::npos);
-  EXPECT_EQ(Narrow(day.netVerdict[2]).find(entry), std::string::npos);
-  EXPECT_EQ(Narrow(day.onlySuitableText).find(entry), std::string::npos);
-  EXPECT_EQ(Narrow(day.onlyAvoidText).find(entry), std::string::npos);
+  const std::string entry = EncodeUtf8(L"祈福. ");
+  EXPECT_NE(EncodeUtf8(day.suitableText).find(entry), std::string::npos);
+  EXPECT_NE(EncodeUtf8(day.avoidText).find(entry), std::string::npos);
+  EXPECT_NE(EncodeUtf8(day.bothText).find(entry), std::string::npos);
+  EXPECT_EQ(EncodeUtf8(day.netVerdict[1]).find(entry), std::string::npos);
+  EXPECT_EQ(EncodeUtf8(day.netVerdict[2]).find(entry), std::string::npos);
+  EXPECT_EQ(EncodeUtf8(day.onlySuitableText).find(entry), std::string::npos);
+  EXPECT_EQ(EncodeUtf8(day.onlyAvoidText).find(entry), std::string::npos);
   // 祭祀 (0): +5 from 天德 only.
-  EXPECT_EQ(Narrow(day.onlySuitableText).substr(0, Narrow(L"祭祀. ").size()), Narrow(L"祭祀. "));
+  EXPECT_EQ(EncodeUtf8(day.onlySuitableText).substr(0, EncodeUtf8(L"祭祀. ").size()),
+            EncodeUtf8(L"祭祀. "));
   ExpectScoreInvariants();
 }
 
@@ -200,8 +201,8 @@ TEST(ActivityScoring, HeavenlyVirtueAndItsCombination) {
     const int expected = inCommon ? 8 : (a >= 86 && a <= 88 ? -8 : 0);
     EXPECT_EQ(gActivityNetScores[a], expected) << a;
   }
-  EXPECT_EQ(Narrow(day.suitableText), Entries(common));
-  EXPECT_EQ(Narrow(day.avoidText), Entries({86, 87, 88}));
+  EXPECT_EQ(EncodeUtf8(day.suitableText), Entries(common));
+  EXPECT_EQ(EncodeUtf8(day.avoidText), Entries({86, 87, 88}));
 }
 
 TEST(ActivityScoring, WorkedMonthList) {
@@ -216,9 +217,9 @@ TEST(ActivityScoring, WorkedMonthList) {
   const std::vector<int> suitable = {0,  1,  2,  3,  4,  8,  9,  10, 11, 19, 20, 21, 22, 24, 25, 26,
                                      30, 31, 34, 35, 36, 37, 39, 40, 43, 47, 50, 52, 53, 55, 56, 57,
                                      60, 61, 62, 63, 64, 65, 66, 67, 70, 77, 79, 80, 89, 90};
-  EXPECT_EQ(Narrow(day.suitableText), Entries(suitable));
-  EXPECT_EQ(Narrow(day.onlySuitableText), Entries(suitable));
-  EXPECT_EQ(Narrow(day.netVerdict[1]), Entries(suitable));
+  EXPECT_EQ(EncodeUtf8(day.suitableText), Entries(suitable));
+  EXPECT_EQ(EncodeUtf8(day.onlySuitableText), Entries(suitable));
+  EXPECT_EQ(EncodeUtf8(day.netVerdict[1]), Entries(suitable));
   EXPECT_EQ(day.avoidText, L"");
   EXPECT_EQ(gActivityNetScores[22], 15);  // 時德, 民日, 三合
   EXPECT_EQ(gActivityNetScores[39], 15);  // 時德, 民日, 天馬
@@ -256,7 +257,7 @@ TEST(ActivityScoring, NameCountsOncePerSlot) {
   ScoreSuitableAndAvoid(guard);
   EXPECT_EQ(gActivityNetScores[27], 5);
   EXPECT_EQ(gActivityNetScores[8], 3);
-  EXPECT_EQ(Narrow(guard.suitableText), Entries({8, 27, 30, 31}));
+  EXPECT_EQ(EncodeUtf8(guard.suitableText), Entries({8, 27, 30, 31}));
 }
 
 TEST(ActivityScoring, WithAndWithoutClauses) {
@@ -320,14 +321,14 @@ TEST(ActivityScoring, SectionTermClauses) {
   for (const std::wstring& term : vocabulary::kSectionTermsByMonthBranch) {
     const bool late = term == L"立冬" || term == L"大雪" || term == L"小寒";
     const bool spring = term == L"驚蟄" || term == L"清明";
-    SCOPED_TRACE(Narrow(term));
+    SCOPED_TRACE(EncodeUtf8(term));
     AlmanacDay day = DayWithMonthLists({L"月危"}, {});
     day.currentSectionTerm = term;
     ScoreSuitableAndAvoid(day);
     EXPECT_EQ(gActivityNetScores[87], late ? 5 : 0);
     EXPECT_EQ(gActivityNetScores[88], spring ? 5 : 0);
     for (const wchar_t* row : rows) {
-      SCOPED_TRACE(Narrow(row));
+      SCOPED_TRACE(EncodeUtf8(row));
       AlmanacDay level = DayWithMonthLists({}, {row});
       level.currentSectionTerm = term;
       ScoreSuitableAndAvoid(level);
@@ -336,7 +337,7 @@ TEST(ActivityScoring, SectionTermClauses) {
     }
   }
   for (const wchar_t* term : {L"", L"立春 ", L"x"}) {
-    SCOPED_TRACE(Narrow(term));
+    SCOPED_TRACE(EncodeUtf8(term));
     AlmanacDay day = DayWithMonthLists({L"月危"}, {});
     day.currentSectionTerm = term;
     ScoreSuitableAndAvoid(day);
@@ -350,7 +351,7 @@ TEST(ActivityScoring, TextsFollowActivityOrder) {
   AlmanacDay backward = DayWithMonthLists({L"普護", L"要安", L"天馬"}, {});
   ScoreSuitableAndAvoid(forward);
   ScoreSuitableAndAvoid(backward);
-  EXPECT_EQ(Narrow(forward.suitableText), Entries({0, 1, 25, 26, 39, 40, 91}));
+  EXPECT_EQ(EncodeUtf8(forward.suitableText), Entries({0, 1, 25, 26, 39, 40, 91}));
   EXPECT_EQ(forward.suitableText, backward.suitableText);
 }
 
@@ -409,15 +410,16 @@ TEST(ActivityScoring, OnThePageOfARealDay) {
     EXPECT_EQ(gActivityAvoidScores[c.activity], c.avoid);
   }
   EXPECT_EQ(
-      Narrow(day.onlySuitableText),
-      Narrow(L"祭祀. 覃恩. 肆赦. 施恩惠. 恤孤惸. 行惠愛. 雪冤枉. 緩刑獄. 療目. 針刺刀割. 安神. "));
+      EncodeUtf8(day.onlySuitableText),
+      EncodeUtf8(
+          L"祭祀. 覃恩. 肆赦. 施恩惠. 恤孤惸. 行惠愛. 雪冤枉. 緩刑獄. 療目. 針刺刀割. 安神. "));
 }
 
 TEST(ActivityRules, EveryRowAloneKeepsTheInvariants) {
   const std::wstring sectionTerms[] = {L"立冬", L"驚蟄", L"立夏"};
   int changing = 0;
   for (const ActivityRule& rule : kActivityRules) {
-    SCOPED_TRACE(Narrow(rule.key));
+    SCOPED_TRACE(EncodeUtf8(rule.key));
     ASSERT_TRUE(IsWellFormedRuleText(rule.weights));
     for (const std::wstring& term : sectionTerms) {
       AlmanacDay day;
@@ -443,7 +445,7 @@ TEST(ActivityRules, EveryRowAloneKeepsTheInvariants) {
         weighed += gActivitySuitableScores[s] != 0 || gActivityAvoidScores[s] != 0;
       }
       // Rows whose only weights are clauses weigh too: their clauses are "without" a name.
-      EXPECT_EQ(weighed == 0, rule.weights.empty()) << Narrow(term);
+      EXPECT_EQ(weighed == 0, rule.weights.empty()) << EncodeUtf8(term);
       changing += weighed != 0;
     }
   }
@@ -486,11 +488,11 @@ TEST(ActivityRules, RowCountsAndNotation) {
                                                             {-3, 7}, {8, 9}, {5, 87}, {5, 88}};
   EXPECT_EQ(applied, expectedApplied);
   ASSERT_EQ(asked.size(), 5u);
-  EXPECT_EQ(Narrow(asked[0]), Narrow(L"0:甲(乙, 丙)/丁/"));
-  EXPECT_EQ(Narrow(asked[1]), Narrow(L"2:戊/午"));
-  EXPECT_EQ(Narrow(asked[2]), Narrow(L"1:己/"));
-  EXPECT_EQ(Narrow(asked[3]), Narrow(L"3:霜降"));
-  EXPECT_EQ(Narrow(asked[4]), Narrow(L"4:雨水立夏"));
+  EXPECT_EQ(EncodeUtf8(asked[0]), EncodeUtf8(L"0:甲(乙, 丙)/丁/"));
+  EXPECT_EQ(EncodeUtf8(asked[1]), EncodeUtf8(L"2:戊/午"));
+  EXPECT_EQ(EncodeUtf8(asked[2]), EncodeUtf8(L"1:己/"));
+  EXPECT_EQ(EncodeUtf8(asked[3]), EncodeUtf8(L"3:霜降"));
+  EXPECT_EQ(EncodeUtf8(asked[4]), EncodeUtf8(L"4:雨水立夏"));
 
   const wchar_t* const malformed[] = {L"+4: 1",
                                       L"+13: 1",
@@ -504,7 +506,7 @@ TEST(ActivityRules, RowCountsAndNotation) {
                                       L"[without 甲 | 乙] +5: 1",
                                       L"+5: 1, "};
   for (const wchar_t* text : malformed) {
-    EXPECT_FALSE(IsWellFormedRuleText(text)) << Narrow(text);
+    EXPECT_FALSE(IsWellFormedRuleText(text)) << EncodeUtf8(text);
   }
 }
 

@@ -8,8 +8,8 @@
 
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
-#include "almanac/utf8_test_util.h"
 #include "engine/julian_day.h"
+#include "testing/utf8.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
@@ -43,7 +43,7 @@ std::wstring Join(const std::vector<std::wstring>& names) {
   return text;
 }
 
-using testing::Narrow;
+using test_text::EncodeUtf8;
 
 TEST(HourSpirits, WorkedHours) {
   struct Case {
@@ -74,10 +74,10 @@ TEST(HourSpirits, WorkedHours) {
   };
   for (const Case& c : cases) {
     const std::wstring pillar = c.pillar;
-    SCOPED_TRACE(Narrow(pillar + L" day, " + c.hour + L" hour"));
+    SCOPED_TRACE(EncodeUtf8(pillar + L" day, " + c.hour + L" hour"));
     const HourSpiritLists lists = HourOfDay(pillar.substr(0, 1), pillar.substr(1, 1), c.hour);
-    EXPECT_EQ(Narrow(Join(UsedPart(lists.hourAuspicious))), Narrow(c.auspicious));
-    EXPECT_EQ(Narrow(Join(UsedPart(lists.hourInauspicious))), Narrow(c.inauspicious));
+    EXPECT_EQ(EncodeUtf8(Join(UsedPart(lists.hourAuspicious))), EncodeUtf8(c.auspicious));
+    EXPECT_EQ(EncodeUtf8(Join(UsedPart(lists.hourInauspicious))), EncodeUtf8(c.inauspicious));
   }
 }
 
@@ -113,8 +113,8 @@ TEST(HourSpirits, PathSpiritsFollowTheTable) {
     const int day = vocabulary::LookupBranchIndex(row.dayBranch);
     for (int p = 0; p < 12; ++p) {
       const int hour = vocabulary::LookupBranchIndex(row.pathHours.substr(p, 1));
-      SCOPED_TRACE(Narrow(std::wstring(row.dayBranch) + L" day, " + kPathNames[p]));
-      EXPECT_EQ(Narrow(std::wstring(HourPathSpirit(day, hour))), Narrow(kPathNames[p]));
+      SCOPED_TRACE(EncodeUtf8(std::wstring(row.dayBranch) + L" day, " + kPathNames[p]));
+      EXPECT_EQ(EncodeUtf8(std::wstring(HourPathSpirit(day, hour))), EncodeUtf8(kPathNames[p]));
       EXPECT_EQ(IsYellowPathHour(day, hour), kPathYellow[p]);
     }
   }
@@ -125,7 +125,7 @@ TEST(HourSpirits, BranchFindersFollowTheTable) {
   const wchar_t* const kInauspiciousRelations[] = {L"日破", L"日刑", L"日害"};
   for (const BranchRow& row : kBranchRows) {
     for (const std::wstring& hour : kEarthlyBranches) {
-      SCOPED_TRACE(Narrow(std::wstring(row.dayBranch) + L" day, " + hour + L" hour"));
+      SCOPED_TRACE(EncodeUtf8(std::wstring(row.dayBranch) + L" day, " + hour + L" hour"));
       std::vector<std::wstring> auspicious;
       std::vector<std::wstring> inauspicious;
       for (int r = 0; r < 3; ++r) {
@@ -143,8 +143,8 @@ TEST(HourSpirits, BranchFindersFollowTheTable) {
       SpiritStarList inauspiciousList(kHourListSlots);
       FindHourAuspiciousByBranch(row.dayBranch, hour, auspiciousList);
       FindHourInauspiciousByBranch(row.dayBranch, hour, inauspiciousList);
-      EXPECT_EQ(Narrow(Join(UsedPart(auspiciousList))), Narrow(Join(auspicious)));
-      EXPECT_EQ(Narrow(Join(UsedPart(inauspiciousList))), Narrow(Join(inauspicious)));
+      EXPECT_EQ(EncodeUtf8(Join(UsedPart(auspiciousList))), EncodeUtf8(Join(auspicious)));
+      EXPECT_EQ(EncodeUtf8(Join(UsedPart(inauspiciousList))), EncodeUtf8(Join(inauspicious)));
     }
   }
 }
@@ -172,7 +172,7 @@ const wchar_t* const kStemSpiritNames[] = {L"天乙貴人", L"日祿",     L"福
 TEST(HourSpirits, StemFindersFollowTheTable) {
   for (const StemRow& row : kStemRows) {
     for (const std::wstring& hour : kEarthlyBranches) {
-      SCOPED_TRACE(Narrow(std::wstring(row.dayStem) + L" day, " + hour + L" hour"));
+      SCOPED_TRACE(EncodeUtf8(std::wstring(row.dayStem) + L" day, " + hour + L" hour"));
       std::vector<std::wstring> auspicious;
       std::vector<std::wstring> inauspicious;
       for (int n = 0; n < 7; ++n) {
@@ -188,9 +188,9 @@ TEST(HourSpirits, StemFindersFollowTheTable) {
       std::vector<std::wstring> found = UsedPart(auspiciousList);
       std::sort(found.begin(), found.end());
       std::sort(auspicious.begin(), auspicious.end());
-      EXPECT_EQ(Narrow(Join(found)), Narrow(Join(auspicious)));
+      EXPECT_EQ(EncodeUtf8(Join(found)), EncodeUtf8(Join(auspicious)));
       // 五不遇時 before 路空.
-      EXPECT_EQ(Narrow(Join(UsedPart(inauspiciousList))), Narrow(Join(inauspicious)));
+      EXPECT_EQ(EncodeUtf8(Join(UsedPart(inauspiciousList))), EncodeUtf8(Join(inauspicious)));
     }
   }
 }
@@ -204,7 +204,7 @@ TEST(HourSpirits, EveryDayAndHour) {
     int fiveUnmet = 0;
     int emptyRoad = 0;
     for (const std::wstring& hour : kEarthlyBranches) {
-      SCOPED_TRACE(Narrow(pillar + L" day, " + hour + L" hour"));
+      SCOPED_TRACE(EncodeUtf8(pillar + L" day, " + hour + L" hour"));
       const HourSpiritLists lists = HourOfDay(stem, branch, hour);
       const std::vector<std::wstring> auspicious = UsedPart(lists.hourAuspicious);
       const std::vector<std::wstring> inauspicious = UsedPart(lists.hourInauspicious);
@@ -226,7 +226,7 @@ TEST(HourSpirits, EveryDayAndHour) {
         EXPECT_EQ(inauspicious.size(), 4u);
       }
     }
-    SCOPED_TRACE(Narrow(pillar));
+    SCOPED_TRACE(EncodeUtf8(pillar));
     EXPECT_EQ(emptyRoad, (stem == L"戊" || stem == L"癸") ? 4 : 2);
     EXPECT_EQ(fiveUnmet, (stem == L"己" || stem == L"庚") ? 2 : 1);
   }
@@ -236,7 +236,7 @@ TEST(HourSpirits, EveryDayAndHour) {
 
 TEST(HourSpirits, PunishmentOnTheDaysOwnHour) {
   for (const std::wstring& branch : kEarthlyBranches) {
-    SCOPED_TRACE(Narrow(branch));
+    SCOPED_TRACE(EncodeUtf8(branch));
     const HourSpiritLists lists = HourOfDay(L"", branch, branch);
     const std::vector<std::wstring> auspicious = UsedPart(lists.hourAuspicious);
     const std::vector<std::wstring> inauspicious = UsedPart(lists.hourInauspicious);
@@ -244,14 +244,14 @@ TEST(HourSpirits, PunishmentOnTheDaysOwnHour) {
         branch == L"辰" || branch == L"午" || branch == L"酉" || branch == L"亥";
     EXPECT_EQ(std::count(inauspicious.begin(), inauspicious.end(), L"日刑") == 1, selfPunishing);
     ASSERT_FALSE(auspicious.empty());
-    EXPECT_EQ(Narrow(auspicious.front()), Narrow(L"日建"));
+    EXPECT_EQ(EncodeUtf8(auspicious.front()), EncodeUtf8(L"日建"));
   }
 }
 
 TEST(HourSpirits, KeysOutsideTheVocabularyAppendNothing) {
   const std::wstring keys[] = {L"", L"甲子", L"子 ", L"x"};
   for (const std::wstring& key : keys) {
-    SCOPED_TRACE(Narrow(key));
+    SCOPED_TRACE(EncodeUtf8(key));
     SpiritStarList list(kHourListSlots);
     FindHourAuspiciousByStem(key, L"寅", list);
     FindHourInauspiciousByStem(key, L"午", list);
@@ -269,27 +269,27 @@ TEST(HourSpirits, AppendsAfterTheUsedPart) {
   SpiritStarList list(kHourListSlots);
   list[0] = L"先";
   FindHourAuspiciousByStem(L"甲", L"寅", list);
-  EXPECT_EQ(Narrow(Join(UsedPart(list))), Narrow(L"先 日祿 福星貴人 喜神 "));
+  EXPECT_EQ(EncodeUtf8(Join(UsedPart(list))), EncodeUtf8(L"先 日祿 福星貴人 喜神 "));
 }
 
 TEST(HourSpirits, FillsTheTwelveHoursOfAPage) {
   // 2024-02-10 is a 甲辰 day; the page calls the four finders hour by hour.
   AlmanacDay day;
   FillAlmanacDay(engine::ComputeJulianDay(2024, 2, 10.5), day);
-  ASSERT_EQ(Narrow(day.dayStem + day.dayBranch), Narrow(L"甲辰"));
+  ASSERT_EQ(EncodeUtf8(day.dayStem + day.dayBranch), EncodeUtf8(L"甲辰"));
   for (std::size_t h = 0; h < kDoubleHourCount; ++h) {
     const std::wstring& hour = kEarthlyBranches[h];
-    SCOPED_TRACE(Narrow(hour));
+    SCOPED_TRACE(EncodeUtf8(hour));
     const HourSpiritLists expected = HourOfDay(L"甲", L"辰", hour);
     EXPECT_EQ(day.hours[h].hourAuspicious, expected.hourAuspicious);
     EXPECT_EQ(day.hours[h].hourInauspicious, expected.hourInauspicious);
     EXPECT_EQ(day.hours[h].hourAuspicious.size(), kHourListSlots);
     EXPECT_EQ(day.hours[h].hourInauspicious.size(), kHourListSlots);
   }
-  EXPECT_EQ(Narrow(Join(UsedPart(day.hours[2].hourAuspicious))),
-            Narrow(L"日祿 福星貴人 喜神 日馬 司命 "));
+  EXPECT_EQ(EncodeUtf8(Join(UsedPart(day.hours[2].hourAuspicious))),
+            EncodeUtf8(L"日祿 福星貴人 喜神 日馬 司命 "));
   // 子 hour of a 辰 day: 青龍 falls on 辰, so 子 carries 天牢.
-  EXPECT_EQ(Narrow(Join(UsedPart(day.hours[0].hourInauspicious))), Narrow(L"天牢 "));
+  EXPECT_EQ(EncodeUtf8(Join(UsedPart(day.hours[0].hourInauspicious))), EncodeUtf8(L"天牢 "));
   EXPECT_EQ(UsedSlotCount(day.hours[0].hourAuspicious), 0u);
 }
 

@@ -6,33 +6,12 @@
 #include <iterator>
 #include <string>
 
+#include "testing/utf8.h"
+
 namespace almanac {
 namespace {
 
 LocalDate May10Of2024() { return LocalDate{2024, 5, 10}; }
-
-std::string Utf8(const std::wstring& text) {
-  std::string out;
-  for (const wchar_t wc : text) {
-    const auto c = static_cast<unsigned long>(wc);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 std::string ReadGolden(const std::string& name) {
   std::ifstream in(std::string(TAVREL_TESTDATA_DIR) + "/" + name, std::ios::binary);
@@ -79,8 +58,8 @@ TEST(LunarMonthPage, GoldenPages) {
   for (const Golden& golden : {Golden{"lunar_month_page_2024_02.html", 2024, 2, 10},
                                Golden{"lunar_month_page_2024_05.html", 2024, 5, -1}}) {
     SCOPED_TRACE(golden.file);
-    const std::string page =
-        Utf8(BuildLunarMonthPage(golden.year, golden.month, golden.day, May10Of2024));
+    const std::string page = test_text::EncodeUtf8(
+        BuildLunarMonthPage(golden.year, golden.month, golden.day, May10Of2024));
     const std::string expected = ReadGolden(golden.file);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(page, expected);

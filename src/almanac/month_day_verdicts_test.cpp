@@ -7,14 +7,14 @@
 
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
-#include "almanac/utf8_test_util.h"
 #include "engine/julian_day.h"
+#include "testing/utf8.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
 namespace {
 
-using testing::Narrow;
+using test_text::EncodeUtf8;
 
 std::vector<std::wstring> VerdictOf(const std::wstring& monthBranch, const std::wstring& pillar) {
   std::vector<std::wstring> verdict(kVerdictSlots);
@@ -65,10 +65,10 @@ TEST(MonthDayVerdicts, WorkedCells) {
       {L"亥", L"丁丑", L"", L"喧嘩, 鼓樂, 婚姻, 起造, 釘打"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(Narrow(std::wstring(c.monthBranch) + L" month, " + c.pillar));
+    SCOPED_TRACE(EncodeUtf8(std::wstring(c.monthBranch) + L" month, " + c.pillar));
     const std::vector<std::wstring> verdict = VerdictOf(c.monthBranch, c.pillar);
-    EXPECT_EQ(Narrow(verdict[0]), Narrow(c.suitable));
-    EXPECT_EQ(Narrow(verdict[1]), Narrow(c.avoid));
+    EXPECT_EQ(EncodeUtf8(verdict[0]), EncodeUtf8(c.suitable));
+    EXPECT_EQ(EncodeUtf8(verdict[1]), EncodeUtf8(c.avoid));
     EXPECT_EQ(verdict[2], L"");
   }
 }
@@ -98,21 +98,21 @@ TEST(MonthDayVerdicts, TotalsOverEveryMonthAndPillar) {
 TEST(MonthDayVerdicts, SetsItsSlotsFromScratch) {
   std::vector<std::wstring> verdict = {L"舊", L"舊", L"留"};
   ApplyMonthDayVerdicts(L"寅", L"甲", L"午", verdict);
-  EXPECT_EQ(Narrow(verdict[0]), Narrow(L"婚姻, 開張, 出行, 起造, 安葬. "));
+  EXPECT_EQ(EncodeUtf8(verdict[0]), EncodeUtf8(L"婚姻, 開張, 出行, 起造, 安葬. "));
   EXPECT_EQ(verdict[1], L"");
-  EXPECT_EQ(Narrow(verdict[2]), Narrow(L"留"));
+  EXPECT_EQ(EncodeUtf8(verdict[2]), EncodeUtf8(L"留"));
   ApplyMonthDayVerdicts(L"寅", L"甲", L"午", verdict);  // a second call gives the same
-  EXPECT_EQ(Narrow(verdict[0]), Narrow(L"婚姻, 開張, 出行, 起造, 安葬. "));
+  EXPECT_EQ(EncodeUtf8(verdict[0]), EncodeUtf8(L"婚姻, 開張, 出行, 起造, 安葬. "));
 
   const std::wstring outside[][3] = {
       {L"", L"甲", L"子"}, {L"甲", L"甲", L"子"}, {L"寅", L"甲", L""}, {L"寅寅", L"甲", L"子"}};
   for (const auto& keys : outside) {
-    SCOPED_TRACE(Narrow(keys[0] + L"/" + keys[1] + keys[2]));
+    SCOPED_TRACE(EncodeUtf8(keys[0] + L"/" + keys[1] + keys[2]));
     verdict = {L"舊", L"舊", L"留"};
     ApplyMonthDayVerdicts(keys[0], keys[1], keys[2], verdict);
     EXPECT_EQ(verdict[0], L"");
     EXPECT_EQ(verdict[1], L"");
-    EXPECT_EQ(Narrow(verdict[2]), Narrow(L"留"));
+    EXPECT_EQ(EncodeUtf8(verdict[2]), EncodeUtf8(L"留"));
   }
 }
 
@@ -134,9 +134,9 @@ TEST(MonthDayVerdicts, FillsThePageRecord) {
   day.suitableText = L"祭祀. ";
   ApplyMonthDayVerdicts(day.monthBranch, day.dayStem, day.dayBranch, day.monthDayVerdict);
   EXPECT_EQ(day.monthDayVerdict[0], L"");
-  EXPECT_EQ(Narrow(day.monthDayVerdict[1]), Narrow(L"大凶. 婚姻, 會親, 修造. "));
+  EXPECT_EQ(EncodeUtf8(day.monthDayVerdict[1]), EncodeUtf8(L"大凶. 婚姻, 會親, 修造. "));
   EXPECT_EQ(day.monthDayVerdict.size(), kVerdictSlots);
-  EXPECT_EQ(Narrow(day.suitableText), Narrow(L"祭祀. "));
+  EXPECT_EQ(EncodeUtf8(day.suitableText), EncodeUtf8(L"祭祀. "));
 }
 
 TEST(OtherSelectionNotes, FridayTheThirteenth) {
@@ -153,15 +153,15 @@ TEST(OtherSelectionNotes, FridayTheThirteenth) {
       {L"", L"", L""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(Narrow(std::wstring(c.weekday) + L" " + c.day));
+    SCOPED_TRACE(EncodeUtf8(std::wstring(c.weekday) + L" " + c.day));
     AlmanacDay day;
     day.weekdayName = c.weekday;
     day.gregorianDayText = c.day;
     day.otherNotes = L"舊";
     AddOtherSelectionNotes(day);
-    EXPECT_EQ(Narrow(day.otherNotes), Narrow(c.notes));
+    EXPECT_EQ(EncodeUtf8(day.otherNotes), EncodeUtf8(c.notes));
     AddOtherSelectionNotes(day);
-    EXPECT_EQ(Narrow(day.otherNotes), Narrow(c.notes));
+    EXPECT_EQ(EncodeUtf8(day.otherNotes), EncodeUtf8(c.notes));
   }
 }
 
@@ -182,8 +182,8 @@ TEST(OtherSelectionNotes, OnThePagesOfRealDays) {
                  std::to_string(c.day));
     AlmanacDay day;
     FillAlmanacDay(engine::ComputeJulianDay(c.year, c.month, c.day + 0.5), day);
-    EXPECT_EQ(Narrow(day.weekdayName), Narrow(c.weekday));
-    EXPECT_EQ(Narrow(day.otherNotes), Narrow(c.notes));
+    EXPECT_EQ(EncodeUtf8(day.weekdayName), EncodeUtf8(c.weekday));
+    EXPECT_EQ(EncodeUtf8(day.otherNotes), EncodeUtf8(c.notes));
   }
 }
 
@@ -191,9 +191,9 @@ TEST(MonthDayVerdicts, OnThePageOfARealDay) {
   // 2024-01-01 is a 甲子 day of the 子 month (甲子 month pillar).
   AlmanacDay day;
   FillAlmanacDay(engine::ComputeJulianDay(2024, 1, 1.5), day);
-  ASSERT_EQ(Narrow(day.monthBranch + day.dayStem + day.dayBranch), Narrow(L"子甲子"));
+  ASSERT_EQ(EncodeUtf8(day.monthBranch + day.dayStem + day.dayBranch), EncodeUtf8(L"子甲子"));
   EXPECT_EQ(day.monthDayVerdict[0], L"");
-  EXPECT_EQ(Narrow(day.monthDayVerdict[1]), Narrow(L"諸事"));
+  EXPECT_EQ(EncodeUtf8(day.monthDayVerdict[1]), EncodeUtf8(L"諸事"));
   EXPECT_EQ(day.monthDayVerdict[2], L"");
 }
 

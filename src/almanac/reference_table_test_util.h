@@ -7,23 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "testing/utf8.h"
+
 namespace almanac::testing {
 
-// Decodes UTF-8 text (well-formed input assumed: reference files are checked UTF-8).
-inline std::wstring DecodeUtf8(const std::string& text) {
-  std::wstring out;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra && i + k < text.size(); ++k) {
-      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    out.push_back(static_cast<wchar_t>(code));
-    i += 1 + extra;
-  }
-  return out;
-}
+using test_text::DecodeUtf8;
 
 // The rows of a tab-separated file below the header line, each split into its cells. An empty
 // result means the file could not be read.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/julian_day.h"
+#include "testing/utf8.h"
 #include "vocabulary/calendar_vocabulary.h"
 
 namespace chart {
@@ -207,21 +208,6 @@ TEST(FourPillarsAt, WritesOnlyItsMembers) {
 }
 
 // The reference file, read as UTF-8 rows of tab-separated fields.
-std::wstring FromUtf8(const std::string& s) {
-  std::wstring out;
-  for (std::size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    unsigned int code = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 7;
-    for (int k = 1; k < length && i + k < s.size(); ++k) {
-      code = (code << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    }
-    out.push_back(static_cast<wchar_t>(code));
-    i += length;
-  }
-  return out;
-}
-
 std::vector<std::vector<std::wstring>> ReadRows(const std::string& path) {
   std::vector<std::vector<std::wstring>> rows;
   std::ifstream in(path);
@@ -231,7 +217,7 @@ std::vector<std::vector<std::wstring>> ReadRows(const std::string& path) {
     std::vector<std::wstring> fields;
     std::stringstream stream(line);
     for (std::string field; std::getline(stream, field, '\t');) {
-      fields.push_back(FromUtf8(field));
+      fields.push_back(test_text::DecodeUtf8(field));
     }
     while (fields.size() < 18) {
       fields.emplace_back();

@@ -14,33 +14,11 @@
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
 #include "engine/moments.h"
+#include "testing/utf8.h"
 #include "vocabulary/calendar_vocabulary.h"
 
 namespace engine {
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-  std::string out;
-  for (const wchar_t wc : text) {
-    const auto c = static_cast<unsigned long>(wc);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 std::string DateText(const CalendarDay& day) {
   const DateParts parts = JulianDayToDateParts(day.dayNumber + 2451545.0);
@@ -272,16 +250,16 @@ TEST(MonthCalendar, PhasesAndTermsOfTheMonthMatchTheirMoments) {
       const std::string date = DateText(day);
       SCOPED_TRACE(date);
       if (phases.count(date) != 0) {
-        EXPECT_EQ(Utf8(day.phaseName), phases[date].first);
+        EXPECT_EQ(test_text::EncodeUtf8(day.phaseName), phases[date].first);
         ++phaseCount;
       } else {
         EXPECT_EQ(day.phaseName, L"");
       }
       if (terms.count(date) != 0) {
-        EXPECT_EQ(Utf8(day.termName), terms[date].first);
+        EXPECT_EQ(test_text::EncodeUtf8(day.termName), terms[date].first);
         EXPECT_EQ(day.termName, day.termNameOfDay);
-        const int difference =
-            std::abs(seconds(Utf8(day.termTimeText)) - seconds(terms[date].second));
+        const int difference = std::abs(seconds(test_text::EncodeUtf8(day.termTimeText)) -
+                                        seconds(terms[date].second));
         largest = std::max(largest, difference);
         EXPECT_LE(difference, 3);
         ++termCount;
@@ -445,15 +423,16 @@ TEST(MonthCalendar, AgreesWithReferenceCalendarEveryDay1950To2050) {
         };
         check("jd", std::to_string(day.dayNumber + 2451545), r[1]);
         check("weekday", std::to_string(day.weekday), r[2]);
-        check("day pillar", Utf8(day.dayPillarName), r[3]);
+        check("day pillar", test_text::EncodeUtf8(day.dayPillarName), r[3]);
         check("lunar year", std::to_string(static_cast<int>(day.lunarYearNumber) + 1984), r[4]);
         check("lunar month", std::to_string(LunarMonthNumber(day.lunarMonthName)), r[5]);
         check("leap", day.leapMark.empty() ? "0" : "1", r[6]);
         check("lunar day", std::to_string(day.lunarDayIndex + 1), r[7]);
-        check("year pillar at new year", Utf8(day.lunarYearName), r[8]);
-        check("year pillar at 立春", Utf8(day.yearPillarName), r[9]);
-        check("month pillar", Utf8(day.monthPillarName), r[10]);
-        check("term of the day", Utf8(day.termNameOfDay), r.size() > 11 ? r[11] : "");
+        check("year pillar at new year", test_text::EncodeUtf8(day.lunarYearName), r[8]);
+        check("year pillar at 立春", test_text::EncodeUtf8(day.yearPillarName), r[9]);
+        check("month pillar", test_text::EncodeUtf8(day.monthPillarName), r[10]);
+        check("term of the day", test_text::EncodeUtf8(day.termNameOfDay),
+              r.size() > 11 ? r[11] : "");
       }
     }
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gtest/gtest.h"
+#include "testing/utf8.h"
 
 namespace places {
 namespace {
@@ -374,23 +375,6 @@ TEST(PlaceTable, NamesRepeatAsListed) {
   EXPECT_EQ((rowsOfProvinceAndName[{L"山西省", L"城區"}]), 4);
 }
 
-// Decodes UTF-8 text into wide characters (one wchar_t per code point).
-std::wstring FromUtf8(const std::string& text) {
-  std::wstring out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + static_cast<std::size_t>(k) < text.size(); ++k) {
-      code =
-          (code << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
-    }
-    out.push_back(static_cast<wchar_t>(code));
-    i += static_cast<std::size_t>(length);
-  }
-  return out;
-}
-
 // The compiled rows are places.tsv as it stands: the generated table is not stale.
 TEST(PlaceTable, MatchesTheDataFile) {
   const std::string testdata = TAVREL_TESTDATA_DIR;
@@ -413,8 +397,8 @@ TEST(PlaceTable, MatchesTheDataFile) {
     ASSERT_LT(index, Table().places.size());
     const PlaceEntry& place = Table().places[index];
     SCOPED_TRACE(index);
-    EXPECT_EQ(place.province, FromUtf8(fields[1]));
-    EXPECT_EQ(place.name, FromUtf8(fields[2]));
+    EXPECT_EQ(place.province, test_text::DecodeUtf8(fields[1]));
+    EXPECT_EQ(place.name, test_text::DecodeUtf8(fields[2]));
     EXPECT_EQ(place.latDeg, std::stoi(fields[3]));
     EXPECT_EQ(place.latMin, std::stoi(fields[4]));
     EXPECT_EQ(place.lonDeg, std::stoi(fields[5]));
