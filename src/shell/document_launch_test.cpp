@@ -16,9 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Waits up to about ten seconds for a file to appear.
+// Waits for a file to appear, giving up after about a minute so that a loaded machine is waited
+// for but a lost opener cannot hang the test.
 bool AwaitFile(const fs::path& path) {
-  for (int i = 0; i < 1000 && !fs::exists(path); ++i) {
+  for (int i = 0; i < 6000 && !fs::exists(path); ++i) {
     ::usleep(10000);
   }
   return fs::exists(path);
@@ -38,7 +39,7 @@ class DocumentLaunch : public ::testing::Test {
                           << (records_ / "address").string() << "'\n"
                           << "i=0\n"
                           << "while [ ! -e '" << (records_ / "go").string()
-                          << "' ] && [ $i -lt 400 ]; do sleep 0.05; i=$((i+1)); done\n"
+                          << "' ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done\n"
                           << ": > '" << (records_ / "done").string() << "'\n";
     fs::permissions(script, fs::perms::owner_all);
     ::setenv("TAVREL_OPEN", script.c_str(), 1);

@@ -48,9 +48,17 @@ QApplication* PropertySheetTest::application_ = nullptr;
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+// A message box would wait for a user that an offscreen run never has: the sheets of the tests
+// fail on any message instead of showing it.
+void RefuseMessageBoxes(PropertySheet& sheet) {
+  sheet.setMessageHandler(
+      [](const QString& text) { ADD_FAILURE() << "unexpected message: " << Utf8(text); });
+}
+
 TEST_F(PropertySheetTest, CaptionTabsAndTheOneButton) {
   RecordingPlatform platform;
   PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
   sheet.show();
   EXPECT_EQ(Utf8(sheet.windowTitle()), "Tavrel, http://www.example.com");
   ASSERT_EQ(sheet.tabs()->count(), 7);
@@ -78,6 +86,7 @@ TEST_F(PropertySheetTest, CaptionTabsAndTheOneButton) {
 TEST_F(PropertySheetTest, TheExitButtonClosesTheSheet) {
   RecordingPlatform platform;
   PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
   sheet.show();
   sheet.exitButton()->click();
   EXPECT_EQ(sheet.result(), QDialog::Rejected);
@@ -88,6 +97,7 @@ TEST_F(PropertySheetTest, StudyButtonsOpenTheirDocuments) {
   RecordingPlatform platform;
   platform.workingDirectory = "/w";
   PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
   sheet.show();
   sheet.tabs()->setCurrentIndex(1);
   auto* button = qobject_cast<QPushButton*>(sheet.control(1, 1021));
@@ -151,6 +161,7 @@ TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {
   RecordingPlatform platform;
   platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
   PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
   sheet.show();
   auto* calendar = qobject_cast<QCalendarWidget*>(sheet.control(0, 1016));
   ASSERT_NE(calendar, nullptr);
@@ -166,6 +177,7 @@ TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {
 TEST_F(PropertySheetTest, ControlsBindToThePageControls) {
   RecordingPlatform platform;
   PropertySheet sheet([](int, PageControls&) { return nullptr; });
+  RefuseMessageBoxes(sheet);
   PageControls& controls = sheet.pageControls(0);
   controls.SetText(1005, L"2024");
   EXPECT_EQ(Utf8(qobject_cast<QLineEdit*>(sheet.control(0, 1005))->text()), "2024");
