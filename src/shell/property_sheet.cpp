@@ -15,6 +15,7 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "engine/lunar_year.h"
 #include "shell/almanac_page_controller.h"
 #include "shell/command_line_mode.h"
 #include "shell/perpetual_calendar_page_controller.h"
@@ -240,6 +241,10 @@ PropertySheet::PropertySheet(const PageControllerFactory& makeController) {
               QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
           calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
           calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+          // The widget draws the Gregorian calendar back to any year, with no year 0; the date
+          // boxes read the same date only from the Gregorian calendar's first day on (earlier
+          // dates there are Julian), so the widget offers no earlier day.
+          calendar->setDateRange(QDate(1582, 10, 15), QDate(engine::kLastCalendarYear, 12, 31));
           const int id = control.id;
           connect(calendar, &QCalendarWidget::clicked, this, [raw, id](QDate) {
             if (raw->controller) {

@@ -174,6 +174,21 @@ TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {
   EXPECT_EQ(Utf8(qobject_cast<QLabel*>(sheet.control(0, 1032))->text()).rfind("月出:", 0), 0u);
 }
 
+// The calendar draws the Gregorian calendar, in which the date boxes read a date only from
+// 1582-10-15 on (earlier dates there are Julian); its range stops where the boxes agree with it.
+TEST_F(PropertySheetTest, TheCalendarOffersOnlyGregorianDays) {
+  RecordingPlatform platform;
+  platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  auto* calendar = qobject_cast<QCalendarWidget*>(sheet.control(0, 1016));
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_EQ(calendar->minimumDate(), QDate(1582, 10, 15));
+  EXPECT_EQ(calendar->maximumDate(), QDate(9999, 12, 31));
+  calendar->setSelectedDate(QDate(1500, 3, 1));
+  EXPECT_EQ(calendar->selectedDate(), QDate(1582, 10, 15));
+}
+
 TEST_F(PropertySheetTest, ControlsBindToThePageControls) {
   RecordingPlatform platform;
   PropertySheet sheet([](int, PageControls&) { return nullptr; });
