@@ -325,18 +325,47 @@ void PropertySheet::setMessageHandler(const std::function<void(const QString&)>&
   }
 }
 
+namespace {
+
+void ReportNoDisplay(std::ostream& diagnostics) {
+  diagnostics << "tavrel: no display for the property sheet; the pages can be written from the "
+                 "command line:\n"
+              << kCommandLineUsage << '\n';
+  diagnostics.flush();
+}
+
+std::ostream* gStartUpDiagnostics = nullptr;
+QtMessageHandler gQtMessageHandler = nullptr;
+
+// While the application starts, Qt ends the program when it cannot open the display it was
+// given; that fatal message gets the pointer to the command line and the exit status 1 instead.
+void StartUpMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+  if (type == QtFatalMsg && gStartUpDiagnostics != nullptr) {
+    ReportNoDisplay(*gStartUpDiagnostics);
+    std::_Exit(1);
+  }
+  if (gQtMessageHandler != nullptr) {
+    gQtMessageHandler(type, context, message);
+  }
+}
+
+}  // namespace
+
 int RunPropertySheet(Platform& platform, int& argc, char** argv, std::ostream& diagnostics) {
   const auto isSet = [](const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && value[0] != '\0';
   };
   if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
-    diagnostics << "tavrel: no display for the property sheet; the pages can be written from the "
-                   "command line:\n"
-                << kCommandLineUsage << '\n';
+    ReportNoDisplay(diagnostics);
     return 1;
   }
+  gStartUpDiagnostics = &diagnostics;
+  gQtMessageHandler = qInstallMessageHandler(StartUpMessageHandler);
   QApplication application(argc, argv);
+  qInstallMessageHandler(gQtMessageHandler);
+  gStartUpDiagnostics = nullptr;
   // Qt takes the user's locale; numbers in pages and boxes keep the C form ("121.500000").
   std::setlocale(LC_NUMERIC, "C");
   PropertySheet sheet(StandardPageControllers(platform));

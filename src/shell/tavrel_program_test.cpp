@@ -28,11 +28,11 @@ struct RunResult {
 
 // Runs tavrel with the given shell-quoted arguments in the working directory; its standard
 // error is kept. TAVREL_OPEN names a program that fails, so no browser can ever start, and no
-// display is named, so no window can open.
-RunResult RunTavrel(const std::string& arguments) {
+// display is named unless `display` sets one, so no window can open.
+RunResult RunTavrel(const std::string& arguments, const std::string& display = "") {
   const std::string command =
-      "timeout 120 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY TAVREL_OPEN=false '" +
-      std::string(TAVREL_PROGRAM) + "' " + arguments + " 2> tavrel.stderr";
+      "timeout 120 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY TAVREL_OPEN=false " +
+      display + " '" + std::string(TAVREL_PROGRAM) + "' " + arguments + " 2> tavrel.stderr";
   const int raw = std::system(command.c_str());
   RunResult result;
   if (raw != -1 && WIFEXITED(raw)) {
@@ -54,6 +54,21 @@ TEST(TavrelProgram, WithoutADisplayTheSheetPointsToTheCommandLine) {
               "command line:\n" +
                   std::string(kCommandLineUsage) + "\n");
   }
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+}
+
+TEST(TavrelProgram, ADisplayThatCannotBeOpenedPointsToTheCommandLine) {
+  ScopedWorkingDirectory directory;
+  const RunResult result = RunTavrel("", "QT_QPA_PLATFORM=xcb DISPLAY=:7321");
+  EXPECT_EQ(result.status, 1);
+  const std::string pointer =
+      "tavrel: no display for the property sheet; the pages can be written from the command "
+      "line:\n" +
+      std::string(kCommandLineUsage) + "\n";
+  // Qt's own lines on the display may come first.
+  ASSERT_GE(result.diagnostics.size(), pointer.size()) << result.diagnostics;
+  EXPECT_EQ(result.diagnostics.substr(result.diagnostics.size() - pointer.size()), pointer)
+      << result.diagnostics;
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
 }
 
