@@ -15,8 +15,8 @@
 #include "almanac/stem_branch_spirit_stars.h"
 #include "almanac/year_spirit_stars.h"
 #include "engine/julian_day.h"
-#include "engine/lunar_year.h"
 #include "engine/month_calendar.h"
+#include "engine/terms_in_force.h"
 #include "vocabulary/calendar_vocabulary.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -30,62 +30,18 @@ std::wstring CharacterAt(const std::wstring& text, std::size_t i) {
   return i < text.size() ? text.substr(i, 1) : std::wstring();
 }
 
-// The solar terms of one kind (section terms or mid-terms) of three consecutive lunar years, in
-// increasing time: 36 whole day numbers with their names.
-struct TermsOfKind {
-  std::vector<double> days;
-  std::vector<std::wstring> names;
-};
-
-bool IsOfKind(const std::wstring& name, const std::vector<std::wstring>& kindNames) {
-  for (const std::wstring& kindName : kindNames) {
-    if (name == kindName) {
-      return true;
-    }
-  }
-  return false;
+// The name of a term in force, or an empty text when none was found.
+std::wstring TermName(const vocabulary::CalendarVocabulary& names,
+                      const engine::TermInForce& term) {
+  return term.termIndex >= 0 ? names.termNames[static_cast<std::size_t>(term.termIndex)]
+                             : std::wstring();
 }
 
-// Collects the section terms and the mid-terms of the lunar years around years Y - 1, Y and
-// Y + 1 (winter solstice of Y - 2 to that of Y + 1). Both kinds come from the same three
-// table computations, so the table is laid out three times rather than once per kind.
-void CollectTermsAroundYear(int year, TermsOfKind& sectionTerms, TermsOfKind& midTerms) {
-  static engine::LunarYearTable table;
-  static const vocabulary::CalendarVocabulary names;
-  for (long long y = year - 1LL; y <= year + 1LL; ++y) {
-    // A day near the middle of year y; the table then runs from the winter solstice of y - 1.
-    // Clamped to the table's days so that no year makes the conversion to int overflow.
-    const double middle = std::clamp(std::floor((y - 2000.0) * 365.2422 + 180),
-                                     static_cast<double>(engine::kFirstLunarYearDay),
-                                     static_cast<double>(engine::kLastLunarYearDay));
-    table.ComputeLunarYear(static_cast<int>(middle));
-    for (int r = 0; r < 24; ++r) {
-      const std::wstring& name = names.termNames[r];
-      TermsOfKind* kind = nullptr;
-      if (IsOfKind(name, vocabulary::kSectionTermsByGregorianMonth)) {
-        kind = &sectionTerms;
-      } else if (IsOfKind(name, vocabulary::kMidTermsByGregorianMonth)) {
-        kind = &midTerms;
-      }
-      if (kind != nullptr && static_cast<std::size_t>(r) < table.termDays.size()) {
-        kind->days.push_back(table.termDays[r]);
-        kind->names.push_back(name);
-      }
-    }
-  }
-}
-
-// The term of the kind in force at the moment: the last whose day, counted from 12:00 of its
-// date, is not later than julianDay. Empty when the moment lies outside the stored terms.
-std::wstring TermInForce(const TermsOfKind& terms, double julianDay) {
-  std::size_t i = 0;
-  while (i < terms.days.size() && !(terms.days[i] + kJ2000 > julianDay)) {
-    ++i;
-  }
-  if (i == 0 || i == terms.days.size()) {
-    return {};
-  }
-  return terms.names[i - 1];
+// The section term and mid-term in force at the moment, among the terms of the lunar years
+// around the civil year of the moment and its two neighbours.
+engine::TermsInForce FindTermsInForce(int year, double julianDay) {
+  static engine::TermsInForceFinder finder;
+  return finder.FindTermsInForce(year, julianDay);
 }
 
 // The page's spirit-star finders, in the order that fixes the order of the names in each list.
@@ -171,12 +127,11 @@ int FillAlmanacDay(double julianDay, AlmanacDay& day) {
   day.lunarMansion = LunarMansionOfDay(noon);
   day.trigram = DayTrigramName(noon);
 
-  TermsOfKind sectionTerms;
-  TermsOfKind midTerms;
-  CollectTermsAroundYear(date.year, sectionTerms, midTerms);
-  day.currentSectionTerm = TermInForce(sectionTerms, julianDay);
+  static const vocabulary::CalendarVocabulary names;
+  const engine::TermsInForce terms = FindTermsInForce(date.year, julianDay);
+  day.currentSectionTerm = TermName(names, terms.sectionTerm);
   day.dayOfficer = DayOfficerName(day.dayBranch, day.currentSectionTerm);
-  day.currentMidTerm = TermInForce(midTerms, julianDay);
+  day.currentMidTerm = TermName(names, terms.midTerm);
   SetClashAndSha(day.dayBranch, day);
   day.nineStar = DayNineStarName(day.dayStem, day.dayBranch, day.currentMidTerm);
 

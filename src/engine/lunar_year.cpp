@@ -129,15 +129,28 @@ LunarYearTable::LunarYearTable()
       newMoonCorrections(ExpandCorrectionString(JoinCorrectionPieces(kNewMoonCorrections))),
       termCorrections(ExpandCorrectionString(JoinCorrectionPieces(kSolarTermCorrections))) {}
 
-void LunarYearTable::ComputeLunarYear(int day) {
+double LunarYearTable::WinterSolsticeEstimate(int day) const {
   day = std::clamp(day, kFirstLunarYearDay, kLastLunarYearDay);
-
   // An estimate of the winter solstice within half a year of the day, then the solstice on or
   // before it.
   double w = std::floor((day - 172) / kTropicalYear) * kTropicalYear + 355;
   if (FindTermOrNewMoonDay(w, kSolarTermEvent) > day) {
     w -= kTropicalYear;
   }
+  return w;
+}
+
+std::array<double, 24> LunarYearTable::ComputeLunarYearTermDays(int day) const {
+  const double w = WinterSolsticeEstimate(day);
+  std::array<double, 24> days{};
+  for (std::size_t k = 0; k < days.size(); ++k) {
+    days[k] = FindTermOrNewMoonDay(w + 15.2184 * static_cast<double>(k), kSolarTermEvent);
+  }
+  return days;
+}
+
+void LunarYearTable::ComputeLunarYear(int day) {
+  const double w = WinterSolsticeEstimate(day);
   termDays.clear();
   for (int k = 0; k <= 24; ++k) {
     termDays.push_back(FindTermOrNewMoonDay(w + 15.2184 * k, kSolarTermEvent));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ class LunarYearTable {
   // and get the months from the winter solstice of December Y - 1 to that of December Y.
   void ComputeLunarYear(int day);
 
+  // termDays[0 .. 23] of ComputeLunarYear(day), computed alone (no new moons, no month names):
+  // the whole day numbers of the 24 solar terms from the winter solstice on or before the day.
+  std::array<double, 24> ComputeLunarYearTermDays(int day) const;
+
   // The whole day number of the event of that kind (kSolarTermEvent or kNewMoonEvent) whose mean
   // moment lies nearest to the day (a day number, not necessarily whole; any other kind counts as
   // a solar term). The method follows the era of the day passed in, not of the event found.
@@ -83,6 +88,11 @@ class LunarYearTable {
   // day later, "2" one day earlier.
   std::string newMoonCorrections;  // 16,598 characters
   std::string termCorrections;     // 7,567 characters
+
+ private:
+  // An estimate of the winter solstice of the lunar year holding the (clamped) day, such that
+  // FindTermOrNewMoonDay(estimate + 15.2184 * k) is its solar term k.
+  double WinterSolsticeEstimate(int day) const;
 };
 
 }  // namespace engine
