@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <numbers>
 #include <string_view>
 
 #include "engine/moments.h"
+#include "engine/time_frames.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ int RunSolarTerms(int argc, char** argv) {
     // Angle 0 is the March equinox of 1999; 小寒 of a year is 19 terms after the equinox before.
     const long firstTerm = (year - 2000) * 24 + 19;
     for (long k = firstTerm; k < firstTerm + 24; ++k) {
-      sum += engine::FindSolarTermMoment(static_cast<double>(k) * std::numbers::pi / 12);
+      sum += engine::FindSolarTermMoment(static_cast<double>(k) * engine::kPi / 12);
       ++count;
     }
   }

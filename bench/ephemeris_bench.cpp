@@ -3,15 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <numbers>
 
 #include "engine/delta_t.h"
 #include "engine/moments.h"
 #include "engine/sun_moon_series.h"
+#include "engine/time_frames.h"
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using engine::kPi;
 
 // t steps through a few years around 2024 so no result can be reused.
 class Clock {
@@ -31,7 +31,7 @@ class Clock {
 void BM_EarthLongitudeFull(benchmark::State& state) {
   Clock clock;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(engine::EarthLongitude(clock.Next(), -1));
+    benchmark::DoNotOptimize(engine::EarthLongitude(clock.Next(), engine::kEveryTerm));
   }
 }
 BENCHMARK(BM_EarthLongitudeFull);
@@ -48,7 +48,7 @@ void BM_MoonSeriesFull(benchmark::State& state) {
   const int coordinate = static_cast<int>(state.range(0));
   Clock clock;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(engine::MoonSeries(coordinate, clock.Next(), -1));
+    benchmark::DoNotOptimize(engine::MoonSeries(coordinate, clock.Next(), engine::kEveryTerm));
   }
 }
 BENCHMARK(BM_MoonSeriesFull)->ArgName("coordinate")->Arg(0)->Arg(1)->Arg(2);
@@ -56,7 +56,7 @@ BENCHMARK(BM_MoonSeriesFull)->ArgName("coordinate")->Arg(0)->Arg(1)->Arg(2);
 void BM_MoonLongitude20(benchmark::State& state) {
   Clock clock;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(engine::MoonSeries(0, clock.Next(), 20));
+    benchmark::DoNotOptimize(engine::MoonSeries(engine::kMoonLongitude, clock.Next(), 20));
   }
 }
 BENCHMARK(BM_MoonLongitude20);
@@ -72,7 +72,7 @@ BENCHMARK(BM_MoonLongitudeSpeed);
 void BM_SunApparentLongitudeFull(benchmark::State& state) {
   Clock clock;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(engine::SunApparentLongitude(clock.Next(), -1));
+    benchmark::DoNotOptimize(engine::SunApparentLongitude(clock.Next(), engine::kEveryTerm));
   }
 }
 BENCHMARK(BM_SunApparentLongitudeFull);
@@ -80,7 +80,7 @@ BENCHMARK(BM_SunApparentLongitudeFull);
 void BM_MoonSunElongationFull(benchmark::State& state) {
   Clock clock;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(engine::MoonSunElongation(clock.Next(), -1, 60));
+    benchmark::DoNotOptimize(engine::MoonSunElongation(clock.Next(), engine::kEveryTerm, 60));
   }
 }
 BENCHMARK(BM_MoonSunElongationFull);

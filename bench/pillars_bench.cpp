@@ -5,17 +5,17 @@
 
 #include "chart/four_pillars_at.h"
 #include "engine/julian_day.h"
+#include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
 
 namespace {
 
-constexpr double kDegreesPerRadian = 57.29577951308232;
-
 // The day number (UT, from J2000.0) of moment i of n spread evenly over 1900-01-01 to
 // 2100-12-31 Beijing time, at an odd fraction of a day so the hours vary.
 double MomentOf(long i, long n) {
-  const double first = engine::ComputeJulianDay(1900, 1, 1.0) - 1.0 / 3 - 2451545;
-  const double last = engine::ComputeJulianDay(2101, 1, 1.0) - 1.0 / 3 - 2451545;
+  const double first =
+      engine::UtDayNumberOfBeijingJulianDay(engine::ComputeJulianDay(1900, 1, 1.0));
+  const double last = engine::UtDayNumberOfBeijingJulianDay(engine::ComputeJulianDay(2101, 1, 1.0));
   return first + (last - first) * (static_cast<double>(i) + 0.37) / static_cast<double>(n);
 }
 
@@ -26,7 +26,7 @@ void BM_FourPillarsAt(benchmark::State& state) {
   long i = 0;
   for (auto _ : state) {
     chart::ComputeFourPillarsAt(vocabulary, MomentOf(i++ % 100000, 100000),
-                                121.5 / kDegreesPerRadian, chart);
+                                121.5 / engine::kDegreesPerRadian, chart);
     benchmark::DoNotOptimize(chart.pillars[chart::kHourPillar].branch.data());
   }
 }
@@ -47,7 +47,8 @@ int RunPillars(int argc, char** argv) {
   chart::FourPillarsChart chart;
   long long checksum = 0;
   for (long i = 0; i < count; ++i) {
-    chart::ComputeFourPillarsAt(vocabulary, MomentOf(i, count), 121.5 / kDegreesPerRadian, chart);
+    chart::ComputeFourPillarsAt(vocabulary, MomentOf(i, count), 121.5 / engine::kDegreesPerRadian,
+                                chart);
     for (int p = chart::kYearPillar; p <= chart::kHourPillar; ++p) {
       checksum += chart.pillars[p].stem[0] + chart.pillars[p].branch[0];
     }

@@ -17,13 +17,12 @@
 #include "engine/julian_day.h"
 #include "engine/month_calendar.h"
 #include "engine/terms_in_force.h"
+#include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
 namespace {
-
-constexpr double kJ2000 = 2451545.0;  // Julian day of day number 0 (2000-01-01 12:00)
 
 // The character at position i of a pillar text, or an empty text when it is shorter.
 std::wstring CharacterAt(const std::wstring& text, std::size_t i) {
@@ -90,7 +89,7 @@ int FillAlmanacDay(double julianDay, AlmanacDay& day) {
   {
     engine::CalendarMonth month;
     engine::ComputeMonthCalendar(date.year, date.month, *days, month);
-    const double dayNumber = noon - kJ2000;  // the date's day number from 2000-01-01
+    const double dayNumber = engine::DayNumberOfJulianDay(noon);
     const engine::CalendarDay* record =
         (dayNumber > -2147483648.0 && dayNumber < 2147483647.0)
             ? engine::FindCalendarDay(*days, month, static_cast<int>(dayNumber))

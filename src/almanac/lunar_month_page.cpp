@@ -7,6 +7,7 @@
 
 #include "engine/julian_day.h"
 #include "engine/month_calendar.h"
+#include "engine/time_frames.h"
 
 namespace almanac {
 
@@ -63,7 +64,7 @@ double MarkedDayNumber(int year, int month, int day, LocalDate (*today)()) {
   date.hour = 12;
   date.minute = 0;
   date.second = 0.1;
-  return std::floor(engine::DateTimeToJulianDay(date)) - 2451545;
+  return engine::DayNumberOfJulianDay(std::floor(engine::DateTimeToJulianDay(date)));
 }
 
 std::wstring FestivalLine(const engine::CalendarDay& day) {

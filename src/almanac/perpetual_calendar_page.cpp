@@ -8,14 +8,13 @@
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
 #include "engine/moments.h"
+#include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
 #include "vocabulary/cyclic_index.h"
 
 namespace almanac {
 
 namespace {
-
-constexpr int kJ2000 = 2451545;
 
 constexpr wchar_t kHead[] =
     LR"(<html><head lang="zh-tw"><META content="text/html; charset=big5" http-equiv=Content-Type></head> <body><br><br>)";
@@ -57,16 +56,20 @@ DateAndTime SplitDateTime(double julianDay) {
 // The time cell of an exact moment (day number, Beijing time) found for a table day; red when the
 // moment falls on another civil day than the table's.
 void AppendMomentCell(std::wstring& page, double moment, double tableDay) {
-  std::wstring cell = L" " + SplitDateTime(moment + kJ2000).time + L"</td>";
+  std::wstring cell = L" " + SplitDateTime(engine::JulianDayOfDayNumber(moment)).time + L"</td>";
   if (std::floor(moment + 0.5) != tableDay) {
     cell = L"<font color=red>" + cell + L"</font>";
   }
   page += cell;
 }
 
-// The stem-branch name of the day with that Julian day number.
-std::wstring DayPillar(const vocabulary::CalendarVocabulary& v, long long julianDay) {
-  return Cyclic(v.stems, julianDay + 9) + Cyclic(v.branches, julianDay + 1);
+// The stem-branch name of a day (day number), and its branch alone.
+std::wstring DayPillar(const vocabulary::CalendarVocabulary& v, long long day) {
+  const int index = engine::SexagenaryIndexOfDay(day);
+  return Cyclic(v.stems, index) + Cyclic(v.branches, index);
+}
+const std::wstring& DayBranch(const vocabulary::CalendarVocabulary& v, long long day) {
+  return Cyclic(v.branches, engine::SexagenaryIndexOfDay(day));
 }
 
 std::wstring OutOfRangePage(int year) {
@@ -102,16 +105,16 @@ std::wstring BuildPerpetualCalendarPage(int year) {
   // Only months that end on or before the day of the next winter solstice.
   for (int i = 0; i < 14 && table.newMoonDays[i + 1] <= table.termDays[24]; ++i) {
     const int d = table.newMoonDays[i];
-    const long long j = static_cast<long long>(d) + kJ2000;
     page += kRowStart;
     if (table.leapIndex != 0 && i == table.leapIndex) {
       page += L"閏";
     }
     page += engine::MonthCodeName(v, table.monthCodes[i]);
     page += table.monthLengths[i] > 29 ? L"大" : L"小";
-    page += L" 初一" + DayPillar(v, j) + L"(" + Cyclic(v.branches, j + 11) +
-            Cyclic(v.branches, j + 21) + L")";
-    page += L"<br>" + SplitDateTime(static_cast<double>(j)).date;
+    // The branches of the 11th and 21st days follow the first day's pillar.
+    page +=
+        L" 初一" + DayPillar(v, d) + L"(" + DayBranch(v, d + 10LL) + DayBranch(v, d + 20LL) + L")";
+    page += L"<br>" + SplitDateTime(engine::JulianDayOfDayNumber(d)).date;
     AppendMomentCell(page, engine::FindNewMoonNear(d), d);
 
     for (int k = -2; k < 24; ++k) {
@@ -121,11 +124,12 @@ std::wstring BuildPerpetualCalendarPage(int year) {
       if (!(d <= t && t < table.newMoonDays[i + 1])) {
         continue;
       }
-      const long long termJulianDay = static_cast<long long>(t) + kJ2000;
+      const long long termDay = static_cast<long long>(t);
       page += L"<td >" + Cyclic(v.termNames, k + 24);
-      page += L" " + v.dayNames[static_cast<std::size_t>(termJulianDay - j)] + L" ";
-      page += DayPillar(v, termJulianDay);
-      page += L"<br>" + SplitDateTime(static_cast<double>(termJulianDay)).date;
+      page += L" " + v.dayNames[static_cast<std::size_t>(termDay - d)] + L" ";
+      page += DayPillar(v, termDay);
+      page +=
+          L"<br>" + SplitDateTime(engine::JulianDayOfDayNumber(static_cast<double>(termDay))).date;
       AppendMomentCell(page, engine::FindSolarTermNear(t), t);
     }
     page += L"</tr>";

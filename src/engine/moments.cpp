@@ -1,11 +1,10 @@
 #include "engine/moments.h"
 
 #include <cmath>
-#include <numbers>
 
-#include "engine/delta_t.h"
 #include "engine/series_trig.h"
 #include "engine/sun_moon_series.h"
+#include "engine/time_frames.h"
 
 namespace engine {
 namespace {
@@ -22,27 +21,32 @@ double SunLongitudeSpeed(double t) {
          0.129 * SeriesSin(5.82 + l) * t + 0.00055 * SeriesSin(4.21 + l) * t * t;
 }
 
-// TT day number to Beijing time: minus delta-T, plus the eight hours of UTC+8.
-double BeijingDayNumber(double t) {
-  const double d = 36525 * t;
-  return d - DeltaTDays(d) + 1.0 / 3;
-}
+// Terms of the series in the Newton steps: the early steps only need to land near the root,
+// the last one uses every Moon term and 60 terms of the Earth's first sub-series.
+constexpr int kFirstStepMoonTerms = 3;
+constexpr int kFirstStepEarthTerms = 3;
+constexpr int kSecondStepMoonTerms = 20;
+constexpr int kSecondStepEarthTerms = 10;
+constexpr int kLastStepEarthTerms = 60;
+constexpr int kFirstStepSunTerms = 10;
+// Terms of the Moon's longitude in the cheap new-moon estimate.
+constexpr int kFastMoonTerms = 20;
 
 }  // namespace
 
 double TimeOfElongation(double w) {
   double t = (w + 1.08472) / kMeanElongationRate;
-  t += (w - MoonSunElongation(t, 3, 3)) / kMeanElongationRate;
+  t += (w - MoonSunElongation(t, kFirstStepMoonTerms, kFirstStepEarthTerms)) / kMeanElongationRate;
   const double v = MoonLongitudeSpeed(t) - SunLongitudeSpeed(t);
-  t += (w - MoonSunElongation(t, 20, 10)) / v;
-  t += (w - MoonSunElongation(t, -1, 60)) / v;
+  t += (w - MoonSunElongation(t, kSecondStepMoonTerms, kSecondStepEarthTerms)) / v;
+  t += (w - MoonSunElongation(t, kEveryTerm, kLastStepEarthTerms)) / v;
   return t;
 }
 
 double TimeOfSunLongitude(double w) {
-  double t = (w - 1.75347 - std::numbers::pi) / kMeanSunRate;
-  t += (w - SunApparentLongitude(t, 10)) / SunLongitudeSpeed(t);
-  t += (w - SunApparentLongitude(t, -1)) / SunLongitudeSpeed(t);
+  double t = (w - 1.75347 - kPi) / kMeanSunRate;
+  t += (w - SunApparentLongitude(t, kFirstStepSunTerms)) / SunLongitudeSpeed(t);
+  t += (w - SunApparentLongitude(t, kEveryTerm)) / SunLongitudeSpeed(t);
   return t;
 }
 
@@ -54,24 +58,27 @@ double TimeOfElongationFast(double w) {
         0.03342 * SeriesCos(4.669257 + 628.307585 * t)) /
        kMeanElongationRate;
   const double l = 628.307585 * t;
-  // 9.938680462745487e-05: an aberration of 20.5".
   const double sunLongitude = 4.8950632 + kMeanSunRate * t + 5.297e-06 * t * t +
                               0.0334166 * SeriesCos(4.669257 + l) +
                               0.0002061 * SeriesCos(2.67823 + l) * t +
-                              0.000349 * SeriesCos(4.6261 + 1256.61517 * t) - 9.938680462745487e-05;
-  const double elongation = MoonSeries(0, t, 20) - sunLongitude;
+                              0.000349 * SeriesCos(4.6261 + 1256.61517 * t) - kMeanSunAberration;
+  const double elongation = MoonSeries(kMoonLongitude, t, kFastMoonTerms) - sunLongitude;
   const double v = 7771.38 - 914 * SeriesSin(0.7848 + 8328.691425 * t + 0.0001523 * t * t) -
                    179 * SeriesSin(2.543 + 15542.7543 * t) -
                    160 * SeriesSin(0.1874 + 7214.0629 * t);
   return t + (w - elongation) / v;
 }
 
-double FindSolarTermMoment(double w) { return BeijingDayNumber(TimeOfSunLongitude(w)); }
+double FindSolarTermMoment(double w) {
+  return BeijingDayNumberOfJulianCenturies(TimeOfSunLongitude(w));
+}
 
-double FindMoonPhaseMoment(double w) { return BeijingDayNumber(TimeOfElongation(w)); }
+double FindMoonPhaseMoment(double w) {
+  return BeijingDayNumberOfJulianCenturies(TimeOfElongation(w));
+}
 
 double FindSolarTermNear(double x) {
-  constexpr double kTermAngle = 0.2617993877991494;  // pi / 12
+  constexpr double kTermAngle = kPi / 12;
   const double k = std::floor((x + 293) / 365.2422 * 24);
   const double w = k * kTermAngle;
   const double r = FindSolarTermMoment(w);
@@ -86,7 +93,7 @@ double FindSolarTermNear(double x) {
 
 double FindNewMoonNear(double x) {
   const double k = std::floor((x + 8) / 29.5306);
-  return FindMoonPhaseMoment(2 * std::numbers::pi * k);
+  return FindMoonPhaseMoment(kTwoPi * k);
 }
 
 }  // namespace engine

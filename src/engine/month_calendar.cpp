@@ -2,25 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
-#include "engine/delta_t.h"
 #include "engine/festivals.h"
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
 #include "engine/moments.h"
 #include "engine/sun_moon_series.h"
+#include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
 #include "vocabulary/cyclic_index.h"
 
 namespace engine {
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-constexpr double kJ2000 = 2451545;
 
 // Indexes of the solar terms in LunarYearTable::termDays, counted from the winter solstice.
 constexpr int kWinterSolstice = 0;
@@ -34,6 +30,12 @@ constexpr int kLastTerm = 24;
 
 // Month code of "正" in CalendarVocabulary::monthNames.
 constexpr int kFirstMonthCode = 2;
+
+// Terms of the series at the start of a month, where the phase and term searches begin: a
+// starting angle needs no more than the largest terms.
+constexpr int kMonthStartMoonTerms = 10;
+constexpr int kMonthStartEarthTerms = 3;
+constexpr int kMonthStartSunTerms = 3;
 
 // The objects the month calendar keeps for the whole run, built on the first call.
 struct MonthCalendarState {
@@ -69,7 +71,7 @@ int FirstDayNumber(CalendarDateTime& scratch, int year, int month) {
   scratch.hour = 12;
   scratch.minute = 0;
   scratch.second = 0.1;
-  return FloorToInt(DateTimeToJulianDay(scratch) - kJ2000);
+  return FloorToInt(DayNumberOfJulianDay(DateTimeToJulianDay(scratch)));
 }
 
 void RefreshLunarYear(LunarYearTable& table, int day) {
@@ -118,8 +120,7 @@ double LunarYearNumber(const LunarYearTable& table, int day) {
   return std::floor((x + 5810) / 365.2422 + 0.5);
 }
 
-void FillDay(MonthCalendarState& state, int year, int month, int day0, int firstWeekday, int i,
-             CalendarDays& days) {
+void FillDay(MonthCalendarState& state, int year, int month, int day0, int i, CalendarDays& days) {
   const int day = day0 + i;
   CalendarDay& record = days[static_cast<std::size_t>(i)];
   const vocabulary::CalendarVocabulary& names = state.vocabulary;
@@ -128,9 +129,9 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int first
   record.gregorianYear = year;
   record.gregorianMonth = month;
   record.dayNumber = day;
-  record.weekday = (firstWeekday + i) % 7;
+  record.weekday = WeekdayOfDay(day);
 
-  SetDateTimeFromJulianDay(state.scratch, day + kJ2000);
+  SetDateTimeFromJulianDay(state.scratch, JulianDayOfDayNumber(day));
   record.gregorianDay = static_cast<int>(state.scratch.day);
 
   RefreshLunarYear(table, day);
@@ -194,8 +195,7 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int first
               75000);
   record.monthPillarName = StemBranchName(names, monthCount);
 
-  // Day pillar: 2000-01-01 (day 0) is 戊午, index 54 of the sixty.
-  record.dayPillarName = StemBranchName(names, static_cast<long long>(day) + 8999994);
+  record.dayPillarName = StemBranchName(names, SexagenaryIndexOfDay(day));
 
   // Western sign: 摩羯 from the winter solstice, turning at each mid-term.
   int sign = std::clamp(FloorToInt((day - termDays[0] - 15) / 30.43685), -1, 11);
@@ -222,8 +222,7 @@ int PhaseDay(double w) {
   const double t = TimeOfElongationFast(w);
   if (std::fabs(t) <= kFastPhaseCenturies) {
     // TT to Beijing time, as FindMoonPhaseMoment converts its moment.
-    const double tt = 36525 * t;
-    const double m = tt - DeltaTDays(tt) + 1.0 / 3;
+    const double m = BeijingDayNumberOfJulianCenturies(t);
     const double sinceMidnight = m + 0.5 - std::floor(m + 0.5);  // [0, 1) days
     if (sinceMidnight > kPhaseDayMargin && sinceMidnight < 1 - kPhaseDayMargin) {
       return FloorToInt(m + 0.5);
@@ -239,7 +238,7 @@ int PhaseDay(double w) {
 // no search of a month of 4 days or more, and is passed over without being looked for.
 void MarkMoonPhases(const MonthCalendarState& state, double t, int day0, int end,
                     CalendarDays& days) {
-  const double elongation = MoonSunElongation(t, 10, 3);
+  const double elongation = MoonSunElongation(t, kMonthStartMoonTerms, kMonthStartEarthTerms);
   double w = std::floor(2 * (elongation - 0.78) / kPi) * kPi / 2;
   if (end - day0 >= 4) {
     w += kPi / 2;
@@ -269,7 +268,7 @@ void MarkMoonPhases(const MonthCalendarState& state, double t, int day0, int end
 // being looked for.
 void MarkSolarTerms(const MonthCalendarState& state, double t, int day0, int end,
                     CalendarDays& days) {
-  const double longitude = SunApparentLongitude(t, 3);
+  const double longitude = SunApparentLongitude(t, kMonthStartSunTerms);
   double w = std::floor((longitude - 0.13) / (2 * kPi) * 24) * 2 * kPi / 24;
   if (end - day0 >= 6) {
     w += kPi / 12;
@@ -313,20 +312,18 @@ void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth
   // A month of 13 or more (or a month that runs backwards) gives no day.
   const int dayCount = std::clamp(FirstDayNumber(state.scratch, nextYear, nextMonth) - day0, 0,
                                   static_cast<int>(days.size()));
-  // Day 0, 2000-01-01, is a Saturday (6).
-  const int firstWeekday = vocabulary::FloorMod(static_cast<long long>(day0) + 9451546, 7);
-  calendarMonth.firstWeekday = firstWeekday;
+  calendarMonth.firstWeekday = WeekdayOfDay(day0);
   calendarMonth.dayCount = dayCount;
 
   for (int i = 0; i < dayCount; ++i) {
-    FillDay(state, year, month, day0, firstWeekday, i, days);
+    FillDay(state, year, month, day0, i, days);
   }
   if (dayCount == 0) {
     return;
   }
 
   const int end = day0 + dayCount;
-  const double t = (day0 + DeltaTDays(day0)) / 36525;
+  const double t = JulianCenturiesTtOfUt(day0);
   MarkMoonPhases(state, t, day0, end, days);
   MarkSolarTerms(state, t, day0, end, days);
 }

@@ -1,18 +1,21 @@
 #include "engine/rise_set.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "engine/delta_t.h"
 #include "engine/julian_day.h"
 #include "engine/sun_moon_series.h"
+#include "engine/time_frames.h"
 
 namespace engine {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kArcsecondsPerRadian = 206264.80624709636;
+// Terms of the series for the positions of the day: rise and set times need a few seconds of
+// arc, which the largest terms give.
+constexpr int kSunLongitudeTerms = 5;
+constexpr int kMoonLongitudeTerms = 40;
+constexpr int kMoonLatitudeTerms = 30;
+constexpr int kMoonDistanceTerms = 8;
 
 // Altitudes of the events, radians: -50' (a 16' semidiameter and 34' of refraction), and the
 // civil, nautical and astronomical -6, -12 and -18 degrees.
@@ -39,7 +42,7 @@ double Norm(double x) {
 
 // Mean obliquity of the ecliptic (IAU 2006) at the UT day number d, radians.
 double ObliquityOfDate(double d) {
-  const double t = d / 36525;
+  const double t = JulianCenturiesOfDayNumber(d);
   return (84381.406 - 46.836769 * t - 0.0001831 * t * t + 0.0020034 * t * t * t -
           5.76e-07 * t * t * t * t - 4.34e-08 * t * t * t * t * t) /
          kArcsecondsPerRadian;
@@ -79,7 +82,7 @@ struct Equatorial {
 // The Sun's equatorial position at t (Julian centuries TT): five-term Earth longitude plus pi,
 // less 20.5" of aberration, no nutation, latitude 0.
 Equatorial SunEquatorial(double t, double obliquity) {
-  const double lambda = EarthLongitude(t, 5) + kPi - 9.938680462745487e-05;
+  const double lambda = EarthLongitude(t, kSunLongitudeTerms) + kPi - kMeanSunAberration;
   return {std::atan2(std::sin(lambda) * std::cos(obliquity), std::cos(lambda)),
           std::asin(std::sin(obliquity) * std::sin(lambda))};
 }
@@ -92,9 +95,9 @@ struct MoonPosition {
 // The Moon's equatorial position at t and the altitude of its rise and set: horizontal
 // parallax less the upper-limb semidiameter (6378.14 - 1738.05 km over the distance) less 34'.
 MoonPosition MoonEquatorial(double t, double obliquity) {
-  const double lambda = MoonSeries(0, t, 40);
-  const double beta = MoonSeries(1, t, 30);
-  const double r = MoonSeries(2, t, 8);
+  const double lambda = MoonSeries(kMoonLongitude, t, kMoonLongitudeTerms);
+  const double beta = MoonSeries(kMoonLatitude, t, kMoonLatitudeTerms);
+  const double r = MoonSeries(kMoonDistance, t, kMoonDistanceTerms);
   const double e = obliquity;
   return {
       {std::atan2(std::sin(lambda) * std::cos(e) - std::tan(beta) * std::sin(e), std::cos(lambda)),
@@ -110,7 +113,8 @@ bool Noted(const DayRiseSet& day, const wchar_t* note) {
 // Whether the Moon reaches the altitude of its rise and set at the UT day number d, with the
 // deltaT and obliquity of the state's last day computation.
 bool MoonReachesHorizon(const RiseSetState& state, double d) {
-  const MoonPosition moon = MoonEquatorial((d + state.deltaT) / 36525, state.obliquity);
+  const MoonPosition moon =
+      MoonEquatorial(JulianCenturiesOfDayNumber(d + state.deltaT), state.obliquity);
   return std::fabs(RisingCosine(moon.risingAltitude, moon.equatorial.delta, state.latitude)) <= 1;
 }
 
@@ -125,7 +129,8 @@ std::wstring Duration(const RiseSetState& state, const DayRiseSet& day, bool ris
   if (riseOccurs || setOccurs) {
     return kNoTime;
   }
-  const Equatorial sun = SunEquatorial((day.transitTime + state.deltaT) / 36525, state.obliquity);
+  const Equatorial sun =
+      SunEquatorial(JulianCenturiesOfDayNumber(day.transitTime + state.deltaT), state.obliquity);
   // The altitude of the upper culmination is 90 degrees - |latitude - declination|.
   const bool above = std::cos(state.latitude - sun.delta) > std::sin(altitude);
   return above ? L"24:00:00" : L"00:00:00";
@@ -151,7 +156,7 @@ void SetSunTexts(const RiseSetState& state, DayRiseSet& day, double z) {
 }  // namespace
 
 void RiseSetState::SunEquatorialPosition(double d, int selector, DayRiseSet& day) const {
-  const double t = (d + deltaT) / 36525;
+  const double t = JulianCenturiesOfDayNumber(d + deltaT);
   const Equatorial sun = SunEquatorial(t, obliquity);
   day.hourAngle = HourAngle(d, t, sun.alpha, longitude);
   if (selector == 1 || selector == 10) {
@@ -169,7 +174,7 @@ void RiseSetState::SunEquatorialPosition(double d, int selector, DayRiseSet& day
 }
 
 void RiseSetState::MoonEquatorialPosition(double d, int withRising, DayRiseSet& day) const {
-  const double t = (d + deltaT) / 36525;
+  const double t = JulianCenturiesOfDayNumber(d + deltaT);
   const MoonPosition moon = MoonEquatorial(t, obliquity);
   day.hourAngle = HourAngle(d, t, moon.equatorial.alpha, longitude);
   if (withRising != 0) {

@@ -2,15 +2,13 @@
 
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 
 #include "engine/series_trig.h"
 #include "engine/sun_moon_tables.h"
+#include "engine/time_frames.h"
 
 namespace engine {
 namespace {
-
-constexpr double kArcsecondsPerRadian = 206264.80624709636;
 
 // The number of doubles of a sub-series of `length` doubles that precision n keeps: all for
 // n < 0; else round(termSize * n * length / firstLength), plus one term's worth after the first
@@ -75,14 +73,14 @@ double EarthLongitude(double t, int n) {
 }
 
 double MoonSeries(int coordinate, double t, int n) {
-  if (coordinate < 0 || coordinate > 2) {
+  if (coordinate < kMoonLongitude || coordinate > kMoonDistance) {
     return 0;
   }
   const double t2 = t * t;
   const double t3 = t2 * t;
   const double t4 = t3 * t;
   double value = 0;  // arcseconds, or km for the distance
-  if (coordinate == 0) {
+  if (coordinate == kMoonLongitude) {
     // Mean longitude and precession.
     value = (3.81034409 + 8399.684730072 * t - 3.319e-05 * t2 + 3.11e-08 * t3 - 2.033e-10 * t4) *
                 kArcsecondsPerRadian +
@@ -111,7 +109,7 @@ double MoonSeries(int coordinate, double t, int n) {
     value += subSum * tPower;
     tPower *= t;
   }
-  return coordinate == 2 ? value : value / kArcsecondsPerRadian;
+  return coordinate == kMoonDistance ? value : value / kArcsecondsPerRadian;
 }
 
 double MoonLongitudeSpeed(double t) {
@@ -142,13 +140,13 @@ double MoonLongitudeSpeed(double t) {
 }
 
 double SunApparentLongitude(double t, int n) {
-  return EarthLongitude(t, n) + NutationInLongitude(t) - SunAberration(t) + std::numbers::pi;
+  return EarthLongitude(t, n) + NutationInLongitude(t) - SunAberration(t) + kPi;
 }
 
 double MoonSunElongation(double t, int nMoon, int nEarth) {
   // 3.4e-6 rad: the Moon's light time.
-  return (MoonSeries(0, t, nMoon) - 3.4e-06) -
-         (EarthLongitude(t, nEarth) - SunAberration(t) + std::numbers::pi);
+  return (MoonSeries(kMoonLongitude, t, nMoon) - 3.4e-06) -
+         (EarthLongitude(t, nEarth) - SunAberration(t) + kPi);
 }
 
 }  // namespace engine

@@ -8,6 +8,17 @@ namespace engine {
 // to one turn. A precision n < 0 sums every term of a series; n >= 0 sums the n largest terms of
 // the first sub-series and a proportional number (at least one) of each later sub-series.
 
+// The precision that sums every term of a series.
+inline constexpr int kEveryTerm = -1;
+
+// The coordinates of MoonSeries.
+inline constexpr int kMoonLongitude = 0;  // radians
+inline constexpr int kMoonLatitude = 1;   // radians
+inline constexpr int kMoonDistance = 2;   // km
+
+// The constant of aberration, 20.5", in radians: the Sun's mean displacement by aberration.
+inline constexpr double kMeanSunAberration = 9.938680462745487e-05;
+
 // One term of the nutation in longitude: amplitude * sin(phase + rate * t + quadratic * t^2),
 // amplitude in 0.01 arcsecond.
 struct NutationTerm {
@@ -35,7 +46,7 @@ inline constexpr std::array<NutationTerm, 10> kNutationTerms = {{
 static_assert(kNutationTerms.size() == 10);
 
 // The Earth's heliocentric ecliptic longitude (VSOP87D, mean equinox of date), radians.
-// Precisions in use: 3, 5, 8, 10, 60 and -1.
+// Precisions in use: 3, 5, 8, 10, 60 and kEveryTerm.
 double EarthLongitude(double t, int n);
 
 // The Moon's geocentric ecliptic coordinate (ELP/MPP02, mean equinox of date): coordinate 0 the

@@ -1,21 +1,17 @@
 #include "engine/term_new_moon_days.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "engine/delta_t.h"
 #include "engine/lunar_year.h"
 #include "engine/moments.h"
 #include "engine/sun_moon_series.h"
+#include "engine/time_frames.h"
 
 namespace engine {
 
 namespace {
 
-constexpr double kJ2000 = 2451545;
-constexpr double kPi = std::numbers::pi;
-constexpr double kArcsecondsPerRadian = 206264.80624709636;
-constexpr double kCenturyDays = 36525;
 constexpr double kTropicalYear = 365.2422;
 constexpr double kSynodicMonth = 29.5306;
 constexpr double kSunRate = 628.3319653318;           // rad of solar longitude per century
@@ -31,7 +27,15 @@ double TermAngle(double julianDay) {
 // The same for new moons: W = 2 pi k, k = 0 the new moon of 2000-01-06 (Julian day 2451551).
 double NewMoonAngle(double julianDay) {
   const double k = std::floor((julianDay + kNewMoonLookAhead - 2451551) / kSynodicMonth);
-  return 2 * kPi * k;
+  return kTwoPi * k;
+}
+
+// Terms of the Earth's longitude in the first estimate of a precise-era solar term.
+constexpr int kEstimateEarthTerms = 8;
+
+// The Beijing date (whole day number) of a moment given in Julian centuries of Universal Time.
+double BeijingDateOfUtCenturies(double t) {
+  return std::floor(BeijingDayNumberOfUt(DayNumberOfJulianCenturies(t)) + 0.5);
 }
 
 double ApplyCorrection(double day, const std::string& corrections, double index) {
@@ -50,7 +54,7 @@ double ApplyCorrection(double day, const std::string& corrections, double index)
 
 // Seconds after Beijing midnight of a moment m (day number); the remainder keeps the sign of
 // m + 0.5, so every moment before 2000-01-01 00:00 gives a value <= 0 and counts as near midnight.
-double SecondsAfterMidnight(double m) { return 86400 * std::fmod(m + 0.5, 1.0); }
+double SecondsAfterMidnight(double m) { return kSecondsPerDay * std::fmod(m + 0.5, 1.0); }
 
 }  // namespace
 
@@ -79,7 +83,7 @@ double FitEventDay(const std::vector<double>& fits, double lookAhead, double jul
   if (d == 1683460) {
     d = 1683461;  // the new moon of -103-01-23 was kept on -103-01-24
   }
-  return d - kJ2000;
+  return DayNumberOfJulianDay(d);
 }
 
 double LowPrecisionTermDay(double julianDay, double fitsEnd, const std::string& corrections) {
@@ -93,8 +97,10 @@ double LowPrecisionTermDay(double julianDay, double fitsEnd, const std::string& 
       48950621.66 + 6283319653.318 * t + 53 * t * t + 334166 * std::cos(628.307585 * t + 4.669257) +
       3489 * std::cos(1256.61517 * t + 4.6261) + 2060.6 * t * std::cos(628.307585 * t + 2.67823) -
       994 - 834 * std::sin(2.1824 - 33.75705 * t);
-  t -= (l / 10000000 - w) / 628.332 + (32 * (t + 1.8) * (t + 1.8) - 20) / 86400 / kCenturyDays;
-  const double day = std::floor(kCenturyDays * t + 1.0 / 3 + 0.5);
+  // TT to UT by the parabola 32 (T + 1.8)^2 - 20 s of delta-T, T centuries.
+  t -= (l / 10000000 - w) / 628.332 +
+       (32 * (t + 1.8) * (t + 1.8) - 20) / kSecondsPerDay / kDaysPerJulianCentury;
+  const double day = BeijingDateOfUtCenturies(t);
   const double index = std::floor((julianDay - fitsEnd) / kTropicalYear * 24);
   return ApplyCorrection(day, corrections, index);
 }
@@ -105,8 +111,8 @@ double LowPrecisionNewMoonDay(double julianDay, double fitsEnd, const std::strin
   t -= (0.10976 * std::cos(8328.6914 * t + 0.785) - 0.0000331 * t * t +
         0.02224 * std::cos(7214.0629 * t + 0.187) - 0.03342 * std::cos(628.3076 * t + 4.669)) /
            kElongationRate +
-       (32 * (t + 1.8) * (t + 1.8) - 20) / 86400 / kCenturyDays;
-  const double day = std::floor(kCenturyDays * t + 1.0 / 3 + 0.5);
+       (32 * (t + 1.8) * (t + 1.8) - 20) / kSecondsPerDay / kDaysPerJulianCentury;
+  const double day = BeijingDateOfUtCenturies(t);
   const double index = std::floor((julianDay - fitsEnd) / kSynodicMonth);
   return ApplyCorrection(day, corrections, index);
 }
@@ -117,30 +123,31 @@ double PreciseTermDay(double julianDay) {
   t -= (0.0334166 * std::cos(628.307585 * t + 4.669257) + 0.000005297 * t * t +
         0.0002061 * t * std::cos(628.307585 * t + 2.67823)) /
        kSunRate;
-  t += (w - EarthLongitude(t, 8) - kPi +
+  t += (w - EarthLongitude(t, kEstimateEarthTerms) - kPi +
         (20.5 + 17.2 * std::sin(2.1824 - 33.75705 * t)) / kArcsecondsPerRadian) /
        kSunRate;
-  double m = kCenturyDays * t - DeltaTDays(kCenturyDays * t) + 1.0 / 3;
+  double m = BeijingDayNumberOfJulianCenturies(t);
   const double f = SecondsAfterMidnight(m);
   if (f < 1200 || f > 85200) {
-    m = kCenturyDays * TimeOfSunLongitude(w) - DeltaTDays(m) + 1.0 / 3;
+    // delta-T stays the one of the estimate's Beijing moment.
+    m = BeijingDayNumberOfTt(DayNumberOfJulianCenturies(TimeOfSunLongitude(w)), DeltaTDays(m));
   }
   return std::floor(m + 0.5);
 }
 
 double PreciseNewMoonDay(double julianDay) {
   const double w = NewMoonAngle(julianDay);
-  const double fast = kCenturyDays * TimeOfElongationFast(w);
-  double m = fast - DeltaTDays(fast) + 1.0 / 3;
+  double m = BeijingDayNumberOfJulianCenturies(TimeOfElongationFast(w));
   const double f = SecondsAfterMidnight(m);
   if (f < 1800 || f > 84600) {
-    m = kCenturyDays * TimeOfElongation(w) - DeltaTDays(m) + 1.0 / 3;
+    // delta-T stays the one of the estimate's Beijing moment.
+    m = BeijingDayNumberOfTt(DayNumberOfJulianCenturies(TimeOfElongation(w)), DeltaTDays(m));
   }
   return std::floor(m + 0.5);
 }
 
 double LunarYearTable::FindTermOrNewMoonDay(double day, int kind) const {
-  const double julianDay = day + kJ2000;
+  const double julianDay = JulianDayOfDayNumber(day);
   const bool newMoon = kind == kNewMoonEvent;
   const std::vector<double>& fits = newMoon ? newMoonFits : termFits;
   const double lookAhead = newMoon ? kNewMoonLookAhead : kSolarTermLookAhead;

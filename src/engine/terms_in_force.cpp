@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/time_frames.h"
 #include "vocabulary/cyclic_index.h"
 
 namespace engine {
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;  // Julian day of day number 0 (2000-01-01 12:00)
 constexpr int kCachedLunarYears = 256;
 
 // The term of one kind in force among the 36 of three lunar years (in time order): the entry

@@ -1,12 +1,12 @@
 #include "shell/almanac_page_controller.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
+#include "engine/time_frames.h"
 #include "shell/dialog_numbers.h"
 #include "shell/page_output.h"
 #include "shell/page_request.h"
@@ -134,12 +134,12 @@ void AlmanacPage::CalendarSelected(int controlId) {
     return;
   }
   const double dayNumber =
-      engine::ComputeJulianDay(date.year, date.month, date.day + 0.5) - 2451545.0;
+      engine::DayNumberOfJulianDay(engine::ComputeJulianDay(date.year, date.month, date.day + 0.5));
   if (!riseSet_) {
     riseSet_ = std::make_unique<engine::RiseSetState>();
   }
-  services_.computeRiseSetTimes(*riseSet_, dayNumber, longitude / 180.0 * std::numbers::pi,
-                                latitude / 180.0 * std::numbers::pi, zoneHoursWest);
+  services_.computeRiseSetTimes(*riseSet_, dayNumber, longitude / 180.0 * engine::kPi,
+                                latitude / 180.0 * engine::kPi, zoneHoursWest);
   const engine::DayRiseSet& day = riseSet_->days[0];
   controls_.SetText(kSunLine, L"日出:" + day.sunriseText + L" 中:" + day.sunTransitText + L" 落:" +
                                   day.sunsetText + L" 天亮:" + day.civilDawnText + L" 天黑:" +
