@@ -89,6 +89,11 @@ BirthDate CheckBirthDate(int year, int month, int day, int hour, int minute) {
   return date;
 }
 
+std::wstring CheckBirthLongitude(double longitude) {
+  // Written so that NaN fails too.
+  return std::fabs(longitude) <= 180 ? std::wstring() : kBirthLongitudeMessage;
+}
+
 bool FallsInNextDayZiHour(int hour, int trueSolarHour) {
   return hour >= kFirstLateZiHour && (trueSolarHour >= 23 || trueSolarHour < 1);
 }

@@ -11,6 +11,9 @@ inline constexpr wchar_t kBirthMonthMessage[] = L"生日月份輸入錯誤 !";
 inline constexpr wchar_t kBirthDayMessage[] = L"生日日期輸入錯誤 !";
 inline constexpr wchar_t kBirthHourMessage[] = L"生日時間輸入錯誤 !";
 inline constexpr wchar_t kBirthMinuteMessage[] = L"生日分鐘輸入錯誤 !";
+// The message of a birth place's longitude that is no longitude, as the pages' coordinate boxes
+// say it.
+inline constexpr wchar_t kBirthLongitudeMessage[] = L"經緯度輸入錯誤 !";
 
 // A typed birth date and time (civil time of UTC+8), checked, with the day records its lunar
 // date is read from.
@@ -30,6 +33,11 @@ struct BirthDate {
 // 0..60. Hour 24 and minute 60 run on into the next hour or day. A birth at 22:00 or later whose
 // following day has no record (the calendar's last day) is refused with the day message.
 BirthDate CheckBirthDate(int year, int month, int day, int hour, int minute);
+
+// kBirthLongitudeMessage for a longitude (degrees east) that is not a number from -180 to 180,
+// else an empty text. The pillars of a moment turn the longitude into whole days and hours, which
+// a value that is not finite, or one beyond every place, cannot give.
+std::wstring CheckBirthLongitude(double longitude);
 
 // True when a birth falls in the 子 hour that opens the next day: the typed hour is 22 or later
 // and the true solar time has passed 23:00 (trueSolarHour 23 or more, or below 1). The day pillar

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "chart/reference_days_test_util.h"
@@ -85,6 +86,21 @@ TEST(BirthDate, ChecksRunInOrderWithTheirMessages) {
     } else {
       EXPECT_TRUE(date.birthDay.lunarDayName.empty());
     }
+  }
+}
+
+TEST(BirthDate, LongitudesOfPlacesOnly) {
+  const double kInfinity = std::numeric_limits<double>::infinity();
+  const double accepted[] = {121.5, 0, -180, 180, -0.0, 114.0833};
+  for (const double longitude : accepted) {
+    SCOPED_TRACE(longitude);
+    EXPECT_EQ(CheckBirthLongitude(longitude), L"");
+  }
+  const double refused[] = {180.000001, -181,       1e300,
+                            kInfinity,  -kInfinity, std::numeric_limits<double>::quiet_NaN()};
+  for (const double longitude : refused) {
+    SCOPED_TRACE(longitude);
+    EXPECT_EQ(EncodeUtf8(CheckBirthLongitude(longitude)), EncodeUtf8(kBirthLongitudeMessage));
   }
 }
 
