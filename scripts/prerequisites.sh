@@ -1,6 +1,6 @@
 # Sourced by the scripts: installs the Debian 12 packages the build needs, when any is missing.
 tavrel_packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-arphic-uming
 )

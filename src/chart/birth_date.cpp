@@ -4,12 +4,11 @@
 #include <memory>
 
 #include "engine/julian_day.h"
+#include "engine/time_frames.h"
 
 namespace chart {
 
 namespace {
-
-constexpr double kJ2000 = 2451545;
 
 // The hour of a birth from which its lunar date can be the next day's.
 constexpr int kFirstLateZiHour = 22;
@@ -17,7 +16,8 @@ constexpr int kFirstLateZiHour = 22;
 // The day number (day 0 = 2000-01-01) of a date whose day is 1..31.
 int DayNumberOfDate(int year, int month, int day) {
   // ComputeJulianDay gives the midnight that opens the date (x.5); its noon is the whole number.
-  return static_cast<int>(std::floor(engine::ComputeJulianDay(year, month, day) + 0.5) - kJ2000);
+  return static_cast<int>(
+      std::floor(engine::DayNumberOfJulianDay(engine::ComputeJulianDay(year, month, day) + 0.5)));
 }
 
 // The record of the date among the month's filled records, or nullptr. Found by day number, then

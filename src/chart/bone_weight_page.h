@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace chart {
+
+// The bone-weighing reading (袁天罡稱骨術) of a birth as one HTML page: the lunar date of the
+// birth (the next day's in the 子 hour that opens it), the weights of its year, month, day and
+// double hour, their total, and the verdict and poem of the total. The birth is the civil date
+// and time of UTC+8 as typed; the longitude (degrees east) only moves the true solar time, which
+// decides the double hour. Name and sex are user text and are escaped where they enter the page.
+//
+// A birth the checks refuse gives the check's message as the whole text (CheckBirthDate's month,
+// day, hour and minute messages in that order, then CheckBirthLongitude's). A total outside
+// 21..72 gives the empty text; every accepted birth weighs at least 21.
+std::wstring BuildBoneWeightPage(int year, int month, int day, int hour, int minute,
+                                 const std::wstring& name, const std::wstring& sex,
+                                 double longitude);
+
+}  // namespace chart
