@@ -111,9 +111,9 @@ bool ChartNotation::holds(Pillar p, TenGod x) const {
   return stemTG(p, x) + hiddenTG(p, x) > 0;
 }
 
-int ChartNotation::tenGodWeight(TenGod x) const {
+long long ChartNotation::tenGodWeight(TenGod x) const {
   const TenGodParts parts = PartsOf(x);
-  int weight = 0;
+  long long weight = 0;
   for (int part : {parts.first, parts.second}) {
     if (part >= 0) {
       weight += record.tenGodWeights[chart::NameIndex(chart::kTenGodWeightOrder,

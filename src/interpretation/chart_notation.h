@@ -184,8 +184,9 @@ class ChartNotation {
   int branchTG(Pillar p, TenGod x) const { return hiddenTG(p, x); }
   // P holds X: the pillar's stem or its branch has the ten god; the day pillar its branch only.
   bool holds(Pillar p, TenGod x) const;
-  // tenGodWeights of a ten god (or of a sum), whatever order the chart keeps them in.
-  int tenGodWeight(TenGod x) const;
+  // tenGodWeights of a ten god (or of a sum), whatever order the chart keeps them in. Weights
+  // are 64-bit here so that sums and differences of them never overflow.
+  long long tenGodWeight(TenGod x) const;
 
   // Stems among the four pillar stems, among stems and hidden stems, branches among the four
   // branches, and the seasonal weight of a stem; each in the pattern rules' and the classics'
@@ -196,7 +197,7 @@ class ChartNotation {
   int stems(Stem s) const { return stemCount(s); }
   int allStems(Stem s) const { return allStemCount(s); }
   int branches(Branch b) const { return branchCount(b); }
-  int weight(Stem s) const { return record.stemWeights[s]; }
+  long long weight(Stem s) const { return record.stemWeights[s]; }
 
   // The stem and branch of a pillar as indexes (compare with 甲 .. 癸, 子 .. 亥), -1 when the
   // pillar's text is not a stem or a branch; the pillar's two characters ("甲子"); its
@@ -207,6 +208,17 @@ class ChartNotation {
   bool pillarIs(Pillar p, std::initializer_list<std::wstring_view> names) const;
   ChartWord stage(Pillar p) const;
   ChartWord stemTenGod(Pillar p) const;
+
+  // Whether some pillar of year, month, day and hour passes the test.
+  template <typename PillarTest>
+  bool somePillar(PillarTest test) const {
+    for (Pillar p : kFourPillars) {
+      if (test(p)) {
+        return true;
+      }
+    }
+    return false;
+  }
 
   // The stem and the branch relation of an ordered pillar pair.
   ChartWord SR(PillarPair pair) const { return {record.stemRelations[pair]}; }

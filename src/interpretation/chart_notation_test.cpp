@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 #include "interpretation/pattern_chart.h"
@@ -41,6 +42,9 @@ TEST(ChartNotation, TenGodWeightsAreReadInTheirOwnOrder) {
   EXPECT_EQ(c.tenGodWeight(印), 9);
   EXPECT_EQ(c.tenGodWeight(偏財), 5);
   EXPECT_EQ(c.tenGodWeight(偏官), 0);
+
+  chart->tenGodWeights[chart::kWeightZhengYin] = INT_MAX;  // a sum past the int range
+  EXPECT_EQ(ChartNotation(*chart, kValues).tenGodWeight(印), 7LL + INT_MAX);
 }
 
 TEST(ChartNotation, PillarsRelationsAndElements) {

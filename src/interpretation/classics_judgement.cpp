@@ -1,0 +1,109 @@
+#include "interpretation/classics_judgement.h"
+
+#include <array>
+
+
+namespace interpretation {
+namespace {
+
+// The 31 books in the order of the judgement, with their readers. A book's sentences are a
+// function named after it; a part whose sentences are not written yet prints nothing.
+// clang-format off
+constexpr auto kClassicsBooks = std::to_array<ClassicsBook>({
+    {L"《五言獨步》",         {Readers::kEveryone, nullptr}},
+    {L"《滴天髓》",           {Readers::kEveryone, nullptr}},
+    {L"《百章歌》",           {Readers::kEveryone, nullptr}},
+    {L"《論用神所忌》",       {Readers::kEveryone, nullptr}},
+    {L"《碧淵賦》",           {Readers::kEveryone, nullptr}},
+    {L"《論喜忌總歌》",       {Readers::kEveryone, nullptr}},
+    {L"《諸論口訣》",         {Readers::kEveryone, nullptr}},
+    {L"《寸金搜髓論》",       {Readers::kEveryone, nullptr}},
+    {L"《金玉賦》",           {Readers::kEveryone, nullptr}},
+    {L"《繼善篇》",           {Readers::kEveryone, nullptr}},
+    {L"《四言獨步》",         {Readers::kEveryone, nullptr}},
+    {L"《幽微賦》",           {Readers::kEveryone, nullptr}},
+    {L"《幽微天干賦》",       {Readers::kEveryone, nullptr}},
+    {L"《金不換看命繩尺》",   {Readers::kEveryone, nullptr}},
+    {L"《淵源集說》",         {Readers::kEveryone, nullptr}},
+    {L"《愛憎賦》",           {Readers::kEveryone, nullptr}},
+    {L"《五行元理消息賦》",   {Readers::kEveryone, nullptr}},
+    {L"《喜忌》",             {Readers::kEveryone, nullptr}},
+    {L"《子平泛論》",         {Readers::kEveryone, nullptr}},
+    {L"《子平舉要》",         {Readers::kEveryone, nullptr}},
+    {L"《講命捷徑賦》",       {Readers::kEveryone, nullptr}},
+    {L"《人鑒論》",           {Readers::kEveryone, nullptr}},
+    {L"《仙機賦》",           {Readers::kMen, nullptr}, {Readers::kWomen, nullptr}},
+    {L"《子平真銓評注》",     {Readers::kEveryone, nullptr}},
+    {L"《星平會海全書》",     {Readers::kEveryone, nullptr}},
+    {L"《氣象篇》",           {Readers::kEveryone, nullptr}},
+    {L"《崖泉女命賦》",       {Readers::kWomen, nullptr}},
+    {L"《其他》",             {Readers::kEveryone, nullptr}},
+    {L"《女命賤格》",         {Readers::kWomen, nullptr}},
+    {L"《女命總斷歌》",       {Readers::kWomen, nullptr}},
+    {L"《女命詩訣》",         {Readers::kWomen, nullptr}},
+});
+// clang-format on
+static_assert(kClassicsBooks.size() == 31);
+
+bool Reads(Readers readers, const std::wstring& sexText) {
+  switch (readers) {
+    case Readers::kMen:
+      return sexText == L"男";
+    case Readers::kWomen:
+      return sexText == L"女";
+    case Readers::kEveryone:
+      break;
+  }
+  return true;
+}
+
+}  // namespace
+
+SentenceTest BookText::say(bool holds, std::wstring_view sentence) {
+  if (holds) {
+    text_ += sentence;
+  }
+  return SentenceTest(*this, holds);
+}
+
+SentenceTest SentenceTest::otherwise(bool holds, std::wstring_view sentence) const {
+  if (held_) {
+    return *this;
+  }
+  return book_.say(holds, sentence);
+}
+
+SentenceTest SentenceTest::nested(bool holds, std::wstring_view sentence) const {
+  if (!held_) {
+    return *this;
+  }
+  return book_.say(holds, sentence);
+}
+
+std::span<const ClassicsBook> ClassicsBooks() { return kClassicsBooks; }
+
+std::wstring JudgeByClassics(const chart::FourPillarsChart& chart,
+                             const chart::SeasonalStrengthValues& values,
+                             std::span<const ClassicsBook> books) {
+  const notation::ChartNotation c(chart, values);
+  std::wstring result = L"<br>";
+  for (const ClassicsBook& book : books) {
+    BookText w;
+    for (const BookPart& part : {book.part, book.secondPart}) {
+      if (part.sentences != nullptr && Reads(part.readers, chart.sexText)) {
+        part.sentences(c, w);
+      }
+    }
+    if (!w.text().empty()) {
+      result.append(book.header).append(w.text()).append(L"<br>");
+    }
+  }
+  return result;
+}
+
+std::wstring ClassicsJudgement(const chart::FourPillarsChart& chart,
+                               const chart::SeasonalStrengthValues& values) {
+  return JudgeByClassics(chart, values, ClassicsBooks());
+}
+
+}  // namespace interpretation
