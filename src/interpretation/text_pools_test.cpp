@@ -1,0 +1,571 @@
+#include "interpretation/text_pools.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "chart/stem_branch_basics.h"
+#include "interpretation/passage_test_support.h"
+#include "vocabulary/vocabulary_lists.h"
+
+// Checks every text pool against the forms its texts must have: the exact keys, the entries that
+// must stay empty, the markup each pool fixes, Big5, the lengths and the uniqueness stated for
+// the program's texts, and the openings and whole texts the program is known to print. A text
+// taken from a source may depart from the stated lengths, uniqueness, inner markup or openings;
+// each such text stands in the "Known source deviations" list of data/README.md, and the list
+// must be exact: every departure listed, every listed entry departing.
+
+namespace interpretation {
+namespace {
+
+using Keys = std::array<std::wstring, 3>;
+
+struct Pool {
+  const char* name;
+  std::span<const PoolEntry> entries;
+};
+
+const Pool kPools[] = {
+    {"kSolarTermVerses", kSolarTermVerses},
+    {"kBoneMarrowVerses", kBoneMarrowVerses},
+    {"kBoneMarrowParaphrases", kBoneMarrowParaphrases},
+    {"kElementSeasonPassages", kElementSeasonPassages},
+    {"kElementMonthPassages", kElementMonthPassages},
+    {"kElementNatures", kElementNatures},
+    {"kPhysiognomySentences", kPhysiognomySentences},
+    {"kChartSummaryPassages", kChartSummaryPassages},
+    {"kMonthCommandPassages", kMonthCommandPassages},
+    {"kDayStemHourPassages", kDayStemHourPassages},
+    {"kDayPillarHourPassages", kDayPillarHourPassages},
+};
+
+const std::wstring kElements = L"木火土金水";
+
+std::wstring Stem(int i) { return chart::StemName(i); }
+std::wstring Branch(int i) { return chart::BranchName(i); }
+
+// The keys of an entry as one line, "庚辰 巳".
+std::string KeyText(const PoolEntry& entry) {
+  std::wstring text;
+  for (const std::wstring_view key : entry.keys) {
+    if (!key.empty()) {
+      text += (text.empty() ? L"" : L" ") + std::wstring(key);
+    }
+  }
+  return U8(text);
+}
+
+// The prefix a 八字提要 passage opens with: month branch, 月, day stem, 日, the hour stem the day
+// stem gives the hour, hour branch, 時, 。
+std::wstring SummaryPrefix(int month, int stem, int hour) {
+  return Branch(month) + L"月" + Stem(stem) + L"日" + Stem((2 * stem + hour) % 10) + Branch(hour) +
+         L"時。";
+}
+
+// The month-command groups of each month branch 子 .. 亥.
+const std::array<std::vector<std::wstring>, 12> kMonthCommandGroups = {{
+    {L"甲乙", L"丙丁", L"戊己", L"庚辛", L"壬癸"},
+    {L"甲乙", L"丙丁", L"戊己", L"庚辛", L"壬癸"},
+    {L"甲", L"乙", L"丙丁", L"戊", L"己", L"庚辛", L"壬癸"},
+    {L"甲", L"乙", L"丙丁", L"戊", L"己", L"庚辛", L"壬癸"},
+    {L"甲乙", L"丙丁", L"戊己", L"庚辛", L"壬癸"},
+    {L"甲乙", L"丙", L"丁", L"戊己", L"庚", L"辛", L"壬", L"癸"},
+    {L"甲乙", L"丙", L"丁", L"戊己", L"庚", L"辛", L"壬", L"癸"},
+    {L"甲乙", L"丙丁", L"戊己", L"庚辛", L"壬癸"},
+    {L"甲", L"乙", L"丙丁", L"戊己", L"庚", L"辛", L"壬癸"},
+    {L"甲", L"乙", L"丙丁", L"戊己", L"庚", L"辛", L"壬癸"},
+    {L"甲乙", L"丙丁", L"戊己", L"庚辛", L"壬癸"},
+    {L"甲乙", L"丙", L"丁", L"戊己", L"庚辛", L"壬癸"},
+}};
+
+// The month groups of each element 木 火 土 金 水 that have a passage; "子丑" is the winter
+// passage of 木, 土 and 金.
+const std::array<std::vector<std::wstring>, 5> kElementMonthGroups = {{
+    {L"正", L"二", L"三", L"四", L"五 六", L"七", L"八 九", L"十", L"子丑"},
+    {L"正", L"二", L"三", L"四", L"五 六", L"八 九"},
+    {L"正", L"二", L"三", L"四", L"五 六", L"七", L"八 九", L"十", L"子丑"},
+    {L"正", L"二 三", L"四 五 六", L"七 八", L"九", L"十", L"子丑"},
+    {L"正", L"二 三", L"四", L"五 六", L"七", L"八 九", L"十 十一 十二"},
+}};
+
+std::vector<Keys> ExpectedKeys(const std::string& pool) {
+  std::vector<Keys> keys;
+  if (pool == "kSolarTermVerses") {
+    for (const std::wstring& term : vocabulary::kSectionTermsByMonthBranch) {
+      keys.push_back({term});
+    }
+  } else if (pool == "kBoneMarrowVerses" || pool == "kBoneMarrowParaphrases") {
+    for (int s = 0; s < 10; ++s) {
+      for (int b = 0; b < 12; ++b) {
+        keys.push_back({Stem(s), Branch(b)});
+      }
+    }
+  } else if (pool == "kElementSeasonPassages") {
+    for (const wchar_t element : kElements) {
+      for (const wchar_t season : std::wstring(L"春夏秋冬")) {
+        keys.push_back({std::wstring(1, element), std::wstring(1, season)});
+      }
+    }
+  } else if (pool == "kElementMonthPassages") {
+    for (int e = 0; e < 5; ++e) {
+      for (const std::wstring& months : kElementMonthGroups[e]) {
+        keys.push_back({std::wstring(1, kElements[e]), months});
+      }
+    }
+  } else if (pool == "kElementNatures") {
+    for (const wchar_t element : kElements) {
+      keys.push_back({std::wstring(1, element)});
+    }
+  } else if (pool == "kPhysiognomySentences") {
+    for (int row = 0; row <= 21; ++row) {
+      keys.push_back({std::to_wstring(row)});
+    }
+  } else if (pool == "kChartSummaryPassages") {
+    for (int m = 0; m < 12; ++m) {
+      for (int s = 0; s < 10; ++s) {
+        for (int h = 0; h < 12; ++h) {
+          keys.push_back({Branch(m), Stem(s), Branch(h)});
+        }
+      }
+    }
+  } else if (pool == "kMonthCommandPassages") {
+    for (int m = 0; m < 12; ++m) {
+      for (const std::wstring& stems : kMonthCommandGroups[m]) {
+        keys.push_back({Branch(m), stems});
+      }
+    }
+  } else if (pool == "kDayStemHourPassages") {
+    for (int s = 0; s < 10; ++s) {
+      for (int h = 0; h < 12; ++h) {
+        for (int n = 1; n <= 3; ++n) {
+          keys.push_back({Stem(s), Branch(h), std::to_wstring(n)});
+        }
+      }
+    }
+  } else if (pool == "kDayPillarHourPassages") {
+    for (const std::wstring& pillar : vocabulary::kSexagenaryNames) {
+      for (int h = 0; h < 12; ++h) {
+        keys.push_back({pillar, Branch(h)});
+      }
+    }
+  }
+  return keys;
+}
+
+TEST(TextPools, EachPoolHoldsExactlyItsKeysInOrder) {
+  for (const Pool& pool : kPools) {
+    SCOPED_TRACE(pool.name);
+    const std::vector<Keys> expected = ExpectedKeys(pool.name);
+    ASSERT_EQ(pool.entries.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      for (std::size_t k = 0; k < 3; ++k) {
+        ASSERT_EQ(U8(pool.entries[i].keys[k]), U8(expected[i][k])) << "entry " << i;
+      }
+    }
+  }
+  // The groups of a month cover every stem once.
+  for (const std::vector<std::wstring>& groups : kMonthCommandGroups) {
+    std::wstring stems;
+    for (const std::wstring& group : groups) {
+      stems += group;
+    }
+    EXPECT_EQ(U8(stems), U8(L"甲乙丙丁戊己庚辛壬癸"));
+  }
+}
+
+// The entries with no text by design, and the texts of the entries no source has filled yet.
+TEST(TextPools, EmptyEntriesAreThoseRequiredOrNotFound) {
+  const std::set<std::pair<std::string, std::string>> requiredEmpty = {
+      {"kBoneMarrowParaphrases", "丙 卯"},
+      {"kElementSeasonPassages", "木 夏"},
+      {"kDayPillarHourPassages", "己酉 午"},
+  };
+  std::set<std::pair<std::string, std::string>> found;
+  for (const Pool& pool : kPools) {
+    for (std::size_t i = 0; i < pool.entries.size(); ++i) {
+      const PoolEntry& entry = pool.entries[i];
+      SCOPED_TRACE(std::string(pool.name) + " " + KeyText(entry));
+      if (entry.origin == TextOrigin::kRequiredEmpty) {
+        found.insert({pool.name, KeyText(entry)});
+        EXPECT_TRUE(entry.text.empty());
+      } else if (entry.origin == TextOrigin::kNotFound) {
+        // A 八字提要 passage keeps the prefix it opens with; any other entry stays empty.
+        const std::wstring expected =
+            pool.name == std::string("kChartSummaryPassages")
+                ? SummaryPrefix(static_cast<int>(i / 120), static_cast<int>(i / 12 % 10),
+                                static_cast<int>(i % 12))
+                : L"";
+        EXPECT_EQ(U8(entry.text), U8(expected));
+      } else {
+        EXPECT_FALSE(entry.text.empty());
+      }
+    }
+  }
+  EXPECT_EQ(found, requiredEmpty);
+}
+
+bool HasMarkup(std::wstring_view text) {
+  return text.find_first_of(L"<>") != std::wstring_view::npos;
+}
+
+TEST(TextPools, FilledEntriesHaveTheMarkupTheirPoolFixes) {
+  for (const Pool& pool : kPools) {
+    const std::string name = pool.name;
+    for (std::size_t i = 0; i < pool.entries.size(); ++i) {
+      const PoolEntry& entry = pool.entries[i];
+      SCOPED_TRACE(name + " " + KeyText(entry) + ": " + U8(entry.text));
+      if (name == "kChartSummaryPassages") {
+        const std::wstring prefix = SummaryPrefix(
+            static_cast<int>(i / 120), static_cast<int>(i / 12 % 10), static_cast<int>(i % 12));
+        EXPECT_EQ(U8(entry.text.substr(0, prefix.size())), U8(prefix));
+      }
+      if (!IsFilled(entry)) {
+        continue;
+      }
+      const std::wstring_view text = entry.text;
+      if (name == "kElementSeasonPassages") {
+        // Each passage carries its own closing line break.
+        EXPECT_TRUE(text.ends_with(L"<br>"));
+        EXPECT_FALSE(HasMarkup(text.substr(0, text.size() - 4)));
+      } else if (name == "kDayStemHourPassages") {
+        // Each passage carries its own leading line break.
+        EXPECT_TRUE(text.starts_with(L"<br>"));
+        EXPECT_FALSE(HasMarkup(text.substr(4)));
+      } else if (name == "kDayPillarHourPassages") {
+        // Plain text; the one inner "<br>" a passage may hold is checked with the deviations.
+        EXPECT_FALSE(text.starts_with(L"<br>"));
+        std::wstring rest(text);
+        if (const std::size_t at = rest.find(L"<br>"); at != std::wstring::npos) {
+          rest.erase(at, 4);
+        }
+        EXPECT_FALSE(HasMarkup(rest));
+      } else {
+        EXPECT_FALSE(HasMarkup(text));
+      }
+      if (name == "kMonthCommandPassages") {
+        // A passage opens by naming the stems of its group.
+        EXPECT_TRUE(text.starts_with(entry.keys[1]));
+      }
+    }
+  }
+}
+
+// Whether a text converts to code page 950 (Big5) whole, as the page writer converts it.
+bool ConvertsToBig5(std::wstring_view text) {
+  const iconv_t converter = iconv_open("CP950", "WCHAR_T");
+  if (converter == reinterpret_cast<iconv_t>(-1)) {
+    ADD_FAILURE() << "no converter to code page 950";
+    return false;
+  }
+  std::string out(text.size() * 2 + 16, '\0');
+  char* in = const_cast<char*>(reinterpret_cast<const char*>(text.data()));
+  std::size_t inLeft = text.size() * sizeof(wchar_t);
+  char* outPtr = out.data();
+  std::size_t outLeft = out.size();
+  const bool whole =
+      iconv(converter, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
+      inLeft == 0;
+  iconv_close(converter);
+  return whole;
+}
+
+TEST(TextPools, EveryTextAndKeyConvertsToBig5) {
+  for (const Pool& pool : kPools) {
+    for (const PoolEntry& entry : pool.entries) {
+      std::wstring all(entry.text);
+      for (const std::wstring_view key : entry.keys) {
+        all += key;
+      }
+      EXPECT_TRUE(ConvertsToBig5(all)) << pool.name << " " << KeyText(entry);
+    }
+  }
+}
+
+// The texts whose whole wording the program prints, which a source's wording does not replace
+// (its punctuation and single characters differ). Every other fixed entry is a section-term
+// verse, checked by the verse's own test.
+struct WholeText {
+  const char* pool;
+  const char* key;
+  const wchar_t* text;
+};
+const WholeText kWholeTexts[] = {
+    {"kBoneMarrowVerses", "甲 子",
+     L"甲日子提為印綬，順行不似逆行高。官多殺盛東為美，午未相逢總徒勞。"},
+    {"kBoneMarrowParaphrases", "甲 子",
+     L"甲日子提為印授，順運不如運逆走。煞多官盛東為美，午未逢之為忌星。"},
+    {"kElementSeasonPassages", "木 春", L"正春木，令木也，晴則花葉敷榮，雨則寒其萌櫱。<br>"},
+    {"kElementSeasonPassages", "水 夏", L"夏水失令，逢火則乾涸矣，所以忌晴而喜雨也。<br>"},
+    {"kPhysiognomySentences", "0", L"人居六合，心相五行；欲曉一生，辨形察性。"},
+    {"kPhysiognomySentences", "3", L"食神善能飲食，體厚而喜謳歌。"},
+    {"kPhysiognomySentences", "9", L"日德心善身穩厚，而作事慈祥"},
+    {"kPhysiognomySentences", "13", L"井欄飛天，其心傲物。"},
+    {"kPhysiognomySentences", "21", L"土氣厚重，信在四時。"},
+};
+
+TEST(TextPools, WholeTextsAreTheProgramsWordingByteForByte) {
+  std::set<std::pair<std::string, std::string>> fixed;
+  for (const Pool& pool : kPools) {
+    for (const PoolEntry& entry : pool.entries) {
+      if (entry.origin == TextOrigin::kFixed && pool.name != std::string("kSolarTermVerses")) {
+        fixed.insert({pool.name, KeyText(entry)});
+      }
+    }
+  }
+  std::set<std::pair<std::string, std::string>> quoted;
+  for (const WholeText& whole : kWholeTexts) {
+    quoted.insert({whole.pool, whole.key});
+    for (const Pool& pool : kPools) {
+      for (const PoolEntry& entry : pool.entries) {
+        if (pool.name == std::string(whole.pool) && KeyText(entry) == whole.key) {
+          SCOPED_TRACE(std::string(whole.pool) + " " + whole.key);
+          EXPECT_EQ(entry.origin, TextOrigin::kFixed);
+          EXPECT_EQ(U8(entry.text), U8(whole.text));
+        }
+      }
+    }
+  }
+  EXPECT_EQ(fixed, quoted);
+  for (const PoolEntry& entry : kSolarTermVerses) {
+    EXPECT_EQ(entry.origin, TextOrigin::kFixed) << KeyText(entry);
+  }
+}
+
+// A departure of a filled text from what is stated for its pool: (pool, keys, check).
+using Departure = std::tuple<std::string, std::string, std::string>;
+
+// The openings the program is known to print, compared with the entries' texts without
+// punctuation (a source's texts are unpunctuated or punctuated otherwise).
+struct Opening {
+  const char* pool;
+  const char* key;
+  const wchar_t* opening;
+};
+const Opening kOpenings[] = {
+    {"kMonthCommandPassages", "子 甲乙", L"甲乙日。得子月為印綬，"},
+    {"kMonthCommandPassages", "寅 甲", L"甲日。得寅建祿，"},
+    {"kMonthCommandPassages", "寅 乙", L"乙日。旺相，"},
+    {"kDayStemHourPassages", "甲 子 1", L"<br>六甲日生甲子時，"},
+    {"kDayStemHourPassages", "甲 子 2", L"<br>甲日甲子時，"},
+    {"kDayStemHourPassages", "甲 子 3", L"<br>甲子相逢甲子連，"},
+    {"kDayPillarHourPassages", "甲子 子", L"子遙巳格，"},
+    {"kChartSummaryPassages", "子 甲 子", L"子月甲日甲子時。天干兩甲，地支兩子，"},
+    {"kChartSummaryPassages", "子 乙 子", L"子月乙日丙子時。仲冬嚴寒凜冽，"},
+    {"kChartSummaryPassages", "亥 癸 亥", L"亥月癸日癸亥時。日時兩幹皆癸，"},
+    {"kElementNatures", "木", L"木曰曲直"},
+    {"kElementNatures", "火", L"火曰炎上"},
+    {"kElementNatures", "土", L"土曰稼稿勾陳"},
+    {"kElementNatures", "金", L"金曰從革"},
+    {"kElementNatures", "水", L"水曰潤下"},
+    {"kPhysiognomySentences", "1", L"正官官星愷悌"},
+    {"kPhysiognomySentences", "2", L"印綬主多智慧"},
+    {"kPhysiognomySentences", "3", L"食神善能飲食"},
+    {"kPhysiognomySentences", "4", L"偏官七煞"},
+    {"kPhysiognomySentences", "5", L"梟印當權"},
+    {"kPhysiognomySentences", "6", L"偏印劫刃"},
+    {"kPhysiognomySentences", "7", L"偏正財露"},
+    {"kPhysiognomySentences", "8", L"傷官傷盡"},
+    {"kPhysiognomySentences", "9", L"日德心善"},
+    {"kPhysiognomySentences", "10", L"魁罡性嚴"},
+    {"kPhysiognomySentences", "11", L"日貴夜貴"},
+    {"kPhysiognomySentences", "12", L"乙己鼠貴"},
+    {"kPhysiognomySentences", "13", L"井欄飛天"},
+    {"kPhysiognomySentences", "14", L"壬騎龍背"},
+    {"kPhysiognomySentences", "15", L"六甲趨乾"},
+    {"kPhysiognomySentences", "16", L"五陰會局"},
+    {"kPhysiognomySentences", "17", L"二德印生"},
+    {"kPhysiognomySentences", "18", L"火炎土燥"},
+    {"kPhysiognomySentences", "19", L"水清潤下"},
+    {"kPhysiognomySentences", "20", L"金白水清"},
+    {"kPhysiognomySentences", "21", L"土氣厚重"},
+};
+
+std::wstring WithoutPunctuation(std::wstring_view text) {
+  std::wstring out;
+  for (const wchar_t c : text) {
+    if (std::wstring_view(L"，。、；：！？『』「」　 ").find(c) == std::wstring_view::npos) {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Lengths stated for the texts of a pool, in characters ("<br>" counting four); 0 for none.
+struct LengthRange {
+  const char* pool;
+  std::size_t shortest;
+  std::size_t longest;
+};
+const LengthRange kLengthRanges[] = {
+    {"kBoneMarrowVerses", 32, 32},       {"kBoneMarrowParaphrases", 32, 32},
+    {"kElementNatures", 63, 123},        {"kChartSummaryPassages", 50, 212},
+    {"kMonthCommandPassages", 20, 118},  {"kDayStemHourPassages", 35, 134},
+    {"kDayPillarHourPassages", 10, 139},
+};
+
+// Every departure of the filled texts from the stated lengths, uniqueness, inner markup, verse
+// form and openings.
+std::set<Departure> FindDepartures() {
+  std::set<Departure> departures;
+  for (const Pool& pool : kPools) {
+    const std::string name = pool.name;
+    std::map<std::wstring_view, std::vector<std::string>> keysOfText;
+    for (const PoolEntry& entry : pool.entries) {
+      if (!IsFilled(entry)) {
+        continue;
+      }
+      const std::string key = KeyText(entry);
+      const std::wstring_view text = entry.text;
+      keysOfText[text].push_back(key);
+      for (const LengthRange& range : kLengthRanges) {
+        // The verse of 己 in 寅 has 33 characters: a blank after its second comma.
+        const std::size_t extra = name == "kBoneMarrowVerses" && key == "己 寅" ? 1 : 0;
+        if (name == range.pool &&
+            (text.size() < range.shortest + extra || text.size() > range.longest + extra)) {
+          departures.insert({name, key, "length"});
+        }
+      }
+      if (name == "kPhysiognomySentences" && key != "0" && (text.size() < 10 || text.size() > 44)) {
+        departures.insert({name, key, "length"});
+      }
+      if (name == "kBoneMarrowVerses") {
+        std::wstring verse(text);
+        if (key == "己 寅") {
+          const std::size_t secondComma = verse.find(L'，', verse.find(L'，') + 1);
+          if (secondComma == std::wstring::npos || verse.substr(secondComma + 1, 1) != L" ") {
+            departures.insert({name, key, "verse-form"});
+          }
+          verse.erase(secondComma + 1, 1);
+        }
+        if (verse.size() != 32 || verse[7] != L'，' || verse[15] != L'。' || verse[23] != L'，' ||
+            verse[31] != L'。') {
+          departures.insert({name, key, "verse-form"});
+        }
+      }
+      if (name == "kBoneMarrowParaphrases" && entry.keys[0] == L"己" && !text.starts_with(L"已")) {
+        departures.insert({name, key, "opening"});
+      }
+      if (name == "kDayPillarHourPassages") {
+        const bool oneInner = text.find(L"<br>") != std::wstring_view::npos &&
+                              text.find(L"<br>") == text.rfind(L"<br>") &&
+                              !text.starts_with(L"<br>") && !text.ends_with(L"<br>");
+        const bool none = text.find(L"<br>") == std::wstring_view::npos;
+        if (key == "庚辰 巳" ? !oneInner : !none) {
+          departures.insert({name, key, "inner-br"});
+        }
+      }
+    }
+    if (name == "kChartSummaryPassages" || name == "kMonthCommandPassages") {
+      for (const auto& [text, keys] : keysOfText) {
+        if (keys.size() > 1) {
+          for (const std::string& key : keys) {
+            departures.insert({name, key, "unique"});
+          }
+        }
+      }
+    }
+  }
+  for (const Opening& opening : kOpenings) {
+    for (const Pool& pool : kPools) {
+      for (const PoolEntry& entry : pool.entries) {
+        if (pool.name == std::string(opening.pool) && KeyText(entry) == opening.key &&
+            IsFilled(entry) &&
+            !WithoutPunctuation(entry.text).starts_with(WithoutPunctuation(opening.opening))) {
+          departures.insert({opening.pool, opening.key, "opening"});
+        }
+      }
+    }
+  }
+  return departures;
+}
+
+// The lines of a section of the data README ("## <title>" up to the next "## "), as table rows
+// split at "|" with the cells trimmed; other lines are left out.
+std::vector<std::vector<std::string>> ReadmeTableRows(const std::string& title) {
+  std::ifstream readme(std::string(TAVREL_TEXT_POOL_DIR) + "/README.md");
+  EXPECT_TRUE(readme.is_open());
+  std::vector<std::vector<std::string>> rows;
+  bool inSection = false;
+  for (std::string line; std::getline(readme, line);) {
+    if (line.starts_with("## ")) {
+      inSection = line == "## " + title;
+      continue;
+    }
+    if (!inSection || !line.starts_with("| k")) {
+      continue;
+    }
+    std::vector<std::string> cells;
+    std::stringstream stream(line.substr(1));
+    for (std::string cell; std::getline(stream, cell, '|');) {
+      const std::size_t first = cell.find_first_not_of(' ');
+      const std::size_t last = cell.find_last_not_of(' ');
+      cells.push_back(first == std::string::npos ? "" : cell.substr(first, last - first + 1));
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+TEST(TextPools, DeparturesFromTheStatedFormsAreExactlyTheKnownSourceDeviations) {
+  std::set<Departure> listed;
+  for (const std::vector<std::string>& row : ReadmeTableRows("Known source deviations")) {
+    ASSERT_GE(row.size(), 3u);
+    listed.insert({row[0], row[1], row[2]});
+  }
+  EXPECT_FALSE(listed.empty());
+  const std::set<Departure> found = FindDepartures();
+  for (const Departure& departure : found) {
+    EXPECT_TRUE(listed.contains(departure))
+        << "not listed: " << std::get<0>(departure) << " | " << std::get<1>(departure) << " | "
+        << std::get<2>(departure);
+  }
+  for (const Departure& departure : listed) {
+    EXPECT_TRUE(found.contains(departure))
+        << "listed but not departing: " << std::get<0>(departure) << " | " << std::get<1>(departure)
+        << " | " << std::get<2>(departure);
+  }
+  // Only texts taken from a source may depart; the program's own wording never does.
+  for (const Departure& departure : found) {
+    for (const Pool& pool : kPools) {
+      for (const PoolEntry& entry : pool.entries) {
+        if (pool.name == std::get<0>(departure) && KeyText(entry) == std::get<1>(departure)) {
+          EXPECT_EQ(entry.origin, TextOrigin::kSource)
+              << std::get<0>(departure) << " " << std::get<1>(departure);
+        }
+      }
+    }
+  }
+}
+
+// Prints how many entries of each pool are filled, and checks the counts the data README states.
+TEST(TextPools, FilledCountsAreTheReadmes) {
+  std::map<std::string, std::pair<std::string, std::string>> stated;
+  for (const std::vector<std::string>& row : ReadmeTableRows("Filled entries")) {
+    ASSERT_GE(row.size(), 3u);
+    stated[row[0]] = {row[1], row[2]};
+  }
+  for (const Pool& pool : kPools) {
+    std::size_t filled = 0;
+    std::size_t required = 0;
+    for (const PoolEntry& entry : pool.entries) {
+      filled += IsFilled(entry) ? 1 : 0;
+      required += entry.origin == TextOrigin::kRequiredEmpty ? 0 : 1;
+    }
+    std::cout << pool.name << ": " << filled << " of " << required << " texts filled\n";
+    EXPECT_EQ(stated[pool.name], std::make_pair(std::to_string(filled), std::to_string(required)))
+        << pool.name;
+  }
+}
+
+}  // namespace
+}  // namespace interpretation
