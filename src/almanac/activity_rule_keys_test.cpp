@@ -32,10 +32,12 @@ void Collect(const SpiritStarList& list, std::set<std::wstring>& names) {
 // month lists over all month branches and day pillars, the finders called as the page calls them.
 std::map<ActivityRuleSet, std::set<std::wstring>> NamesTheFindersWrite() {
   std::map<ActivityRuleSet, std::set<std::wstring>> names;
-  for (const std::wstring& day : vocabulary::kSexagenaryNames) {
+  for (const std::wstring_view dayName : vocabulary::kSexagenaryNames) {
+    const std::wstring day(dayName);
     const std::wstring dayStem = day.substr(0, 1);
     const std::wstring dayBranch = day.substr(1, 1);
-    for (const std::wstring& year : vocabulary::kSexagenaryNames) {
+    for (const std::wstring_view yearName : vocabulary::kSexagenaryNames) {
+      const std::wstring year(yearName);
       const std::wstring yearStem = year.substr(0, 1);
       const std::wstring yearBranch = year.substr(1, 1);
       AlmanacDay page;
@@ -48,7 +50,8 @@ std::map<ActivityRuleSet, std::set<std::wstring>> NamesTheFindersWrite() {
       Collect(page.yearAuspicious, names[ActivityRuleSet::kYearAuspicious]);
       Collect(page.yearInauspicious, names[ActivityRuleSet::kYearInauspicious]);
     }
-    for (const std::wstring& month : vocabulary::kMonthBranches) {
+    for (const std::wstring_view monthName : vocabulary::kMonthBranches) {
+      const std::wstring month(monthName);
       AlmanacDay page;
       FindMonthStemBranchAuspicious(month, day, page.monthAuspicious);
       FindMonthStemBranchInauspicious(month, day, page.monthInauspicious);

@@ -318,7 +318,8 @@ TEST(ActivityScoring, WithAndWithoutClauses) {
 
 TEST(ActivityScoring, SectionTermClauses) {
   const wchar_t* const rows[] = {L"月平(天罡)", L"月平(河魁)", L"月執(小耗)"};
-  for (const std::wstring& term : vocabulary::kSectionTermsByMonthBranch) {
+  for (const std::wstring_view termName : vocabulary::kSectionTermsByMonthBranch) {
+    const std::wstring term(termName);
     const bool late = term == L"立冬" || term == L"大雪" || term == L"小寒";
     const bool spring = term == L"驚蟄" || term == L"清明";
     SCOPED_TRACE(EncodeUtf8(term));

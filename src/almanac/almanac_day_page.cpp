@@ -65,7 +65,7 @@ void FindSpiritStars(AlmanacDay& day) {
 
 void FindHourSpiritsInPageOrder(AlmanacDay& day) {
   for (std::size_t h = 0; h < kDoubleHourCount; ++h) {
-    const std::wstring& hour = vocabulary::kEarthlyBranches[h];
+    const std::wstring hour(vocabulary::kEarthlyBranches[h]);
     FindHourAuspiciousByStem(day.dayStem, hour, day.hours[h].hourAuspicious);
     FindHourInauspiciousByStem(day.dayStem, hour, day.hours[h].hourInauspicious);
     FindHourAuspiciousByBranch(day.dayBranch, hour, day.hours[h].hourAuspicious);

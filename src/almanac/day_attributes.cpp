@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "vocabulary/cyclic_index.h"
 #include "vocabulary/vocabulary_lists.h"
@@ -76,7 +76,7 @@ constexpr std::array<std::wstring_view, 8> kTrigrams = {L"乾", L"兌", L"離", 
 static_assert(kTrigrams.size() == 8);
 
 // Index of name in list, or list.size() when absent.
-int IndexOrSize(const std::vector<std::wstring>& list, const std::wstring& name) {
+int IndexOrSize(std::span<const std::wstring_view> list, const std::wstring& name) {
   int i = 0;
   while (i < static_cast<int>(list.size()) && list[i] != name) {
     ++i;

@@ -16,7 +16,10 @@ namespace almanac {
 namespace {
 
 using vocabulary::kEarthlyBranches;
-using vocabulary::kSexagenaryNames;
+
+// The stem and the branch of pair k of the sixty-pair cycle.
+std::wstring StemOfPair(int k) { return std::wstring(vocabulary::kHeavenlyStems[k % 10]); }
+std::wstring BranchOfPair(int k) { return std::wstring(kEarthlyBranches[k % 12]); }
 
 TEST(DayAttributes, NayinOfCyclePairs) {
   EXPECT_EQ(NayinName(L"甲", L"子"), L"海中金");
@@ -27,17 +30,13 @@ TEST(DayAttributes, NayinOfCyclePairs) {
   EXPECT_EQ(NayinName(L"", L""), L"");
   // Every pair of the cycle has a nayin, shared by pairs 2n and 2n + 1 and by no other pair.
   for (int k = 0; k < 60; k += 2) {
-    SCOPED_TRACE(kSexagenaryNames[k]);
-    const std::wstring first =
-        NayinName(kSexagenaryNames[k].substr(0, 1), kSexagenaryNames[k].substr(1));
+    SCOPED_TRACE(k);
+    const std::wstring first = NayinName(StemOfPair(k), BranchOfPair(k));
     EXPECT_EQ(first.size(), 3u);
-    EXPECT_EQ(NayinName(kSexagenaryNames[k + 1].substr(0, 1), kSexagenaryNames[k + 1].substr(1)),
-              first);
+    EXPECT_EQ(NayinName(StemOfPair(k + 1), BranchOfPair(k + 1)), first);
     for (int other = 0; other < 60; other += 2) {
       if (other != k) {
-        EXPECT_NE(
-            NayinName(kSexagenaryNames[other].substr(0, 1), kSexagenaryNames[other].substr(1)),
-            first);
+        EXPECT_NE(NayinName(StemOfPair(other), BranchOfPair(other)), first);
       }
     }
   }
@@ -91,7 +90,7 @@ TEST(DayAttributes, ClashAndShaByDayBranch) {
   // The clash animal is that of the opposite branch.
   for (int b = 0; b < 12; ++b) {
     AlmanacDay day;
-    SetClashAndSha(kEarthlyBranches[b], day);
+    SetClashAndSha(BranchOfPair(b), day);
     EXPECT_EQ(day.clashAnimal, vocabulary::kZodiacAnimals[(b + 6) % 12]);
   }
   for (const wchar_t* bad : {L"", L"甲", L"子丑"}) {
@@ -113,9 +112,9 @@ TEST(DayAttributes, DayOfficerFollowsTheMonthOfTheSectionTerm) {
   const std::wstring officers = L"建除滿平定執破危成收開閉";
   for (int j = 0; j < 12; ++j) {
     for (int i = 0; i < 12; ++i) {
-      SCOPED_TRACE(vocabulary::kSectionTermsByMonthBranch[j] + vocabulary::kMonthBranches[i]);
-      EXPECT_EQ(DayOfficerName(vocabulary::kMonthBranches[(j + i) % 12],
-                               vocabulary::kSectionTermsByMonthBranch[j]),
+      const std::wstring term(vocabulary::kSectionTermsByMonthBranch[j]);
+      SCOPED_TRACE(term + std::wstring(vocabulary::kMonthBranches[i]));
+      EXPECT_EQ(DayOfficerName(std::wstring(vocabulary::kMonthBranches[(j + i) % 12]), term),
                 officers.substr(i, 1));
     }
   }
@@ -149,9 +148,8 @@ TEST(DayAttributes, DayNineStarUnderTheMidTermInForce) {
   const std::wstring stars = L"一白二黑三碧四綠五黃六白七赤八白九紫";
   auto value = [&](const std::wstring& star) { return static_cast<int>(stars.find(star)) / 2; };
   for (int k = 0; k < 59; ++k) {
-    const std::wstring s0 = kSexagenaryNames[k].substr(0, 1), b0 = kSexagenaryNames[k].substr(1);
-    const std::wstring s1 = kSexagenaryNames[k + 1].substr(0, 1);
-    const std::wstring b1 = kSexagenaryNames[k + 1].substr(1);
+    const std::wstring s0 = StemOfPair(k), b0 = BranchOfPair(k);
+    const std::wstring s1 = StemOfPair(k + 1), b1 = BranchOfPair(k + 1);
     for (const wchar_t* up : {L"冬至", L"雨水", L"穀雨"}) {
       EXPECT_EQ((value(DayNineStarName(s1, b1, up)) - value(DayNineStarName(s0, b0, up)) + 9) % 9,
                 1);

@@ -15,10 +15,10 @@
 namespace almanac {
 namespace {
 
-using vocabulary::kEarthlyBranches;
-
-const std::vector<std::wstring> kStems = {L"甲", L"乙", L"丙", L"丁", L"戊",
-                                          L"己", L"庚", L"辛", L"壬", L"癸"};
+const std::vector<std::wstring> kStems(vocabulary::kHeavenlyStems.begin(),
+                                       vocabulary::kHeavenlyStems.end());
+const std::vector<std::wstring> kBranches(vocabulary::kEarthlyBranches.begin(),
+                                          vocabulary::kEarthlyBranches.end());
 
 std::vector<std::wstring> UsedPart(const SpiritStarList& list) {
   return std::vector<std::wstring>(list.begin(), list.begin() + UsedSlotCount(list));
@@ -124,7 +124,7 @@ TEST(HourSpirits, BranchFindersFollowTheTable) {
   const wchar_t* const kAuspiciousRelations[] = {L"日建", L"日合", L"日馬"};
   const wchar_t* const kInauspiciousRelations[] = {L"日破", L"日刑", L"日害"};
   for (const BranchRow& row : kBranchRows) {
-    for (const std::wstring& hour : kEarthlyBranches) {
+    for (const std::wstring& hour : kBranches) {
       SCOPED_TRACE(EncodeUtf8(std::wstring(row.dayBranch) + L" day, " + hour + L" hour"));
       std::vector<std::wstring> auspicious;
       std::vector<std::wstring> inauspicious;
@@ -171,7 +171,7 @@ const wchar_t* const kStemSpiritNames[] = {L"天乙貴人", L"日祿",     L"福
 
 TEST(HourSpirits, StemFindersFollowTheTable) {
   for (const StemRow& row : kStemRows) {
-    for (const std::wstring& hour : kEarthlyBranches) {
+    for (const std::wstring& hour : kBranches) {
       SCOPED_TRACE(EncodeUtf8(std::wstring(row.dayStem) + L" day, " + hour + L" hour"));
       std::vector<std::wstring> auspicious;
       std::vector<std::wstring> inauspicious;
@@ -198,12 +198,13 @@ TEST(HourSpirits, StemFindersFollowTheTable) {
 TEST(HourSpirits, EveryDayAndHour) {
   std::size_t mostAuspicious = 0;
   std::size_t mostInauspicious = 0;
-  for (const std::wstring& pillar : vocabulary::kSexagenaryNames) {
+  for (const std::wstring_view pillarName : vocabulary::kSexagenaryNames) {
+    const std::wstring pillar(pillarName);
     const std::wstring stem = pillar.substr(0, 1);
     const std::wstring branch = pillar.substr(1, 1);
     int fiveUnmet = 0;
     int emptyRoad = 0;
-    for (const std::wstring& hour : kEarthlyBranches) {
+    for (const std::wstring& hour : kBranches) {
       SCOPED_TRACE(EncodeUtf8(pillar + L" day, " + hour + L" hour"));
       const HourSpiritLists lists = HourOfDay(stem, branch, hour);
       const std::vector<std::wstring> auspicious = UsedPart(lists.hourAuspicious);
@@ -235,7 +236,7 @@ TEST(HourSpirits, EveryDayAndHour) {
 }
 
 TEST(HourSpirits, PunishmentOnTheDaysOwnHour) {
-  for (const std::wstring& branch : kEarthlyBranches) {
+  for (const std::wstring& branch : kBranches) {
     SCOPED_TRACE(EncodeUtf8(branch));
     const HourSpiritLists lists = HourOfDay(L"", branch, branch);
     const std::vector<std::wstring> auspicious = UsedPart(lists.hourAuspicious);
@@ -278,7 +279,7 @@ TEST(HourSpirits, FillsTheTwelveHoursOfAPage) {
   FillAlmanacDay(engine::ComputeJulianDay(2024, 2, 10.5), day);
   ASSERT_EQ(EncodeUtf8(day.dayStem + day.dayBranch), EncodeUtf8(L"甲辰"));
   for (std::size_t h = 0; h < kDoubleHourCount; ++h) {
-    const std::wstring& hour = kEarthlyBranches[h];
+    const std::wstring& hour = kBranches[h];
     SCOPED_TRACE(EncodeUtf8(hour));
     const HourSpiritLists expected = HourOfDay(L"甲", L"辰", hour);
     EXPECT_EQ(day.hours[h].hourAuspicious, expected.hourAuspicious);

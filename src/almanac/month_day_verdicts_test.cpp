@@ -78,8 +78,10 @@ TEST(MonthDayVerdicts, TotalsOverEveryMonthAndPillar) {
   int suitableOnly = 0;
   int both = 0;
   int neither = 0;
-  for (const std::wstring& month : vocabulary::kMonthBranches) {
-    for (const std::wstring& pillar : vocabulary::kSexagenaryNames) {
+  for (const std::wstring_view monthName : vocabulary::kMonthBranches) {
+    const std::wstring month(monthName);
+    for (const std::wstring_view pillarName : vocabulary::kSexagenaryNames) {
+      const std::wstring pillar(pillarName);
       const std::vector<std::wstring> verdict = VerdictOf(month, pillar);
       const bool suitable = !verdict[0].empty();
       const bool avoid = !verdict[1].empty();

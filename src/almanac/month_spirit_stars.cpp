@@ -9,8 +9,8 @@
 namespace almanac {
 namespace {
 
-constexpr std::array<std::wstring_view, 12> kMonthColumns = {
-    L"寅", L"卯", L"辰", L"巳", L"午", L"未", L"申", L"酉", L"戌", L"亥", L"子", L"丑"};
+// Columns of the month tables: the month branch, "寅" first.
+constexpr const auto& kMonthColumns = vocabulary::kMonthBranches;
 
 // Auspicious month stars on the day stem.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)

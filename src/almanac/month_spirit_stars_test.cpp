@@ -132,9 +132,11 @@ TEST(MonthSpiritStars, FolkMarks) {
 
 // Rows and keys: every month, every stem and branch.
 TEST(MonthSpiritStars, RulesOverEveryMonthAndKey) {
-  for (const std::wstring& month : vocabulary::kMonthBranches) {
+  for (const std::wstring_view monthName : vocabulary::kMonthBranches) {
+    const std::wstring month(monthName);
     SCOPED_TRACE(month);
-    for (const std::wstring& branch : vocabulary::kEarthlyBranches) {
+    for (const std::wstring_view branchName : vocabulary::kEarthlyBranches) {
+      const std::wstring branch(branchName);
       SCOPED_TRACE(branch);
       const Names good = Auspicious(month.c_str(), branch.c_str());
       const Inauspicious bad = FindInauspicious(month.c_str(), branch.c_str());

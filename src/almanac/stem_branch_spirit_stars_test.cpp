@@ -64,7 +64,8 @@ TEST(StemBranchSpiritStars, ElementRelationDaysCoverEveryPillarOnce) {
   const std::wstring stemElements = L"木木火火土土金金水水";        // 甲 .. 癸
   const std::wstring branchElements = L"水土木木土火火土金金土水";  // 子 .. 亥
   const std::wstring cycle = L"木火土金水";  // each produces the next, controls the one after
-  for (const std::wstring& pillar : kSexagenaryNames) {
+  for (const std::wstring_view pillarName : kSexagenaryNames) {
+    const std::wstring pillar(pillarName);
     SCOPED_TRACE(pillar);
     const int s = static_cast<int>(
         cycle.find(stemElements[vocabulary::LookupStemIndex(pillar.substr(0, 1))]));
@@ -112,8 +113,10 @@ MonthLists FindMonthStars(const std::wstring& month, const std::wstring& pillar)
 // Over every month branch and day pillar the month lists hold at most 13, 11 and 2 names.
 TEST(StemBranchSpiritStars, MonthListMaximaOverEveryMonthAndPillar) {
   std::size_t mostAuspicious = 0, mostInauspicious = 0, mostMarks = 0;
-  for (const std::wstring& month : kMonthBranches) {
-    for (const std::wstring& pillar : kSexagenaryNames) {
+  for (const std::wstring_view monthName : kMonthBranches) {
+    const std::wstring month(monthName);
+    for (const std::wstring_view pillarName : kSexagenaryNames) {
+      const std::wstring pillar(pillarName);
       const MonthLists lists = FindMonthStars(month, pillar);
       mostAuspicious = std::max(mostAuspicious, UsedSlotCount(lists.auspicious));
       mostInauspicious = std::max(mostInauspicious, UsedSlotCount(lists.inauspicious));

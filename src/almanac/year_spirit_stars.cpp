@@ -9,8 +9,8 @@
 namespace almanac {
 namespace {
 
-constexpr std::array<std::wstring_view, 12> kBranchColumns = {
-    L"子", L"丑", L"寅", L"卯", L"辰", L"巳", L"午", L"未", L"申", L"酉", L"戌", L"亥"};
+// Columns of the year-branch tables: the year branch, "子" first.
+constexpr const auto& kBranchColumns = vocabulary::kEarthlyBranches;
 
 // Year stem against day stem. A yang year's 歲德 is the year stem itself and its 歲德合 the
 // stem five places on; a yin year the other way round. 歲幹合: either of the two.

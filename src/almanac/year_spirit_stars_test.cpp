@@ -11,11 +11,12 @@
 namespace almanac {
 namespace {
 
-using vocabulary::kEarthlyBranches;
 using vocabulary::kSexagenaryNames;
 
-const std::vector<std::wstring> kStems = {L"甲", L"乙", L"丙", L"丁", L"戊",
-                                          L"己", L"庚", L"辛", L"壬", L"癸"};
+const std::vector<std::wstring> kStems(vocabulary::kHeavenlyStems.begin(),
+                                       vocabulary::kHeavenlyStems.end());
+const std::vector<std::wstring> kBranches(vocabulary::kEarthlyBranches.begin(),
+                                          vocabulary::kEarthlyBranches.end());
 
 std::vector<std::wstring> Used(const SpiritStarList& list) {
   return {list.begin(), list.begin() + static_cast<long>(UsedSlotCount(list))};
@@ -114,7 +115,7 @@ TEST(YearSpiritStars, BranchAuspiciousCases) {
   for (int y = 0; y < 12; ++y) {
     for (int d = 0; d < 12; ++d) {
       SpiritStarList list(kYearListSlots);
-      FindYearBranchAuspicious(kEarthlyBranches[y], kEarthlyBranches[d], list);
+      FindYearBranchAuspicious(kBranches[y], kBranches[d], list);
       EXPECT_EQ(list[0] == L"歲支德", (y - d + 12) % 12 == 7);
     }
   }
@@ -177,7 +178,7 @@ TEST(YearSpiritStars, KeysOutsideTheListsAddNothing) {
       FindYearStemInauspicious(stem, bad, list);
       EXPECT_EQ(UsedSlotCount(list), 0u);
     }
-    for (const std::wstring& branch : kEarthlyBranches) {
+    for (const std::wstring& branch : kBranches) {
       SpiritStarList list(kYearListSlots);
       FindYearBranchAuspicious(branch, bad, list);
       FindYearBranchInauspicious(branch, bad, list);
@@ -190,10 +191,10 @@ TEST(YearSpiritStars, StemCallsMatchOnlyStemCellsAndBranchCallsOnlyBranchCells) 
   for (int y = 0; y < 12; ++y) {
     for (const std::wstring& stem : kStems) {
       SpiritStarList list(kYearListSlots);
-      FindYearBranchInauspicious(kEarthlyBranches[y], stem, list);
+      FindYearBranchInauspicious(kBranches[y], stem, list);
       EXPECT_LE(UsedSlotCount(list), 1u);
       EXPECT_TRUE(list[0].empty() || list[0] == L"伏兵(大禍)");
-      if (kEarthlyBranches[y] == L"巳") {  // 伏兵(大禍) on 甲 and 乙 days only
+      if (kBranches[y] == L"巳") {  // 伏兵(大禍) on 甲 and 乙 days only
         EXPECT_EQ(list[0] == L"伏兵(大禍)", stem == L"甲" || stem == L"乙");
       }
     }
@@ -211,8 +212,10 @@ TEST(YearSpiritStars, StemCallsMatchOnlyStemCellsAndBranchCallsOnlyBranchCells) 
 TEST(YearSpiritStars, ListMaximaOverEveryPairOfPillars) {
   std::size_t mostAuspicious = 0;
   std::size_t mostInauspicious = 0;
-  for (const std::wstring& year : kSexagenaryNames) {
-    for (const std::wstring& day : kSexagenaryNames) {
+  for (const std::wstring_view yearName : kSexagenaryNames) {
+    const std::wstring year(yearName);
+    for (const std::wstring_view dayName : kSexagenaryNames) {
+      const std::wstring day(dayName);
       const YearLists lists = FindYearStars(year, day);
       mostAuspicious = std::max(mostAuspicious, UsedSlotCount(lists.auspicious));
       mostInauspicious = std::max(mostInauspicious, UsedSlotCount(lists.inauspicious));

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart_test_support.h"
-
 #include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
@@ -58,8 +57,8 @@ TEST(BranchStars, TableInvariants) {
       SCOPED_TRACE(reference * 100 + subject);
       FourPillarsChart chart;
       std::vector<std::wstring> names(kStarNameSlots);
-      AddBranchStars(vocabulary::kEarthlyBranches[reference], vocabulary::kEarthlyBranches[subject],
-                     names, chart, 1);
+      AddBranchStars(std::wstring(vocabulary::kEarthlyBranches[reference]),
+                     std::wstring(vocabulary::kEarthlyBranches[subject]), names, chart, 1);
       int counted = 0;
       for (int count : chart.starCounts) {
         counted += count;

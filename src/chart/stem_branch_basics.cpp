@@ -8,11 +8,6 @@ namespace chart {
 
 namespace {
 
-constexpr std::array<const wchar_t*, 10> kStems = {L"甲", L"乙", L"丙", L"丁", L"戊",
-                                                   L"己", L"庚", L"辛", L"壬", L"癸"};
-constexpr std::array<const wchar_t*, 12> kBranches = {L"子", L"丑", L"寅", L"卯", L"辰", L"巳",
-                                                      L"午", L"未", L"申", L"酉", L"戌", L"亥"};
-
 // Hidden stems of each branch, by branch index; empty slots are "".
 constexpr std::array<std::array<const wchar_t*, 3>, 12> kHiddenStems = {{
     // slot 0, slot 1, slot 2
@@ -44,9 +39,13 @@ void EnsureGridShape(TenByThreeStringGrid& grid) {
 
 }  // namespace
 
-std::wstring StemName(int index) { return index >= 0 && index < 10 ? kStems[index] : L""; }
+std::wstring StemName(int index) {
+  return index >= 0 && index < 10 ? std::wstring(vocabulary::kHeavenlyStems[index]) : L"";
+}
 
-std::wstring BranchName(int index) { return index >= 0 && index < 12 ? kBranches[index] : L""; }
+std::wstring BranchName(int index) {
+  return index >= 0 && index < 12 ? std::wstring(vocabulary::kEarthlyBranches[index]) : L"";
+}
 
 int IsYangStem(const std::wstring& stem) {
   const int index = vocabulary::LookupStemIndex(stem);

@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/julian_day.h"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 
-bool Contains(const std::vector<std::wstring>& list, const std::wstring& name) {
+bool Contains(std::span<const std::wstring_view> list, const std::wstring& name) {
   return std::find(list.begin(), list.end(), name) != list.end();
 }
 

@@ -5,9 +5,11 @@
 
 namespace vocabulary {
 
-// The nine calendar name lists, in orders of their own: months from "十一" (the month of the
-// winter solstice), terms from "冬至". Each user keeps its own instance as a function-local
-// static; the contents never change after construction.
+// The nine calendar name lists the engine counts with, as strings. Months from "十一" (the month
+// of the winter solstice), terms from "冬至", phases, signs and numerals are this object's own
+// lists; stems, branches, lunar days and animals are the start-up lists of vocabulary_lists.h.
+// Each user keeps its own instance as a function-local static; the contents never change after
+// construction.
 struct CalendarVocabulary {
   CalendarVocabulary();
 
