@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "vocabulary/branch_relations.h"
 #include "vocabulary/cyclic_index.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -39,28 +40,10 @@ constexpr std::array<std::wstring_view, 28> kLunarMansions = {
     L"參", L"井", L"鬼", L"柳", L"星", L"張", L"翼", L"軫"};
 static_assert(kLunarMansions.size() == 28);
 
-struct ClashShaRow {
-  std::wstring_view dayBranch;
-  std::wstring_view clashAnimal;   // animal of the opposite branch
-  std::wstring_view shaDirection;  // 申子辰 南, 巳酉丑 東, 寅午戌 北, 亥卯未 西
-};
-
-// day branch, clash animal, sha direction
-constexpr std::array<ClashShaRow, 12> kClashShaRows = {{
-    {L"子", L"馬", L"南"},
-    {L"丑", L"羊", L"東"},
-    {L"寅", L"猴", L"北"},
-    {L"卯", L"雞", L"西"},
-    {L"辰", L"狗", L"南"},
-    {L"巳", L"豬", L"東"},
-    {L"午", L"鼠", L"北"},
-    {L"未", L"牛", L"西"},
-    {L"申", L"虎", L"南"},
-    {L"酉", L"兔", L"東"},
-    {L"戌", L"龍", L"北"},
-    {L"亥", L"蛇", L"西"},
-}};
-static_assert(kClashShaRows.size() == 12);
+// The sha direction of a day branch by branch index mod 4: 申子辰 南, 巳酉丑 東, 寅午戌 北,
+// 亥卯未 西.
+constexpr auto kShaDirections = std::to_array<std::wstring_view>({L"南", L"東", L"北", L"西"});
+static_assert(kShaDirections.size() == 4);
 
 constexpr std::array<std::wstring_view, 12> kDayOfficers = {
     L"建", L"除", L"滿", L"平", L"定", L"執", L"破", L"危", L"成", L"收", L"開", L"閉"};
@@ -112,13 +95,13 @@ std::wstring LunarMansionOfDay(double julianDay) {
 }
 
 void SetClashAndSha(const std::wstring& dayBranch, AlmanacDay& day) {
-  for (const ClashShaRow& row : kClashShaRows) {
-    if (dayBranch == row.dayBranch) {
-      day.clashAnimal = row.clashAnimal;
-      day.shaDirection = row.shaDirection;
-      return;
-    }
+  const int b = vocabulary::LookupBranchIndex(dayBranch);
+  if (b < 0) {
+    return;
   }
+  const int opposite = vocabulary::BranchIndexOfCharacter(vocabulary::kBranchRelations[b].clash);
+  day.clashAnimal = vocabulary::kZodiacAnimals[opposite];
+  day.shaDirection = kShaDirections[b % 4];
 }
 
 std::wstring DayOfficerName(const std::wstring& dayBranch, const std::wstring& sectionTerm) {

@@ -87,12 +87,6 @@ TEST(DayAttributes, ClashAndShaByDayBranch) {
     EXPECT_EQ(day.clashAnimal, c.clash);
     EXPECT_EQ(day.shaDirection, c.sha);
   }
-  // The clash animal is that of the opposite branch.
-  for (int b = 0; b < 12; ++b) {
-    AlmanacDay day;
-    SetClashAndSha(BranchOfPair(b), day);
-    EXPECT_EQ(day.clashAnimal, vocabulary::kZodiacAnimals[(b + 6) % 12]);
-  }
   for (const wchar_t* bad : {L"", L"甲", L"子丑"}) {
     AlmanacDay day;
     day.clashAnimal = L"x";

@@ -1,7 +1,9 @@
 #include "almanac/hour_spirits.h"
 
 #include <array>
+#include <string_view>
 
+#include "vocabulary/branch_relations.h"
 #include "vocabulary/cyclic_index.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -98,33 +100,10 @@ constexpr std::array<HourStemInauspiciousRow, 10> kHourInauspiciousByStem = {{
 }};
 static_assert(kHourInauspiciousByStem.size() == 10);
 
-// The hours of the day branch's own relations, one branch character each.
-struct HourBranchRelationRow {
-  wchar_t dayBranch;
-  wchar_t sameHour;        // 日建: the day branch itself
-  wchar_t harmonyHour;     // 日合: its six-harmony partner
-  wchar_t horseHour;       // 日馬: its travelling horse
-  wchar_t clashHour;       // 日破: the opposite branch
-  wchar_t punishmentHour;  // 日刑
-  wchar_t harmHour;        // 日害
-};
-
-// day branch, 日建, 日合, 日馬, 日破, 日刑, 日害 (rows in branch order, 子 first)
-constexpr std::array<HourBranchRelationRow, 12> kHourBranchRelations = {{
-    {L'子', L'子', L'丑', L'寅', L'午', L'卯', L'未'},
-    {L'丑', L'丑', L'子', L'亥', L'未', L'戌', L'午'},
-    {L'寅', L'寅', L'亥', L'申', L'申', L'巳', L'巳'},
-    {L'卯', L'卯', L'戌', L'巳', L'酉', L'子', L'辰'},
-    {L'辰', L'辰', L'酉', L'寅', L'戌', L'辰', L'卯'},
-    {L'巳', L'巳', L'申', L'亥', L'亥', L'申', L'寅'},
-    {L'午', L'午', L'未', L'申', L'子', L'午', L'丑'},
-    {L'未', L'未', L'午', L'巳', L'丑', L'丑', L'子'},
-    {L'申', L'申', L'巳', L'寅', L'寅', L'寅', L'亥'},
-    {L'酉', L'酉', L'辰', L'亥', L'卯', L'酉', L'戌'},
-    {L'戌', L'戌', L'卯', L'申', L'辰', L'未', L'酉'},
-    {L'亥', L'亥', L'寅', L'巳', L'巳', L'亥', L'申'},
-}};
-static_assert(kHourBranchRelations.size() == 12);
+// The travelling horse (驛馬) of each day branch, "子" first: 申子辰 寅, 寅午戌 申, 巳酉丑 亥,
+// 亥卯未 巳.
+constexpr std::wstring_view kHorseHours = L"寅亥申巳寅亥申巳寅亥申巳";
+static_assert(kHorseHours.size() == 12);
 
 // The path spirits in their cycle; the yellow ones (黃道) are the auspicious six.
 struct PathSpirit {
@@ -210,14 +189,14 @@ void FindHourAuspiciousByBranch(const std::wstring& dayBranch, const std::wstrin
     return;
   }
   SpiritStarAppender appender(hourAuspicious);
-  const HourBranchRelationRow& row = kHourBranchRelations[day];
+  const vocabulary::BranchRelations& row = vocabulary::kBranchRelations[day];
   const wchar_t h = hourBranch[0];
-  // 日建, 日合 and 日馬 never share an hour.
-  if (h == row.sameHour) {
+  // 日建 (the day branch itself), 日合 and 日馬 never share an hour.
+  if (h == row.branch) {
     appender.Append(L"日建");
-  } else if (h == row.harmonyHour) {
+  } else if (h == row.harmony) {
     appender.Append(L"日合");
-  } else if (h == row.horseHour) {
+  } else if (h == kHorseHours[day]) {
     appender.Append(L"日馬");
   }
   if (IsYellowPathHour(day, hour)) {
@@ -233,15 +212,15 @@ void FindHourInauspiciousByBranch(const std::wstring& dayBranch, const std::wstr
     return;
   }
   SpiritStarAppender appender(hourInauspicious);
-  const HourBranchRelationRow& row = kHourBranchRelations[day];
+  const vocabulary::BranchRelations& row = vocabulary::kBranchRelations[day];
   const wchar_t h = hourBranch[0];
-  if (h == row.clashHour) {
+  if (h == row.clash) {  // the almanac calls the day's clash 日破
     appender.Append(L"日破");
   }
-  if (h == row.punishmentHour) {
+  if (h == row.punishment) {
     appender.Append(L"日刑");
   }
-  if (h == row.harmHour) {
+  if (h == row.harm) {
     appender.Append(L"日害");
   }
   if (!IsYellowPathHour(day, hour)) {

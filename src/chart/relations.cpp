@@ -1,7 +1,10 @@
 #include "chart/relations.h"
 
 #include <array>
+#include <cstddef>
+#include <string>
 
+#include "vocabulary/branch_relations.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
@@ -29,66 +32,66 @@ constexpr std::array<StemRow, 10> kStemRows = {{
 }};
 static_assert(kStemRows.size() == 10);
 
-// Branch relations of the ordered pairs that have one; every other pair has none.
-struct BranchPairRelation {
-  wchar_t first;
-  wchar_t second;
-  const wchar_t* text;
+// How the chart writes the relations of vocabulary::kBranchRelations with a branch first: the
+// element it gives that branch's six-harmony combination, the character of its clash (衝 or
+// 沖), and whether it writes that branch's punishment. A break is written only with the earlier
+// branch of the pair first.
+struct BranchSpelling {
+  wchar_t branch;
+  wchar_t combinationElement;
+  wchar_t clashWord;
+  bool writesPunishment;
 };
-// clang-format off
-constexpr std::array<BranchPairRelation, 48> kBranchRelations = {{
-    // first, second, text
-    {L'子', L'丑', L"合土"},
-    {L'子', L'卯', L"刑"},
-    {L'子', L'午', L"衝"},
-    {L'子', L'未', L"害"},
-    {L'子', L'酉', L"破"},
-    {L'丑', L'子', L"合土"},
-    {L'丑', L'辰', L"破"},
-    {L'丑', L'午', L"害"},
-    {L'丑', L'未', L"衝"},
-    {L'丑', L'戌', L"刑"},
-    {L'寅', L'巳', L"刑害"},
-    {L'寅', L'申', L"沖"},
-    {L'寅', L'亥', L"合水破"},
-    {L'卯', L'子', L"刑"},
-    {L'卯', L'辰', L"害"},
-    {L'卯', L'午', L"破"},
-    {L'卯', L'酉', L"沖"},
-    {L'卯', L'戌', L"合火"},
-    {L'辰', L'卯', L"害"},
-    {L'辰', L'辰', L"刑"},
-    {L'辰', L'酉', L"合金"},
-    {L'辰', L'戌', L"沖"},
-    {L'巳', L'寅', L"害"},
-    {L'巳', L'申', L"合水破"},
-    {L'巳', L'亥', L"沖"},
-    {L'午', L'子', L"沖"},
-    {L'午', L'丑', L"害"},
-    {L'午', L'午', L"刑"},
-    {L'午', L'未', L"合木"},
-    {L'未', L'子', L"害"},
-    {L'未', L'丑', L"沖"},
-    {L'未', L'午', L"合木"},
-    {L'未', L'戌', L"破"},
-    {L'申', L'寅', L"刑衝"},
-    {L'申', L'巳', L"合水"},
-    {L'申', L'亥', L"害"},
-    {L'酉', L'卯', L"衝"},
-    {L'酉', L'辰', L"合金"},
-    {L'酉', L'酉', L"刑"},
-    {L'酉', L'戌', L"害"},
-    {L'戌', L'卯', L"合火"},
-    {L'戌', L'辰', L"衝"},
-    {L'戌', L'未', L"刑"},
-    {L'戌', L'酉', L"害"},
-    {L'亥', L'寅', L"合水"},
-    {L'亥', L'巳', L"衝"},
-    {L'亥', L'申', L"害"},
-    {L'亥', L'亥', L"刑"},
-}};
-// clang-format on
-static_assert(kBranchRelations.size() == 48);
+// branch, element of its 合, clash word, writes its 刑 (rows in branch order, 子 first)
+constexpr auto kBranchSpellings = std::to_array<BranchSpelling>({
+    {L'子', L'土', L'衝', true},
+    {L'丑', L'土', L'衝', true},
+    {L'寅', L'水', L'沖', true},
+    {L'卯', L'火', L'沖', true},
+    {L'辰', L'金', L'沖', true},
+    {L'巳', L'水', L'沖', false},
+    {L'午', L'木', L'沖', true},
+    {L'未', L'木', L'沖', false},
+    {L'申', L'水', L'衝', true},
+    {L'酉', L'金', L'衝', true},
+    {L'戌', L'火', L'衝', true},
+    {L'亥', L'水', L'衝', true},
+});
+static_assert(kBranchSpellings.size() == 12);
+static_assert([] {
+  for (std::size_t b = 0; b < kBranchSpellings.size(); ++b) {
+    if (kBranchSpellings[b].branch != vocabulary::kBranchRelations[b].branch) {
+      return false;
+    }
+  }
+  return true;
+}());
+
+// The relation text of branch index a before branch index b: the combination, then the words
+// 刑, 衝 or 沖, 破 and 害 that apply, in this order ("合水破", "刑害", "刑衝").
+std::wstring BranchRelationText(int a, int b) {
+  const vocabulary::BranchRelations& relations = vocabulary::kBranchRelations[a];
+  const BranchSpelling& spelling = kBranchSpellings[a];
+  const wchar_t second = vocabulary::kEarthlyBranches[b][0];
+  std::wstring text;
+  if (relations.harmony == second) {
+    text += L'合';
+    text += spelling.combinationElement;
+  }
+  if (relations.punishment == second && spelling.writesPunishment) {
+    text += L'刑';
+  }
+  if (relations.clash == second) {
+    text += spelling.clashWord;
+  }
+  if (relations.breaking == second && a < b) {
+    text += L'破';
+  }
+  if (relations.harm == second) {
+    text += L'害';
+  }
+  return text;
+}
 
 // The counter of each single-word relation.
 struct WordSlot {
@@ -137,16 +140,12 @@ std::wstring StemRelation(const std::wstring& first, const std::wstring& second,
 
 std::wstring BranchRelation(const std::wstring& first, const std::wstring& second,
                             FourPillarsChart& chart) {
-  if (vocabulary::LookupBranchIndex(first) < 0 || vocabulary::LookupBranchIndex(second) < 0) {
+  const int a = vocabulary::LookupBranchIndex(first);
+  const int b = vocabulary::LookupBranchIndex(second);
+  if (a < 0 || b < 0) {
     return L"";
   }
-  std::wstring text;
-  for (const BranchPairRelation& relation : kBranchRelations) {
-    if (relation.first == first[0] && relation.second == second[0]) {
-      text = relation.text;
-      break;
-    }
-  }
+  const std::wstring text = BranchRelationText(a, b);
   std::size_t i = 0;
   if (text.size() >= 2 && text[0] == L'合') {
     ++chart.relationCounts[kBranchCombinations];
