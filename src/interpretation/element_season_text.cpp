@@ -26,7 +26,7 @@ int PassageSeasonOfTerm(const std::wstring& term) {
 
 // Index 0 .. 11 of a lunar month name "正" .. "十二", compared whole; -1 for any other text.
 int LunarMonthIndex(const std::wstring& name) {
-  const std::vector<std::wstring>& names = vocabulary::kLunarMonthNames;
+  const auto& names = vocabulary::kLunarMonthNames;
   const auto found = std::find(names.begin(), names.end(), name);
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }

@@ -101,8 +101,8 @@ const std::array<std::vector<std::wstring>, 5> kElementMonthGroups = {{
 std::vector<Keys> ExpectedKeys(const std::string& pool) {
   std::vector<Keys> keys;
   if (pool == "kSolarTermVerses") {
-    for (const std::wstring& term : vocabulary::kSectionTermsByMonthBranch) {
-      keys.push_back({term});
+    for (const std::wstring_view term : vocabulary::kSectionTermsByMonthBranch) {
+      keys.push_back({std::wstring(term)});
     }
   } else if (pool == "kBoneMarrowVerses" || pool == "kBoneMarrowParaphrases") {
     for (int s = 0; s < 10; ++s) {
@@ -153,9 +153,9 @@ std::vector<Keys> ExpectedKeys(const std::string& pool) {
       }
     }
   } else if (pool == "kDayPillarHourPassages") {
-    for (const std::wstring& pillar : vocabulary::kSexagenaryNames) {
+    for (const std::wstring_view pillar : vocabulary::kSexagenaryNames) {
       for (int h = 0; h < 12; ++h) {
-        keys.push_back({pillar, Branch(h)});
+        keys.push_back({std::wstring(pillar), Branch(h)});
       }
     }
   }
