@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "interpretation/text_pools.h"
+
 
 namespace interpretation {
 namespace {
@@ -81,6 +83,16 @@ SentenceTest SentenceTest::nested(bool holds, std::wstring_view sentence) const 
 }
 
 std::span<const ClassicsBook> ClassicsBooks() { return kClassicsBooks; }
+
+std::wstring_view LongSentence(std::wstring_view bookHeader, int sentence) {
+  const std::wstring number = std::to_wstring(sentence);
+  for (const PoolEntry& entry : kClassicsLongSentences) {
+    if (entry.keys[0] == bookHeader && entry.keys[1] == number) {
+      return entry.text;
+    }
+  }
+  return {};
+}
 
 std::wstring JudgeByClassics(const chart::FourPillarsChart& chart,
                              const chart::SeasonalStrengthValues& values,

@@ -86,4 +86,8 @@ std::wstring JudgeByClassics(const chart::FourPillarsChart& chart,
 std::wstring ClassicsJudgement(const chart::FourPillarsChart& chart,
                                const chart::SeasonalStrengthValues& values);
 
+// A sentence of more than 40 characters, kept in the long-sentence pool and named by its book's
+// header and its number in the book; the empty text while no source has given it.
+std::wstring_view LongSentence(std::wstring_view bookHeader, int sentence);
+
 }  // namespace interpretation

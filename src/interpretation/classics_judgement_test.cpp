@@ -130,6 +130,13 @@ TEST(JudgeByClassics, SexTextSelectsWomensBooksAndTheParts) {
   }
 }
 
+TEST(LongSentence, SentencesFoundInASourceAndTheEmptyRest) {
+  EXPECT_EQ(LongSentence(L"《子平泛論》", 1).size(), 68u);
+  EXPECT_TRUE(LongSentence(L"《子平泛論》", 1).starts_with(L"傷官若傷盡，卻喜見官"));
+  EXPECT_EQ(LongSentence(L"《滴天髓》", 2), L"");
+  EXPECT_EQ(LongSentence(L"《滴天髓》", 9), L"");
+}
+
 TEST(ClassicsBooks, TheThirtyOneBooksInOrder) {
   const std::vector<std::wstring> headers = {
       L"《五言獨步》",       L"《滴天髓》",     L"《百章歌》",       L"《論用神所忌》",

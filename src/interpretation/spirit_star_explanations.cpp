@@ -4,6 +4,7 @@
 
 #include "chart/stem_branch_basics.h"
 #include "interpretation/chart_notation.h"
+#include "interpretation/text_pools.h"
 #include "vocabulary/cyclic_index.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -103,16 +104,16 @@ constexpr std::array<BranchPair, 12> kSlaughterPairs = {{
 constexpr std::array<Stem, 12> kPunishmentHourStems = {乙, 乙, 庚, 辛, 辛, 壬,
                                                        癸, 癸, 丙, 丁, 丁, 戊};
 
-// By lunar month 正 .. 十二: the hour branch of 雷霆 and the stem of 戟鋒.
-constexpr std::array<std::wstring_view, 12> kLunarMonths = {
-    L"正", L"二", L"三", L"四", L"五", L"六", L"七", L"八", L"九", L"十", L"十一", L"十二"};
+// By lunar month 正 .. 十二 (vocabulary::kLunarMonthNames): the hour branch of 雷霆 and the stem
+// of 戟鋒.
 constexpr std::array<Branch, 12> kThunderHourBranches = {子, 寅, 辰, 午, 申, 戌,
                                                          子, 寅, 辰, 午, 申, 戌};
 constexpr std::array<Stem, 12> kHalberdStems = {甲, 乙, 戊, 丙, 丁, 己, 庚, 辛, 戊, 壬, 癸, 己};
 
 int LunarMonthIndex(const std::wstring& monthText) {
-  for (std::size_t i = 0; i < kLunarMonths.size(); ++i) {
-    if (monthText == kLunarMonths[i]) {
+  const auto& months = vocabulary::kLunarMonthNames;
+  for (std::size_t i = 0; i < months.size(); ++i) {
+    if (monthText == months[i]) {
       return static_cast<int>(i);
     }
   }
@@ -250,6 +251,17 @@ void DetectYearOffsetStars(FourPillarsChart& chart, Keys& keys) {
   }
 }
 
+std::wstring_view PassageText(const SpiritStarPassageKey& key) {
+  const std::wstring block = std::to_wstring(key.block);
+  const std::wstring passage = std::to_wstring(key.passage);
+  for (const PoolEntry& entry : kSpiritStarPassages) {
+    if (entry.keys[0] == block && entry.keys[1] == key.star && entry.keys[2] == passage) {
+      return entry.text;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 std::vector<SpiritStarPassageKey> ExplainSpiritStars(FourPillarsChart& chart) {
@@ -270,6 +282,14 @@ std::vector<SpiritStarPassageKey> ExplainSpiritStars(FourPillarsChart& chart) {
     keys.push_back({57, L"惡敗", 1});
   }
   return keys;
+}
+
+std::wstring SpiritStarExplanations(FourPillarsChart& chart) {
+  std::wstring text;
+  for (const SpiritStarPassageKey& key : ExplainSpiritStars(chart)) {
+    text += PassageText(key);
+  }
+  return text;
 }
 
 }  // namespace interpretation

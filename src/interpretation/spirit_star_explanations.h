@@ -25,4 +25,9 @@ struct SpiritStarPassageKey {
 // pillar's star list and one more on the star's counter). Runs once per chart.
 std::vector<SpiritStarPassageKey> ExplainSpiritStars(chart::FourPillarsChart& chart);
 
+// The sixth section of the interpretation: the passages of ExplainSpiritStars, each as stored
+// in the spirit-star passage pool, one after another with nothing between them. A passage that
+// no source has given yet is empty.
+std::wstring SpiritStarExplanations(chart::FourPillarsChart& chart);
+
 }  // namespace interpretation

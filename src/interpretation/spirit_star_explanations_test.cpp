@@ -45,6 +45,7 @@ std::string Hour(const FourPillarsChart& chart) {
 TEST(SpiritStarExplanations, NothingPresentGivesNothing) {
   auto chart = ChartOf(L"甲子", L"丙寅", L"甲子", L"甲子");
   EXPECT_EQ(Listed(ExplainSpiritStars(*chart)), "");
+  EXPECT_EQ(SpiritStarExplanations(*chart), L"");
 }
 
 TEST(SpiritStarExplanations, CounterBlocksFollowTheirOrder) {
@@ -116,6 +117,16 @@ TEST(SpiritStarExplanations, HourDetectionsRecordNameCounterAndPassage) {
   EXPECT_EQ(chart->starCounts[chart::kStar天屠], 1);
   EXPECT_EQ(chart->starCounts[chart::kStar天刑], 1);
 
+  // The section prints both passages in that order, each opening with its star's name.
+  auto again = ChartOf(L"甲子", L"丙寅", L"甲寅", L"庚戌");
+  const std::wstring text = SpiritStarExplanations(*again);
+  const std::size_t slaughter = text.find(L"<br>天屠煞");
+  const std::size_t punishment = text.find(L"<br>天刑煞");
+  EXPECT_EQ(slaughter, 0u);
+  EXPECT_NE(punishment, std::wstring::npos);
+  EXPECT_GT(punishment, slaughter);
+  EXPECT_EQ(text.find(L"<br>", punishment + 4), std::wstring::npos);
+
   auto hanging = ChartOf(L"甲子", L"丙寅", L"甲戌", L"己巳");
   for (int i = 0; i < 12; ++i) {
     chart::AppendStarName(hanging->pillars[chart::kHourPillar].starNames, L"華蓋");
@@ -157,6 +168,10 @@ TEST(SpiritStarExplanations, YearOffsetStarsAreRecordedAtEveryMatchingPillar) {
   EXPECT_EQ(chart->starCounts[chart::kStar病符], 1);
 
   auto twice = ChartOf(L"甲子", L"乙丑", L"乙丑", L"丙寅");
+  auto twiceText = ChartOf(L"甲子", L"乙丑", L"乙丑", L"丙寅");
+  const std::wstring text = SpiritStarExplanations(*twiceText);
+  EXPECT_EQ(text.find(L"<br>病符煞"), 0u);
+  EXPECT_EQ(text.find(L"<br>", 4), std::wstring::npos);  // one passage for two names
   EXPECT_EQ(Listed(ExplainSpiritStars(*twice)), "54.病符.1");
   EXPECT_EQ(twice->starCounts[chart::kStar病符], 2);
   EXPECT_EQ(EncodeUtf8(chart::JoinedUsedEntries(twice->pillars[chart::kMonthPillar].starNames)),

@@ -66,4 +66,13 @@ extern const std::array<PoolEntry, 75> kMonthCommandPassages;
 extern const std::array<PoolEntry, kStemCount * kBranchCount * 3> kDayStemHourPassages;
 extern const std::array<PoolEntry, 60 * kBranchCount> kDayPillarHourPassages;
 
+// The passages of the spirit-star explanations, keyed (block 1 .. 57, the star or star set the
+// block explains, passage 1 ..), in the order of the blocks; each first passage of a block opens
+// with "<br>".
+extern const std::array<PoolEntry, 97> kSpiritStarPassages;
+
+// The sentences of the classics judgement longer than 40 characters, keyed (the book's header,
+// the sentence's number in its book).
+extern const std::array<PoolEntry, 7> kClassicsLongSentences;
+
 }  // namespace interpretation

@@ -47,6 +47,8 @@ const Pool kPools[] = {
     {"kMonthCommandPassages", kMonthCommandPassages},
     {"kDayStemHourPassages", kDayStemHourPassages},
     {"kDayPillarHourPassages", kDayPillarHourPassages},
+    {"kSpiritStarPassages", kSpiritStarPassages},
+    {"kClassicsLongSentences", kClassicsLongSentences},
 };
 
 const std::wstring kElements = L"木火土金水";
@@ -97,6 +99,50 @@ const std::array<std::vector<std::wstring>, 5> kElementMonthGroups = {{
     {L"正", L"二 三", L"四 五 六", L"七 八", L"九", L"十", L"子丑"},
     {L"正", L"二 三", L"四", L"五 六", L"七", L"八 九", L"十 十一 十二"},
 }};
+
+// The blocks of the spirit-star explanations that print passages, with the star or star set each
+// explains and its number of passages (block 2 has a pair for each of the three 三奇 sets; block
+// 19's fourth passage is for women).
+struct SpiritStarBlock {
+  int block;
+  const wchar_t* star;
+  int passages;
+};
+const SpiritStarBlock kSpiritStarBlocks[] = {
+    {1, L"空亡", 1},      {2, L"天上三奇", 2}, {2, L"地下三奇", 2}, {2, L"人中三奇", 2},
+    {3, L"天乙貴人", 2},  {4, L"日貴", 2},     {5, L"祿元", 1},     {6, L"福星", 2},
+    {7, L"學堂", 2},      {8, L"金輿", 2},     {9, L"正桃", 1},     {10, L"紅艷", 1},
+    {11, L"流霞", 2},     {12, L"羊刃", 2},    {13, L"飛刃", 2},    {14, L"天德月德", 2},
+    {15, L"血刃", 1},     {16, L"將星", 1},    {17, L"驛馬", 3},    {18, L"華蓋", 3},
+    {19, L"桃煞", 4},     {20, L"劫煞", 2},    {21, L"破軍", 4},    {22, L"太白", 1},
+    {23, L"孤神", 2},     {24, L"寡宿", 2},    {25, L"血支", 1},    {26, L"伏吟", 2},
+    {27, L"喪門", 2},     {28, L"勾絞", 2},    {29, L"返呤", 2},    {30, L"卷舌", 2},
+    {31, L"弔客", 2},     {32, L"元辰", 2},    {33, L"災煞", 2},    {34, L"進神", 1},
+    {35, L"六秀", 1},     {36, L"文昌", 1},    {37, L"魁罡", 1},    {38, L"日德", 2},
+    {39, L"八專", 2},     {40, L"九醜", 2},    {41, L"天赦", 1},    {42, L"隔角", 2},
+    {43, L"自縊", 1},     {44, L"天屠", 1},    {45, L"天刑", 1},    {46, L"雷霆", 1},
+    {47, L"戟鋒", 1},     {48, L"掛劍", 1},    {49, L"天火", 1},    {50, L"孤寡", 1},
+    {51, L"差錯", 1},     {52, L"陰陽", 2},    {53, L"水溺", 1},    {54, L"病符", 1},
+    {55, L"死符", 1},     {56, L"官符", 1},    {57, L"惡敗", 1},
+};
+
+// The long sentences of the classics: book, number, length in characters, first and last words.
+struct LongSentenceCitation {
+  const wchar_t* book;
+  const wchar_t* sentence;
+  std::size_t length;
+  const wchar_t* begins;
+  const wchar_t* ends;
+};
+const LongSentenceCitation kLongSentences[] = {
+    {L"《滴天髓》", L"2", 48, L"方是方兮局是局，方要", L"生地庫地皆非福。"},
+    {L"《滴天髓》", L"3", 48, L"方是方兮局是局，方要", L"左邊右邊空碌碌。"},
+    {L"《金玉賦》", L"4", 43, L"寅申巳亥互依倚，不遷", L"女命得之主心不定"},
+    {L"《金玉賦》", L"5", 48, L"金玉賦與洪範云，子午", L"酉，定是隨人走。"},
+    {L"《金玉賦》", L"6", 47, L"洪範云，辰戌丑末全備", L"忌。此言女命也。"},
+    {L"《子平泛論》", L"1", 68, L"傷官若傷盡，卻喜見官", L"見官，印運不妨。"},
+    {L"《星平會海全書》", L"1", 63, L"劫財羊刃最無情，不帶", L"，主破耗防小人。"},
+};
 
 std::vector<Keys> ExpectedKeys(const std::string& pool) {
   std::vector<Keys> keys;
@@ -157,6 +203,16 @@ std::vector<Keys> ExpectedKeys(const std::string& pool) {
       for (int h = 0; h < 12; ++h) {
         keys.push_back({std::wstring(pillar), Branch(h)});
       }
+    }
+  } else if (pool == "kSpiritStarPassages") {
+    for (const SpiritStarBlock& block : kSpiritStarBlocks) {
+      for (int n = 1; n <= block.passages; ++n) {
+        keys.push_back({std::to_wstring(block.block), block.star, std::to_wstring(n)});
+      }
+    }
+  } else if (pool == "kClassicsLongSentences") {
+    for (const LongSentenceCitation& sentence : kLongSentences) {
+      keys.push_back({sentence.book, sentence.sentence});
     }
   }
   return keys;
@@ -241,6 +297,12 @@ TEST(TextPools, FilledEntriesHaveTheMarkupTheirPoolFixes) {
         // Each passage carries its own leading line break.
         EXPECT_TRUE(text.starts_with(L"<br>"));
         EXPECT_FALSE(HasMarkup(text.substr(4)));
+      } else if (name == "kSpiritStarPassages") {
+        // The first passage of a block carries its own leading line break; a later one may.
+        if (entry.keys[2] == L"1") {
+          EXPECT_TRUE(text.starts_with(L"<br>"));
+        }
+        EXPECT_FALSE(HasMarkup(text.starts_with(L"<br>") ? text.substr(4) : text));
       } else if (name == "kDayPillarHourPassages") {
         // Plain text; the one inner "<br>" a passage may hold is checked with the deviations.
         EXPECT_FALSE(text.starts_with(L"<br>"));
@@ -388,6 +450,66 @@ const Opening kOpenings[] = {
     {"kPhysiognomySentences", "19", L"水清潤下"},
     {"kPhysiognomySentences", "20", L"金白水清"},
     {"kPhysiognomySentences", "21", L"土氣厚重"},
+    {"kSpiritStarPassages", "1 空亡 1", L"<br>空亡："},
+    {"kSpiritStarPassages", "2 天上三奇 1", L"<br>天上三奇甲戊庚："},
+    {"kSpiritStarPassages", "2 地下三奇 1", L"<br>地下三奇乙丙丁："},
+    {"kSpiritStarPassages", "2 人中三奇 1", L"<br>人中三奇壬癸辛："},
+    {"kSpiritStarPassages", "3 天乙貴人 1", L"<br>天乙貴人："},
+    {"kSpiritStarPassages", "4 日貴 1", L"<br>日貴："},
+    {"kSpiritStarPassages", "5 祿元 1", L"<br>祿元：官祿官元，又名祿神。"},
+    {"kSpiritStarPassages", "6 福星 1", L"<br>福星貴人："},
+    {"kSpiritStarPassages", "7 學堂 1", L"<br>學堂："},
+    {"kSpiritStarPassages", "8 金輿 1", L"<br>金輿："},
+    {"kSpiritStarPassages", "9 正桃 1", L"<br>正桃花："},
+    {"kSpiritStarPassages", "10 紅艷 1", L"<br>紅艷煞："},
+    {"kSpiritStarPassages", "11 流霞 1", L"<br>流霞殺："},
+    {"kSpiritStarPassages", "12 羊刃 1", L"<br>羊刃："},
+    {"kSpiritStarPassages", "13 飛刃 1", L"<br>飛刃："},
+    {"kSpiritStarPassages", "14 天德月德 1", L"<br>天德月德："},
+    {"kSpiritStarPassages", "15 血刃 1", L"<br>血刃："},
+    {"kSpiritStarPassages", "16 將星 1", L"<br>將星："},
+    {"kSpiritStarPassages", "17 驛馬 1", L"<br>驛馬："},
+    {"kSpiritStarPassages", "18 華蓋 1", L"<br>華蓋："},
+    {"kSpiritStarPassages", "19 桃煞 1", L"<br>桃花煞："},
+    {"kSpiritStarPassages", "19 桃煞 4", L"女命詩訣云"},
+    {"kSpiritStarPassages", "20 劫煞 1", L"<br>劫煞："},
+    {"kSpiritStarPassages", "21 破軍 1", L"<br>破軍："},
+    {"kSpiritStarPassages", "22 太白 1", L"<br>太白："},
+    {"kSpiritStarPassages", "23 孤神 1", L"<br>孤神："},
+    {"kSpiritStarPassages", "24 寡宿 1", L"<br>寡宿："},
+    {"kSpiritStarPassages", "25 血支 1", L"<br>血支："},
+    {"kSpiritStarPassages", "26 伏吟 1", L"<br>伏吟："},
+    {"kSpiritStarPassages", "27 喪門 1", L"<br>喪門："},
+    {"kSpiritStarPassages", "28 勾絞 1", L"<br>勾絞："},
+    {"kSpiritStarPassages", "29 返呤 1", L"<br>返呤："},
+    {"kSpiritStarPassages", "30 卷舌 1", L"<br>卷舌："},
+    {"kSpiritStarPassages", "31 弔客 1", L"<br>弔客："},
+    {"kSpiritStarPassages", "32 元辰 1", L"<br>元辰："},
+    {"kSpiritStarPassages", "33 災煞 1", L"<br>災煞："},
+    {"kSpiritStarPassages", "34 進神 1", L"<br>進神："},
+    {"kSpiritStarPassages", "35 六秀 1", L"<br>六秀："},
+    {"kSpiritStarPassages", "36 文昌 1", L"<br>文昌："},
+    {"kSpiritStarPassages", "37 魁罡 1", L"<br>魁罡："},
+    {"kSpiritStarPassages", "38 日德 1", L"<br>日德："},
+    {"kSpiritStarPassages", "39 八專 1", L"<br>八專："},
+    {"kSpiritStarPassages", "40 九醜 1", L"<br>九醜："},
+    {"kSpiritStarPassages", "41 天赦 1", L"<br>天赦："},
+    {"kSpiritStarPassages", "42 隔角 1", L"<br>隔角："},
+    {"kSpiritStarPassages", "43 自縊 1", L"<br>自縊煞。"},
+    {"kSpiritStarPassages", "44 天屠 1", L"<br>天屠煞。"},
+    {"kSpiritStarPassages", "45 天刑 1", L"<br>天刑煞。"},
+    {"kSpiritStarPassages", "46 雷霆 1", L"<br>雷霆煞。"},
+    {"kSpiritStarPassages", "47 戟鋒 1", L"<br>戟鋒煞。"},
+    {"kSpiritStarPassages", "48 掛劍 1", L"<br>掛劍煞。"},
+    {"kSpiritStarPassages", "49 天火 1", L"<br>天火煞。"},
+    {"kSpiritStarPassages", "50 孤寡 1", L"<br>孤鸞寡鵲煞。"},
+    {"kSpiritStarPassages", "51 差錯 1", L"<br>陰陽差錯煞。"},
+    {"kSpiritStarPassages", "52 陰陽 1", L"<br>陰陽煞。"},
+    {"kSpiritStarPassages", "53 水溺 1", L"<br>水溺煞。"},
+    {"kSpiritStarPassages", "54 病符 1", L"<br>病符煞。"},
+    {"kSpiritStarPassages", "55 死符 1", L"<br>死符煞。"},
+    {"kSpiritStarPassages", "56 官符 1", L"<br>官符煞。"},
+    {"kSpiritStarPassages", "57 惡敗 1", L"<br>十惡大敗。"},
 };
 
 std::wstring WithoutPunctuation(std::wstring_view text) {
@@ -410,7 +532,7 @@ const LengthRange kLengthRanges[] = {
     {"kBoneMarrowVerses", 32, 32},       {"kBoneMarrowParaphrases", 32, 32},
     {"kElementNatures", 63, 123},        {"kChartSummaryPassages", 50, 212},
     {"kMonthCommandPassages", 20, 118},  {"kDayStemHourPassages", 35, 134},
-    {"kDayPillarHourPassages", 10, 139},
+    {"kDayPillarHourPassages", 10, 139}, {"kSpiritStarPassages", 12, 261},
 };
 
 // Every departure of the filled texts from the stated lengths, uniqueness, inner markup, verse
@@ -462,6 +584,25 @@ std::set<Departure> FindDepartures() {
         const bool none = text.find(L"<br>") == std::wstring_view::npos;
         if (key == "庚辰 巳" ? !oneInner : !none) {
           departures.insert({name, key, "inner-br"});
+        }
+      }
+    }
+    if (name == "kClassicsLongSentences") {
+      // Each is one string of the length its book cites, beginning and ending as cited.
+      for (const PoolEntry& entry : pool.entries) {
+        for (const LongSentenceCitation& cited : kLongSentences) {
+          if (IsFilled(entry) && entry.keys[0] == cited.book && entry.keys[1] == cited.sentence) {
+            const std::string key = KeyText(entry);
+            if (entry.text.size() != cited.length) {
+              departures.insert({name, key, "length"});
+            }
+            if (!entry.text.starts_with(cited.begins)) {
+              departures.insert({name, key, "opening"});
+            }
+            if (!entry.text.ends_with(cited.ends)) {
+              departures.insert({name, key, "ending"});
+            }
+          }
         }
       }
     }
