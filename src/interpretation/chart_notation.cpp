@@ -107,9 +107,7 @@ int ChartNotation::hiddenTG(Pillar p, TenGod x) const {
   return CountOf(record.hiddenTenGodCountsByBranch[p], x);
 }
 
-bool ChartNotation::holds(Pillar p, TenGod x) const {
-  return stemTG(p, x) + hiddenTG(p, x) > 0;
-}
+bool ChartNotation::holds(Pillar p, TenGod x) const { return stemTG(p, x) + hiddenTG(p, x) > 0; }
 
 long long ChartNotation::tenGodWeight(TenGod x) const {
   const TenGodParts parts = PartsOf(x);

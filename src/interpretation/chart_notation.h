@@ -54,7 +54,20 @@ enum Element : int { 木 = 0, 火, 土, 金, 水 };
 
 // The twelve ordered pillar pairs, in the slot order of stemRelations and branchRelations;
 // 日月 is the relation of the day (given first) to the month.
-enum PillarPair : int { 日時 = 0, 日月, 月年, 日年, 時日, 月日, 年月, 年日, 月時, 時月, 年時, 時年 };
+enum PillarPair : int {
+  日時 = 0,
+  日月,
+  月年,
+  日年,
+  時日,
+  月日,
+  年月,
+  年日,
+  月時,
+  時月,
+  年時,
+  時年
+};
 
 // The relation counters, in the slot order of relationCounts: stem 剋 and 合, branch clashes
 // written "衝" and "沖", branch 合, 刑, 破, 害.

@@ -17,7 +17,7 @@ TEST(ChartNotation, TenGodCountsBySumAndPillar) {
   auto chart = chart::NewFourPillarsChart();
   chart->tenGodCounts[chart::kCountZhengCai] = 2;
   chart->tenGodCounts[chart::kCountPianCai] = 3;
-  chart->stemTenGodCountsByPillar[2][chart::kCountShangGuan] = 1;  // the hour stem
+  chart->stemTenGodCountsByPillar[2][chart::kCountShangGuan] = 1;   // the hour stem
   chart->hiddenTenGodCountsByBranch[2][chart::kCountZhengYin] = 1;  // the day branch
   chart->hiddenTenGodCountsByBranch[3][chart::kCountShiShen] = 4;   // the hour branch
   const ChartNotation c(*chart, kValues);
@@ -58,7 +58,7 @@ TEST(ChartNotation, PillarsRelationsAndElements) {
   chart->threeHarmonyFlags[2] = 1;  // order 水 木 火 金 土: the fire frame
   chart->directionFlags[3] = 1;     // order 水 木 火 金: the metal direction
   chart->elementCombinationCounts[chart::kAllCombinationsBase + 4] = 2;  // 土 (金 木 水 火 土)
-  chart->nayinElementCounts[3] = 5;                                     // 金 (木 火 土 金 水)
+  chart->nayinElementCounts[3] = 5;  // 金 (木 火 土 金 水)
   const ChartNotation c(*chart, kValues);
   EXPECT_EQ(c.stem(日), 壬);
   EXPECT_EQ(c.branch(日), 辰);

@@ -4,7 +4,6 @@
 
 #include "interpretation/text_pools.h"
 
-
 namespace interpretation {
 namespace {
 

@@ -139,22 +139,23 @@ TEST(LongSentence, SentencesFoundInASourceAndTheEmptyRest) {
 
 TEST(ClassicsBooks, TheThirtyOneBooksInOrder) {
   const std::vector<std::wstring> headers = {
-      L"《五言獨步》",       L"《滴天髓》",     L"《百章歌》",       L"《論用神所忌》",
-      L"《碧淵賦》",         L"《論喜忌總歌》", L"《諸論口訣》",     L"《寸金搜髓論》",
-      L"《金玉賦》",         L"《繼善篇》",     L"《四言獨步》",     L"《幽微賦》",
-      L"《幽微天干賦》",     L"《金不換看命繩尺》", L"《淵源集說》", L"《愛憎賦》",
-      L"《五行元理消息賦》", L"《喜忌》",       L"《子平泛論》",     L"《子平舉要》",
-      L"《講命捷徑賦》",     L"《人鑒論》",     L"《仙機賦》",       L"《子平真銓評注》",
-      L"《星平會海全書》",   L"《氣象篇》",     L"《崖泉女命賦》",   L"《其他》",
-      L"《女命賤格》",       L"《女命總斷歌》", L"《女命詩訣》"};
+      L"《五言獨步》",       L"《滴天髓》",         L"《百章歌》",     L"《論用神所忌》",
+      L"《碧淵賦》",         L"《論喜忌總歌》",     L"《諸論口訣》",   L"《寸金搜髓論》",
+      L"《金玉賦》",         L"《繼善篇》",         L"《四言獨步》",   L"《幽微賦》",
+      L"《幽微天干賦》",     L"《金不換看命繩尺》", L"《淵源集說》",   L"《愛憎賦》",
+      L"《五行元理消息賦》", L"《喜忌》",           L"《子平泛論》",   L"《子平舉要》",
+      L"《講命捷徑賦》",     L"《人鑒論》",         L"《仙機賦》",     L"《子平真銓評注》",
+      L"《星平會海全書》",   L"《氣象篇》",         L"《崖泉女命賦》", L"《其他》",
+      L"《女命賤格》",       L"《女命總斷歌》",     L"《女命詩訣》"};
   const auto books = ClassicsBooks();
   ASSERT_EQ(books.size(), headers.size());
   for (std::size_t i = 0; i < books.size(); ++i) {
     SCOPED_TRACE(EncodeUtf8(headers[i]));
     EXPECT_EQ(books[i].header, headers[i]);
     const bool forWomen = i == 26 || i >= 28;
-    EXPECT_EQ(books[i].part.readers,
-              i == 22 ? Readers::kMen : forWomen ? Readers::kWomen : Readers::kEveryone);
+    EXPECT_EQ(books[i].part.readers, i == 22    ? Readers::kMen
+                                     : forWomen ? Readers::kWomen
+                                                : Readers::kEveryone);
     EXPECT_EQ(books[i].secondPart.readers, i == 22 ? Readers::kWomen : Readers::kEveryone);
   }
 }

@@ -51,7 +51,8 @@ PatternChart::PatternChart(const chart::FourPillarsChart& chart,
       primaryTenGod(PrimaryTenGodOf(chart)),
       secondaryTenGod(SecondaryTenGodOf(chart)),
       dayStemIsYang(OneOf(stem(日), {甲, 丙, 戊, 庚, 壬})),
-      combinationGroup(chart::TenGodGroupOfCombination(chart.pillars[chart::kDayPillar].stem, chart)),
+      combinationGroup(
+          chart::TenGodGroupOfCombination(chart.pillars[chart::kDayPillar].stem, chart)),
       monthVoidCount(MonthVoidCountOf(chart)) {}
 
 bool PatternChart::primaryOrSecondaryIs(TenGod x) const {

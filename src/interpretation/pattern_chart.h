@@ -35,15 +35,15 @@ class PatternChart : public ChartNotation {
   TenGod partner(TenGod x) const;
 
   // The conditions of the balance warnings W1 to W10 (W7 is W6 in a 亥, 子 or 丑 month).
-  bool W1() const;  // clashes and controls among stems and branches
-  bool W2() const;  // a weak day master controlled at every stem pair around the month and day
-  bool W3() const;  // a day master far too strong
-  bool W4() const;  // a day master far too weak
-  bool W5() const;  // the draining side far heavier
-  bool W6() const;  // far more water than fire
-  bool W7() const;  // W6 in winter
-  bool W8() const;  // far more fire than water
-  bool W9() const;  // far more metal and water than wood and fire
+  bool W1() const;   // clashes and controls among stems and branches
+  bool W2() const;   // a weak day master controlled at every stem pair around the month and day
+  bool W3() const;   // a day master far too strong
+  bool W4() const;   // a day master far too weak
+  bool W5() const;   // the draining side far heavier
+  bool W6() const;   // far more water than fire
+  bool W7() const;   // W6 in winter
+  bool W8() const;   // far more fire than water
+  bool W9() const;   // far more metal and water than wood and fire
   bool W10() const;  // far more wood and fire than metal and water
 };
 

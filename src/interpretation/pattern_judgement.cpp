@@ -19,12 +19,10 @@ constexpr std::array<BalanceWarning, 10> kBalanceWarnings = {{
     {&PatternChart::W3, L"<br><font color = green>&nbsp;&nbsp;.身過強</font>"},
     {&PatternChart::W4, L"<br><font color = green>&nbsp;&nbsp;.身過弱</font>"},
     {&PatternChart::W5, L"<br><font color = green>&nbsp;&nbsp;.剋洩太過</font>"},
-    {&PatternChart::W6,
-     L"<br><font color = green>&nbsp;&nbsp;.水遠多於火身易有疾或有大災</font>"},
+    {&PatternChart::W6, L"<br><font color = green>&nbsp;&nbsp;.水遠多於火身易有疾或有大災</font>"},
     {&PatternChart::W7,
      L"<br><font color = green>&nbsp;&nbsp;.又生於冬季喜木火燥熱忌金水濕寒</font>"},
-    {&PatternChart::W8,
-     L"<br><font color = green>&nbsp;&nbsp;.火遠多於水身易有疾或有大災</font>"},
+    {&PatternChart::W8, L"<br><font color = green>&nbsp;&nbsp;.火遠多於水身易有疾或有大災</font>"},
     {&PatternChart::W9,
      L"<br><font color = green>&nbsp;&nbsp;.金水遠多於木火身易有疾或有大災</font>"},
     {&PatternChart::W10,
@@ -102,13 +100,23 @@ void JudgePattern(const PatternRecord& r, const PatternChart& c, chart::FourPill
 // W1 with a controlling stem pair around the month or day and no 陽刃格, or that of W2.
 bool CountsAreVoid(const PatternChart& c) {
   using namespace notation;
-  const bool stemPairControls = c.SR(年月) == L"剋" || c.SR(月年) == L"剋" ||
-                                c.SR(月日) == L"剋" || c.SR(日月) == L"剋" ||
-                                c.SR(日時) == L"剋" || c.SR(時日) == L"剋";
+  const bool stemPairControls = c.SR(年月) == L"剋" || c.SR(月年) == L"剋" || c.SR(月日) == L"剋" ||
+                                c.SR(日月) == L"剋" || c.SR(日時) == L"剋" || c.SR(時日) == L"剋";
   return (c.W1() && !c.isTrue(陽刃格) && stemPairControls) || c.W2();
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool,
+                                        std::wstring_view pattern) {
+  std::vector<std::wstring_view> verses;
+  for (const PoolEntry& entry : pool) {
+    if (entry.keys[0] == pattern && IsFilled(entry)) {
+      verses.push_back(entry.text);
+    }
+  }
+  return verses;
+}
 
 std::wstring JudgePatterns(chart::FourPillarsChart& chart,
                            const chart::SeasonalStrengthValues& values,

@@ -9,6 +9,7 @@
 #include "chart/four_pillars_chart.h"
 #include "interpretation/pattern_chart.h"
 #include "interpretation/pattern_slots.h"
+#include "interpretation/text_pools.h"
 
 namespace interpretation {
 
@@ -60,6 +61,11 @@ struct PatternRecord {
   // transformationEntered.
   PatternClosing transformationNote = {};
 };
+
+// The verses of a pattern in a verse pool keyed (pattern name, verse number), for a record's
+// `verses`: the texts of its entries in the pool's order; an entry no source has given yet is
+// left out.
+std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool, std::wstring_view pattern);
 
 // The pattern section of the interpretation over a catalogue: the count line, the balance
 // warnings and each pattern of the catalogue that is a candidate, in order, with its heading,

@@ -81,13 +81,13 @@ TEST(JudgePatterns, WarningsFollowTheWeightsWithIntegerQuotients) {
       {0, 11, 0, 0, 0, 0, L"子", {w6, w7}},
       {0, 11, 0, 0, 0, 0, L"亥", {w6, w7}},
       {0, 11, 0, 0, 0, 0, L"丑", {w6, w7}},
-      {0, 10, 0, 0, 0, 0, L"子", {}},  // no W7 without W6
-      {2, 8, 0, 0, 0, 0, L"寅", {w6}},    // 8 / 2 = 4
-      {3, 11, 0, 0, 0, 0, L"寅", {}},     // 11 / 3 = 3
+      {0, 10, 0, 0, 0, 0, L"子", {}},   // no W7 without W6
+      {2, 8, 0, 0, 0, 0, L"寅", {w6}},  // 8 / 2 = 4
+      {3, 11, 0, 0, 0, 0, L"寅", {}},   // 11 / 3 = 3
       {11, 0, 0, 0, 0, 0, L"子", {w8}},
       {8, 2, 0, 0, 0, 0, L"子", {w8}},
-      {7, 2, 0, 0, 0, 0, L"子", {}},     // 7 / 2 = 3
-      {0, 0, 0, 50, 0, 0, L"寅", {}},    // no W9 without wood and fire
+      {7, 2, 0, 0, 0, 0, L"子", {}},   // 7 / 2 = 3
+      {0, 0, 0, 50, 0, 0, L"寅", {}},  // no W9 without wood and fire
       {0, 0, 1, 4, 0, 0, L"寅", {w9}},
       {0, 0, 0, 0, 0, 36, L"寅", {w5}},
       {0, 0, 0, 0, 0, 35, L"寅", {}},
@@ -157,8 +157,9 @@ TEST(JudgePatterns, FinalOverrideClearsTheCountAndListButKeepsTheHeadings) {
   auto chart = QuietChart();
   MakeClashing(*chart);
   const std::string page = Judge(*chart, catalogue);
-  EXPECT_EQ(page, CountLine(2, 0) + Warning(L"天干地支刑衝剋嚴重") +
-                      "<br><font color = blue>[正官格]</font><br><font color = blue>[印綬格]</font>");
+  EXPECT_EQ(page,
+            CountLine(2, 0) + Warning(L"天干地支刑衝剋嚴重") +
+                "<br><font color = blue>[正官格]</font><br><font color = blue>[印綬格]</font>");
   EXPECT_EQ(chart->truePatternCount, 0);
   EXPECT_EQ(chart->truePatternList, L"");
   EXPECT_EQ(chart->truePatternFlags[0], 1);
@@ -258,9 +259,8 @@ TEST(JudgePatterns, GreyBlockWritesEachReasonWhoseOwnConditionHolds) {
   };
   auto chart = QuietChart();
   chart->tenGodCounts[chart::kCountZhengCai] = 1;
-  EXPECT_EQ(Judge(*chart, catalogue),
-            CountLine(1, 0) + "<br>[正官格]" + kGreyOpen + " .無官 .有財 .有財</span>" +
-                "<br>甲詩。<br>乙詩。");
+  EXPECT_EQ(Judge(*chart, catalogue), CountLine(1, 0) + "<br>[正官格]" + kGreyOpen +
+                                          " .無官 .有財 .有財</span>" + "<br>甲詩。<br>乙詩。");
 
   // Grey without any reason: the true test fails on what no reason looks at.
   chart = QuietChart();
@@ -284,12 +284,12 @@ TEST(JudgePatterns, TrueBlocksAreListedInCatalogueOrderAndGreenOnesAreNotCounted
        .heading = PatternHeading::kGreen},
   };
   auto chart = QuietChart();
-  EXPECT_EQ(Judge(*chart, catalogue),
-            CountLine(5, 2) + "<br><font color = blue>[正官格]</font><br>官詩。" +
-                "<br><font color = #00FF00>[魁罡格]</font>" +
-                "<br><font color = #00FF00>[天地德合格]</font>" +
-                "<br><font color = blue>[一氣為垣格]</font><br>垣詩。" + "<br>[五行俱足格]" +
-                kGreyOpen + " .身強弱度不足</span>");
+  EXPECT_EQ(Judge(*chart, catalogue), CountLine(5, 2) +
+                                          "<br><font color = blue>[正官格]</font><br>官詩。" +
+                                          "<br><font color = #00FF00>[魁罡格]</font>" +
+                                          "<br><font color = #00FF00>[天地德合格]</font>" +
+                                          "<br><font color = blue>[一氣為垣格]</font><br>垣詩。" +
+                                          "<br>[五行俱足格]" + kGreyOpen + " .身強弱度不足</span>");
   EXPECT_EQ(chart->truePatternList, L"正官格、一氣為垣格");
   EXPECT_EQ(chart->truePatternFlags[62], 1);  // 天地德合格 raises its true slot
   EXPECT_EQ(chart->truePatternFlags[17], 0);  // 魁罡格 has none
@@ -351,6 +351,20 @@ TEST(JudgePatterns, LaterPatternsSeeEarlierVerdicts) {
   Judge(*chart, catalogue);
   EXPECT_EQ(chart->candidatePatternCount, 1);
   EXPECT_EQ(chart->truePatternList, L"天元一氣格");
+}
+
+TEST(VersesOf, TakesAPatternsFilledVersesInOrder) {
+  const PoolEntry pool[] = {
+      {{L"正官格", L"1", L""}, TextOrigin::kSource, L"<br>一。"},
+      {{L"正官格", L"2", L""}, TextOrigin::kNotFound, L""},
+      {{L"正官格", L"3", L""}, TextOrigin::kFixed, L"<br>三。"},
+      {{L"官庫格", L"1", L""}, TextOrigin::kSource, L"<br>庫。"},
+  };
+  const std::vector<std::wstring_view> verses = VersesOf(pool, 正官格.name);
+  ASSERT_EQ(verses.size(), 2u);
+  EXPECT_EQ(verses[0], L"<br>一。");
+  EXPECT_EQ(verses[1], L"<br>三。");
+  EXPECT_TRUE(VersesOf(pool, 偏官格.name).empty());
 }
 
 TEST(PatternCatalogue, FollowsTheSlotTable) {

@@ -12,7 +12,7 @@ namespace interpretation {
 // raises 偏財格's true slot; the two 棄命 patterns share both).
 struct PatternSlots {
   std::wstring_view name;
-  int trueSlot;       // kNoTrueSlot for a pattern that is shown but never flagged as true
+  int trueSlot;  // kNoTrueSlot for a pattern that is shown but never flagged as true
   int candidateSlot;
 };
 inline constexpr int kNoTrueSlot = -1;
@@ -92,15 +92,14 @@ inline constexpr PatternSlots 支成一字格{L"支成一字格",          46, 4
 // clang-format on
 
 inline constexpr auto kPatternSlotTable = std::to_array<PatternSlots>({
-    正官格, 官庫格, 時上官庫格, 偏官格, 七煞格, 印綬格, 煞印格,
-    正財格, 偏財格, 時上偏財格, 食神格, 傷官格, 傷官帶煞格, 傷官生財格,
-    陽刃格, 羊刃比肩格, 七煞羊刃格, 日刃格, 刑合格, 倒衝格, 金神格,
-    魁罡格, 日貴格, 日德格, 建祿格, 歸祿格, 飛天祿馬格, 合祿格,
-    拱祿格, 拱貴格, 井欄叉格, 六陰朝陽格, 壬騎龍背格, 子遙巳格, 丑遙巳格,
-    乙巳鼠貴格, 六乙鼠貴格, 六甲趨乾格, 六壬趨艮格, 勾陳得位格, 玄武當權格, 曲直格,
-    炎上格, 稼穡格, 從革格, 潤下格, 夾坵格, 福德格, 棄命從煞格,
-    棄命從財格, 專印合官格, 專財格, 時馬格, 日德秀氣格, 天地德合格, 祿馬同鄉格,
-    六弱格, 兩干連珠格, 五行俱足格, 一氣為垣格, 天元一氣格, 干辰一字格, 支成一字格,
+    正官格,     官庫格,     時上官庫格, 偏官格,     七煞格,     印綬格,     煞印格,     正財格,
+    偏財格,     時上偏財格, 食神格,     傷官格,     傷官帶煞格, 傷官生財格, 陽刃格,     羊刃比肩格,
+    七煞羊刃格, 日刃格,     刑合格,     倒衝格,     金神格,     魁罡格,     日貴格,     日德格,
+    建祿格,     歸祿格,     飛天祿馬格, 合祿格,     拱祿格,     拱貴格,     井欄叉格,   六陰朝陽格,
+    壬騎龍背格, 子遙巳格,   丑遙巳格,   乙巳鼠貴格, 六乙鼠貴格, 六甲趨乾格, 六壬趨艮格, 勾陳得位格,
+    玄武當權格, 曲直格,     炎上格,     稼穡格,     從革格,     潤下格,     夾坵格,     福德格,
+    棄命從煞格, 棄命從財格, 專印合官格, 專財格,     時馬格,     日德秀氣格, 天地德合格, 祿馬同鄉格,
+    六弱格,     兩干連珠格, 五行俱足格, 一氣為垣格, 天元一氣格, 干辰一字格, 支成一字格,
 });
 static_assert(kPatternSlotTable.size() == 63);
 static_assert([] {

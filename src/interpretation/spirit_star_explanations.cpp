@@ -91,6 +91,7 @@ constexpr std::array<WonderSet, 3> kWonderSets = {{
 
 // Day branch and hour branch pairs of 自縊 and 天屠.
 using BranchPair = std::array<Branch, 2>;
+// clang-format off
 constexpr std::array<BranchPair, 12> kHangingPairs = {{
     {戌, 巳}, {巳, 戌}, {辰, 亥}, {亥, 辰}, {寅, 未}, {未, 寅},
     {卯, 申}, {申, 卯}, {午, 丑}, {丑, 午}, {子, 酉}, {酉, 子},
@@ -99,6 +100,7 @@ constexpr std::array<BranchPair, 12> kSlaughterPairs = {{
     {子, 午}, {午, 子}, {丑, 亥}, {亥, 丑}, {寅, 戌}, {戌, 寅},
     {卯, 酉}, {酉, 卯}, {辰, 申}, {申, 辰}, {巳, 未}, {未, 巳},
 }};
+// clang-format on
 
 // 天刑: the hour stem that goes with each day branch 子 .. 亥.
 constexpr std::array<Stem, 12> kPunishmentHourStems = {乙, 乙, 庚, 辛, 辛, 壬,
@@ -188,8 +190,7 @@ void ExplainCombinedStars(const FourPillarsChart& chart, Keys& keys) {
   if (br[巳] >= 1 && br[酉] >= 1 && br[丑] >= 1 && (br[申] >= 1 || br[巳] + br[酉] + br[丑] >= 4)) {
     keys.push_back({48, L"掛劍", 1});
   }
-  const int fireFrame = chart.threeHarmonyFlags[chart::NameIndex(chart::kThreeHarmonyOrder,
-                                                                 L"火")];
+  const int fireFrame = chart.threeHarmonyFlags[chart::NameIndex(chart::kThreeHarmonyOrder, L"火")];
   if (fireFrame >= 1 && four[丙] >= 1 && four[丁] >= 1 && all[壬] == 0 && all[癸] == 0) {
     keys.push_back({49, L"天火", 1});
   }
