@@ -44,8 +44,9 @@ void BM_ComputeLunarYear1900To2100(benchmark::State& state) {
 BENCHMARK(BM_ComputeLunarYear1900To2100)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPerpetualCalendarPage(benchmark::State& state) {
+  almanac::CalendarTables tables;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(almanac::BuildPerpetualCalendarPage(2024));
+    benchmark::DoNotOptimize(almanac::BuildPerpetualCalendarPage(tables, 2024));
   }
 }
 BENCHMARK(BM_BuildPerpetualCalendarPage)->Unit(benchmark::kMicrosecond);

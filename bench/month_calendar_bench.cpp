@@ -10,10 +10,11 @@ namespace {
 // One month, again and again: the month calendar keeps its lunar-year table, so this is the
 // cost of the day records, the phase and term searches and the festivals.
 void BM_MonthCalendarOneMonth(benchmark::State& state) {
+  engine::MonthCalendar calendar;
   engine::CalendarDays days;
   engine::CalendarMonth month;
   for (auto _ : state) {
-    engine::ComputeMonthCalendar(2024, 5, days, month);
+    calendar.ComputeMonthCalendar(2024, 5, days, month);
     benchmark::DoNotOptimize(days);
   }
 }
@@ -22,12 +23,13 @@ BENCHMARK(BM_MonthCalendarOneMonth)->Unit(benchmark::kMicrosecond);
 // Every month of 1900-2100 in order (2,412 months): the lunar-year table moves on at each winter
 // solstice, about once a year.
 void BM_MonthCalendar1900To2100(benchmark::State& state) {
+  engine::MonthCalendar calendar;
   engine::CalendarDays days;
   engine::CalendarMonth month;
   for (auto _ : state) {
     for (int year = 1900; year <= 2100; ++year) {
       for (int m = 1; m <= 12; ++m) {
-        engine::ComputeMonthCalendar(year, m, days, month);
+        calendar.ComputeMonthCalendar(year, m, days, month);
         benchmark::DoNotOptimize(days);
       }
     }
@@ -48,6 +50,7 @@ int RunLunarDays(int argc, char** argv) {
   }
   const long first = std::strtol(argv[2], nullptr, 10);
   const long last = std::strtol(argv[3], nullptr, 10);
+  engine::MonthCalendar calendar;
   engine::CalendarDays days;
   engine::CalendarMonth month;
   long dayCount = 0;
@@ -56,7 +59,7 @@ int RunLunarDays(int argc, char** argv) {
   long lunarDaySum = 0;
   for (long year = first; year <= last; ++year) {
     for (int m = 1; m <= 12; ++m) {
-      engine::ComputeMonthCalendar(static_cast<int>(year), m, days, month);
+      calendar.ComputeMonthCalendar(static_cast<int>(year), m, days, month);
       for (int i = 0; i < month.dayCount; ++i) {
         const engine::CalendarDay& day = days[static_cast<std::size_t>(i)];
         ++dayCount;

@@ -24,10 +24,6 @@ constexpr std::array<std::wstring_view, kAlmanacActivityCount> kAlmanacActivitie
 // clang-format on
 static_assert(kAlmanacActivities.size() == 93);
 
-std::array<std::int32_t, kActivityScoreSlots> gActivityNetScores{};
-std::array<std::int32_t, kActivityScoreSlots> gActivitySuitableScores{};
-std::array<std::int32_t, kActivityScoreSlots> gActivityAvoidScores{};
-
 namespace {
 
 bool HasMonthAuspicious(std::wstring_view name, const AlmanacDay& day) {
@@ -70,14 +66,15 @@ bool ConditionHolds(const RuleCondition& condition, const AlmanacDay& day, int s
   return false;
 }
 
-void AddWeight(int weight, int activity) {
-  gActivityNetScores[activity] += weight;
-  (weight > 0 ? gActivitySuitableScores : gActivityAvoidScores)[activity] += weight;
+void AddWeight(ActivityScores& scores, int weight, int activity) {
+  const auto slot = static_cast<std::size_t>(activity);
+  scores.net[slot] += weight;
+  (weight > 0 ? scores.suitable : scores.avoid)[slot] += weight;
 }
 
 // Applies the row of `set` whose key equals `name`, if there is one.
-void ApplyMatchingRow(ActivityRuleSet set, const std::wstring& name, const AlmanacDay& day,
-                      int sectionTerm) {
+void ApplyMatchingRow(ActivityScores& scores, ActivityRuleSet set, const std::wstring& name,
+                      const AlmanacDay& day, int sectionTerm) {
   if (name.empty()) {
     return;
   }
@@ -88,17 +85,17 @@ void ApplyMatchingRow(ActivityRuleSet set, const std::wstring& name, const Alman
           [&](const RuleCondition& condition) {
             return ConditionHolds(condition, day, sectionTerm);
           },
-          AddWeight);
+          [&](int weight, int activity) { AddWeight(scores, weight, activity); });
       return;
     }
   }
 }
 
 // Applies the rows of `set` to every slot of a list, up to `slots` of them.
-void ApplyList(ActivityRuleSet set, const std::vector<std::wstring>& list, std::size_t slots,
-               const AlmanacDay& day, int sectionTerm) {
+void ApplyList(ActivityScores& scores, ActivityRuleSet set, const std::vector<std::wstring>& list,
+               std::size_t slots, const AlmanacDay& day, int sectionTerm) {
   for (std::size_t j = 0; j < list.size() && j < slots; ++j) {
-    ApplyMatchingRow(set, list[j], day, sectionTerm);
+    ApplyMatchingRow(scores, set, list[j], day, sectionTerm);
   }
 }
 
@@ -108,20 +105,18 @@ int HasMonthAuspiciousSpirit(const std::wstring& name, const AlmanacDay& day) {
   return HasMonthAuspicious(name, day) ? 1 : 0;
 }
 
-void ScoreSuitableAndAvoid(AlmanacDay& day) {
-  gActivityNetScores.fill(0);
-  gActivitySuitableScores.fill(0);
-  gActivityAvoidScores.fill(0);
-
+ActivityScores ScoreSuitableAndAvoid(AlmanacDay& day) {
+  ActivityScores scores;
   const int sectionTerm = vocabulary::LookupSolarTermIndex(day.currentSectionTerm);
   // Every slot is looked at, not only the used part: a name counts each time it stands.
-  ApplyList(ActivityRuleSet::kYearAuspicious, day.yearAuspicious, kYearListSlots, day, sectionTerm);
-  ApplyList(ActivityRuleSet::kYearInauspicious, day.yearInauspicious, kYearListSlots, day,
+  ApplyList(scores, ActivityRuleSet::kYearAuspicious, day.yearAuspicious, kYearListSlots, day,
             sectionTerm);
-  ApplyList(ActivityRuleSet::kMonthAuspicious, day.monthAuspicious, kMonthListSlots, day,
+  ApplyList(scores, ActivityRuleSet::kYearInauspicious, day.yearInauspicious, kYearListSlots, day,
             sectionTerm);
-  ApplyList(ActivityRuleSet::kMonthInauspicious, day.monthInauspicious, kMonthListSlots, day,
+  ApplyList(scores, ActivityRuleSet::kMonthAuspicious, day.monthAuspicious, kMonthListSlots, day,
             sectionTerm);
+  ApplyList(scores, ActivityRuleSet::kMonthInauspicious, day.monthInauspicious, kMonthListSlots,
+            day, sectionTerm);
 
   day.suitableText.clear();
   day.avoidText.clear();
@@ -132,9 +127,9 @@ void ScoreSuitableAndAvoid(AlmanacDay& day) {
   const bool hasNetSlots = day.netVerdict.size() >= kVerdictSlots;
   // Slots 93 .. 107 receive no weight, so only the activities can enter a text.
   for (std::size_t s = 0; s < kAlmanacActivities.size(); ++s) {
-    const std::int32_t net = gActivityNetScores[s];
-    const std::int32_t suitable = gActivitySuitableScores[s];
-    const std::int32_t avoid = gActivityAvoidScores[s];
+    const std::int32_t net = scores.net[s];
+    const std::int32_t suitable = scores.suitable[s];
+    const std::int32_t avoid = scores.avoid[s];
     if (net == 0 && suitable == 0 && avoid == 0) {
       continue;
     }
@@ -160,6 +155,7 @@ void ScoreSuitableAndAvoid(AlmanacDay& day) {
       day.onlyAvoidText += entry;
     }
   }
+  return scores;
 }
 
 }  // namespace almanac

@@ -15,15 +15,16 @@ namespace almanac {
 // the slot of the score tables and the order of the activity texts.
 extern const std::array<std::wstring_view, kAlmanacActivityCount> kAlmanacActivities;
 
-// The number of slots of each score table; slots 93 .. 107 are reset like the others and stay 0.
+// The number of slots of each score table; slots 93 .. 107 start at 0 like the others and stay 0.
 inline constexpr std::size_t kActivityScoreSlots = 108;
 
-// The three score tables of the page being scored, shared by every page and reset by each call
-// of ScoreSuitableAndAvoid; after a call, for every slot, net = suitable + avoid, suitable >= 0
-// and avoid <= 0. One page at a time: two pages scored at once would mix their scores.
-extern std::array<std::int32_t, kActivityScoreSlots> gActivityNetScores;       // every weight
-extern std::array<std::int32_t, kActivityScoreSlots> gActivitySuitableScores;  // positive ones
-extern std::array<std::int32_t, kActivityScoreSlots> gActivityAvoidScores;     // negative ones
+// The three score tables of one day, slot s for activity s: for every slot net = suitable +
+// avoid, suitable >= 0 and avoid <= 0.
+struct ActivityScores {
+  std::array<std::int32_t, kActivityScoreSlots> net{};       // every weight
+  std::array<std::int32_t, kActivityScoreSlots> suitable{};  // the positive weights
+  std::array<std::int32_t, kActivityScoreSlots> avoid{};     // the negative weights
+};
 
 // 1 when `name` equals, whole, an entry of the used part of the day's `monthAuspicious` list (the
 // entries before the first empty one, at most 24), else 0.
@@ -37,6 +38,7 @@ int HasMonthAuspiciousSpirit(const std::wstring& name, const AlmanacDay& day);
 // those with a negative one. Reads `yearAuspicious`, `yearInauspicious`, `monthAuspicious`,
 // `monthInauspicious`, `monthBranch` and `currentSectionTerm`; call it after every finder of the
 // year and month lists, since the rows' conditions look at the complete month auspicious list.
-void ScoreSuitableAndAvoid(AlmanacDay& day);
+// Returns the scores the texts were written from; each call scores from zero.
+ActivityScores ScoreSuitableAndAvoid(AlmanacDay& day);
 
 }  // namespace almanac

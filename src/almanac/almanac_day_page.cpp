@@ -36,13 +36,6 @@ std::wstring TermName(const vocabulary::CalendarVocabulary& names,
                              : std::wstring();
 }
 
-// The section term and mid-term in force at the moment, among the terms of the lunar years
-// around the civil year of the moment and its two neighbours.
-engine::TermsInForce FindTermsInForce(int year, double julianDay) {
-  static engine::TermsInForceFinder finder;
-  return finder.FindTermsInForce(year, julianDay);
-}
-
 // The page's spirit-star finders, in the order that fixes the order of the names in each list.
 void FindSpiritStars(AlmanacDay& day) {
   const std::wstring dayPillar = day.dayStem + day.dayBranch;
@@ -75,7 +68,7 @@ void FindHourSpiritsInPageOrder(AlmanacDay& day) {
 
 }  // namespace
 
-int FillAlmanacDay(double julianDay, AlmanacDay& day) {
+int FillAlmanacDay(CalendarTables& tables, double julianDay, AlmanacDay& day) {
   const engine::DateParts date = engine::JulianDayToDateParts(julianDay);
   day.gregorianYearText = std::to_wstring(date.year);
   day.gregorianMonthText = std::to_wstring(date.month);
@@ -88,7 +81,7 @@ int FillAlmanacDay(double julianDay, AlmanacDay& day) {
   int daysSinceWinterSolstice = -1;
   {
     engine::CalendarMonth month;
-    engine::ComputeMonthCalendar(date.year, date.month, *days, month);
+    tables.monthCalendar.ComputeMonthCalendar(date.year, date.month, *days, month);
     const double dayNumber = engine::DayNumberOfJulianDay(noon);
     const engine::CalendarDay* record =
         (dayNumber > -2147483648.0 && dayNumber < 2147483647.0)
@@ -127,7 +120,8 @@ int FillAlmanacDay(double julianDay, AlmanacDay& day) {
   day.trigram = DayTrigramName(noon);
 
   static const vocabulary::CalendarVocabulary names;
-  const engine::TermsInForce terms = FindTermsInForce(date.year, julianDay);
+  // Among the terms of the lunar years around the civil year of the moment and its neighbours.
+  const engine::TermsInForce terms = tables.termsInForce.FindTermsInForce(date.year, julianDay);
   day.currentSectionTerm = TermName(names, terms.sectionTerm);
   day.dayOfficer = DayOfficerName(day.dayBranch, day.currentSectionTerm);
   day.currentMidTerm = TermName(names, terms.midTerm);
@@ -363,9 +357,9 @@ std::wstring ComposeAlmanacDayPage(const AlmanacDay& day, int daysSinceWinterSol
   return page;
 }
 
-std::wstring BuildAlmanacDayPage(double julianDay) {
+std::wstring BuildAlmanacDayPage(CalendarTables& tables, double julianDay) {
   auto day = std::make_unique<AlmanacDay>();
-  const int daysSinceWinterSolstice = FillAlmanacDay(julianDay, *day);
+  const int daysSinceWinterSolstice = FillAlmanacDay(tables, julianDay, *day);
   return ComposeAlmanacDayPage(*day, daysSinceWinterSolstice);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "almanac/almanac_day.h"
+#include "almanac/calendar_tables.h"
 
 namespace almanac {
 
@@ -12,14 +13,14 @@ namespace almanac {
 // spirits of the twelve double-hours. julianDay is the Julian day of the local civil date at
 // 00:00 (x.5) plus the time of day. The date, the pillars, the mansion, the trigram and the
 // spirit stars follow the civil date; the section term and mid-term in force, and with them the
-// day officer and the nine star, switch at 12:00 of a term's day. Not reentrant: it keeps a
-// lunar-year table for the run and uses the month calendar.
-std::wstring BuildAlmanacDayPage(double julianDay);
+// day officer and the nine star, switch at 12:00 of a term's day. Works with the month calendar
+// and the terms in force of `tables`.
+std::wstring BuildAlmanacDayPage(CalendarTables& tables, double julianDay);
 
 // The first half of the page: fills `day` (a new record) for the moment, section by section in
 // the page's order, and returns the days since the winter solstice of the date (0 on its day),
 // which chooses the nine-nines line.
-int FillAlmanacDay(double julianDay, AlmanacDay& day);
+int FillAlmanacDay(CalendarTables& tables, double julianDay, AlmanacDay& day);
 
 // The second half: the page text of a filled record.
 std::wstring ComposeAlmanacDayPage(const AlmanacDay& day, int daysSinceWinterSolstice);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac/calendar_tables_test_util.h"
 #include "almanac/reference_table_test_util.h"
 #include "engine/julian_day.h"
 #include "vocabulary/vocabulary_lists.h"
@@ -45,7 +46,8 @@ TEST(AlmanacDayPage, MatchesGoldenPages) {
     SCOPED_TRACE(c.file);
     const std::wstring golden = ReadUtf8File(std::string(TAVREL_TESTDATA_DIR "/") + c.file);
     ASSERT_FALSE(golden.empty());
-    const std::wstring page = BuildAlmanacDayPage(JulianDayAt(c.year, c.month, c.day, c.hour));
+    const std::wstring page =
+        BuildAlmanacDayPage(testing::Tables(), JulianDayAt(c.year, c.month, c.day, c.hour));
     EXPECT_TRUE(page == golden);
     if (page != golden) {
       std::size_t i = 0;
@@ -82,7 +84,7 @@ TEST(AlmanacDayPage, TermsInForceSwitchAtNoonOfTheTermDay) {
     SCOPED_TRACE(std::to_string(c.month) + "-" + std::to_string(c.day) + " " +
                  std::to_string(c.hour) + ":" + std::to_string(c.minute));
     AlmanacDay day;
-    FillAlmanacDay(JulianDayAt(c.year, c.month, c.day, c.hour, c.minute), day);
+    FillAlmanacDay(testing::Tables(), JulianDayAt(c.year, c.month, c.day, c.hour, c.minute), day);
     EXPECT_EQ(day.currentSectionTerm, c.sectionTerm);
     EXPECT_EQ(day.currentMidTerm, c.midTerm);
     EXPECT_EQ(day.dayOfficer, c.officer);
@@ -94,8 +96,8 @@ TEST(AlmanacDayPage, TermsInForceSwitchAtNoonOfTheTermDay) {
 TEST(AlmanacDayPage, TheDateHoldsAllDay) {
   AlmanacDay early;
   AlmanacDay late;
-  const int kEarly = FillAlmanacDay(JulianDayAt(2024, 1, 1, 0, 0), early);
-  const int kLate = FillAlmanacDay(JulianDayAt(2024, 1, 1, 23, 30), late);
+  const int kEarly = FillAlmanacDay(testing::Tables(), JulianDayAt(2024, 1, 1, 0, 0), early);
+  const int kLate = FillAlmanacDay(testing::Tables(), JulianDayAt(2024, 1, 1, 23, 30), late);
   EXPECT_EQ(kEarly, kLate);
   EXPECT_EQ(late.gregorianDayText, L"1");
   EXPECT_EQ(late.dayStem + late.dayBranch, L"甲子");  // no change of day at 23:00
@@ -110,8 +112,8 @@ TEST(AlmanacDayPage, TheDateHoldsAllDay) {
 TEST(AlmanacDayPage, DaysAroundTheCalendarReform) {
   AlmanacDay before;
   AlmanacDay after;
-  FillAlmanacDay(JulianDayAt(1582, 10, 4, 12), before);
-  FillAlmanacDay(JulianDayAt(1582, 10, 15, 12), after);
+  FillAlmanacDay(testing::Tables(), JulianDayAt(1582, 10, 4, 12), before);
+  FillAlmanacDay(testing::Tables(), JulianDayAt(1582, 10, 15, 12), after);
   EXPECT_EQ(before.gregorianDayText, L"4");
   EXPECT_EQ(after.gregorianDayText, L"15");
   const auto& cycle = vocabulary::kSexagenaryNames;
@@ -120,7 +122,8 @@ TEST(AlmanacDayPage, DaysAroundTheCalendarReform) {
   };
   ASSERT_LT(at(before), 60);
   EXPECT_EQ((at(before) + 1) % 60, at(after));  // consecutive days
-  EXPECT_NE(BuildAlmanacDayPage(JulianDayAt(1582, 10, 15, 12)).find(L"1582年 10月 15日星期五"),
+  EXPECT_NE(BuildAlmanacDayPage(testing::Tables(), JulianDayAt(1582, 10, 15, 12))
+                .find(L"1582年 10月 15日星期五"),
             std::wstring::npos);
 }
 
@@ -129,13 +132,13 @@ TEST(AlmanacDayPage, EndsOfTheSupportedYears) {
   for (const double julianDay : {JulianDayAt(-4712, 1, 1, 0), JulianDayAt(9999, 12, 31, 23)}) {
     SCOPED_TRACE(julianDay);
     AlmanacDay day;
-    FillAlmanacDay(julianDay, day);
+    FillAlmanacDay(testing::Tables(), julianDay, day);
     EXPECT_EQ(day.dayStem.size() + day.dayBranch.size() + day.yearBranch.size(), 3u);
     EXPECT_FALSE(day.currentSectionTerm.empty());
     EXPECT_FALSE(day.currentMidTerm.empty());
     EXPECT_FALSE(day.nineStar.empty());
     EXPECT_FALSE(day.lunarMansion.empty());
-    const std::wstring page = BuildAlmanacDayPage(julianDay);
+    const std::wstring page = BuildAlmanacDayPage(testing::Tables(), julianDay);
     EXPECT_EQ(page.substr(page.size() - 14), L"</body></html>");
   }
 }
@@ -283,7 +286,7 @@ const std::vector<NoonOfDate>& NoonsFrom2019December() {
     const auto& cycle = vocabulary::kSexagenaryNames;
     for (double julianDay = first; julianDay <= last; julianDay += 1.0) {
       AlmanacDay day;
-      FillAlmanacDay(julianDay, day);
+      FillAlmanacDay(testing::Tables(), julianDay, day);
       const std::wstring pillar = day.dayStem + day.dayBranch;
       const int k = static_cast<int>(std::find(cycle.begin(), cycle.end(), pillar) - cycle.begin());
       out.push_back(

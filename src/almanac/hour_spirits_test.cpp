@@ -8,6 +8,7 @@
 
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
+#include "almanac/calendar_tables_test_util.h"
 #include "engine/julian_day.h"
 #include "testing/utf8.h"
 #include "vocabulary/vocabulary_lists.h"
@@ -276,7 +277,7 @@ TEST(HourSpirits, AppendsAfterTheUsedPart) {
 TEST(HourSpirits, FillsTheTwelveHoursOfAPage) {
   // 2024-02-10 is a 甲辰 day; the page calls the four finders hour by hour.
   AlmanacDay day;
-  FillAlmanacDay(engine::ComputeJulianDay(2024, 2, 10.5), day);
+  FillAlmanacDay(testing::Tables(), engine::ComputeJulianDay(2024, 2, 10.5), day);
   ASSERT_EQ(EncodeUtf8(day.dayStem + day.dayBranch), EncodeUtf8(L"甲辰"));
   for (std::size_t h = 0; h < kDoubleHourCount; ++h) {
     const std::wstring& hour = kBranches[h];

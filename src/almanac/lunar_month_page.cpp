@@ -1,8 +1,6 @@
 #include "almanac/lunar_month_page.h"
 
-#include <chrono>
 #include <cmath>
-#include <ctime>
 #include <string>
 
 #include "engine/julian_day.h"
@@ -55,12 +53,11 @@ void AppendWeekdayHeaderRow(std::wstring& page) {
 
 // The day number (days from 2000-01-01) of the date to mark, as a double so that any year the
 // shell passes stays exact; negative parts are taken from today.
-double MarkedDayNumber(int year, int month, int day, LocalDate (*today)()) {
-  const LocalDate now = today != nullptr ? today() : TodayLocalDate();
+double MarkedDayNumber(int year, int month, int day, const LocalDate& today) {
   engine::CalendarDateTime date;
-  date.year = year < 0 ? now.year : year;
-  date.month = month < 0 ? now.month : month;
-  date.day = day < 0 ? now.day : day;
+  date.year = year < 0 ? today.year : year;
+  date.month = month < 0 ? today.month : month;
+  date.day = day < 0 ? today.day : day;
   date.hour = 12;
   date.minute = 0;
   date.second = 0.1;
@@ -171,19 +168,11 @@ void AppendWeeks(std::wstring& page, const engine::CalendarDays& days,
 
 }  // namespace
 
-LocalDate TodayLocalDate() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) {
-    return LocalDate{};
-  }
-  return LocalDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-std::wstring BuildLunarMonthPage(int year, int month, int day, LocalDate (*today)()) {
+std::wstring BuildLunarMonthPage(CalendarTables& tables, int year, int month, int day,
+                                 LocalDate today) {
   engine::CalendarDays days;
   engine::CalendarMonth calendarMonth;
-  engine::ComputeMonthCalendar(year, month, days, calendarMonth);
+  tables.monthCalendar.ComputeMonthCalendar(year, month, days, calendarMonth);
   const double markedDay = MarkedDayNumber(year, month, day, today);
 
   std::wstring page;

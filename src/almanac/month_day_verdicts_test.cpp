@@ -7,6 +7,7 @@
 
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_day_page.h"
+#include "almanac/calendar_tables_test_util.h"
 #include "engine/julian_day.h"
 #include "testing/utf8.h"
 #include "vocabulary/vocabulary_lists.h"
@@ -183,7 +184,7 @@ TEST(OtherSelectionNotes, OnThePagesOfRealDays) {
     SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
                  std::to_string(c.day));
     AlmanacDay day;
-    FillAlmanacDay(engine::ComputeJulianDay(c.year, c.month, c.day + 0.5), day);
+    FillAlmanacDay(testing::Tables(), engine::ComputeJulianDay(c.year, c.month, c.day + 0.5), day);
     EXPECT_EQ(EncodeUtf8(day.weekdayName), EncodeUtf8(c.weekday));
     EXPECT_EQ(EncodeUtf8(day.otherNotes), EncodeUtf8(c.notes));
   }
@@ -192,7 +193,7 @@ TEST(OtherSelectionNotes, OnThePagesOfRealDays) {
 TEST(MonthDayVerdicts, OnThePageOfARealDay) {
   // 2024-01-01 is a 甲子 day of the 子 month (甲子 month pillar).
   AlmanacDay day;
-  FillAlmanacDay(engine::ComputeJulianDay(2024, 1, 1.5), day);
+  FillAlmanacDay(testing::Tables(), engine::ComputeJulianDay(2024, 1, 1.5), day);
   ASSERT_EQ(EncodeUtf8(day.monthBranch + day.dayStem + day.dayBranch), EncodeUtf8(L"子甲子"));
   EXPECT_EQ(day.monthDayVerdict[0], L"");
   EXPECT_EQ(EncodeUtf8(day.monthDayVerdict[1]), EncodeUtf8(L"諸事"));

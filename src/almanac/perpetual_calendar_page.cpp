@@ -31,11 +31,6 @@ const vocabulary::CalendarVocabulary& Vocabulary() {
   return vocabulary;
 }
 
-engine::LunarYearTable& YearTable() {
-  static engine::LunarYearTable table;
-  return table;
-}
-
 // An entry of a cyclic list for any integer index.
 const std::wstring& Cyclic(const std::vector<std::wstring>& list, long long index) {
   return list[static_cast<std::size_t>(vocabulary::FloorMod(index, static_cast<int>(list.size())))];
@@ -84,12 +79,12 @@ std::wstring OutOfRangePage(int year) {
 
 }  // namespace
 
-std::wstring BuildPerpetualCalendarPage(int year) {
+std::wstring BuildPerpetualCalendarPage(CalendarTables& tables, int year) {
   if (year < engine::kFirstCalendarYear || year > engine::kLastCalendarYear) {
     return OutOfRangePage(year);
   }
   const vocabulary::CalendarVocabulary& v = Vocabulary();
-  engine::LunarYearTable& table = YearTable();
+  engine::LunarYearTable& table = tables.lunarYear;
 
   std::wstring page = kHead;
   const long long n = static_cast<long long>(year) + 10016;

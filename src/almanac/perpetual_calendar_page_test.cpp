@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac/calendar_tables_test_util.h"
 #include "almanac/reference_table_test_util.h"
 #include "engine/lunar_year.h"
 
@@ -40,14 +41,14 @@ TEST(PerpetualCalendarPage, MatchesGoldenPages) {
     ASSERT_TRUE(in) << name;
     const std::wstring golden = testing::DecodeUtf8(
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-    const std::wstring page = BuildPerpetualCalendarPage(year);
+    const std::wstring page = BuildPerpetualCalendarPage(testing::Tables(), year);
     const auto [at, _] = std::mismatch(page.begin(), page.end(), golden.begin(), golden.end());
     EXPECT_EQ(page, golden) << "first difference at character " << (at - page.begin());
   }
 }
 
 TEST(PerpetualCalendarPage, Year1949) {
-  const std::wstring page = BuildPerpetualCalendarPage(1949);
+  const std::wstring page = BuildPerpetualCalendarPage(testing::Tables(), 1949);
   EXPECT_EQ(page.find(L"<html><head lang=\"zh-tw\"><META content=\"text/html; charset=big5\" "
                       L"http-equiv=Content-Type></head> <body><br><br>"),
             0u);
@@ -82,7 +83,8 @@ TEST(PerpetualCalendarPage, RowCountFollowsTheLeapMonth) {
       continue;  // a sample of the historical years keeps the test short
     }
     SCOPED_TRACE(year);
-    const std::vector<std::wstring> rows = Rows(BuildPerpetualCalendarPage(year));
+    const std::vector<std::wstring> rows =
+        Rows(BuildPerpetualCalendarPage(testing::Tables(), year));
     int marks = 0;
     for (const std::wstring& row : rows) {
       marks += row.find(L"閏") == 0 ? 1 : 0;
@@ -103,10 +105,10 @@ TEST(PerpetualCalendarPage, RowCountFollowsTheLeapMonth) {
 
 TEST(PerpetualCalendarPage, NegativeAndFiveCharacterYears) {
   // Year -500: n = 9516 gives 庚子, 鼠; the "-" follows 西元 directly.
-  const std::wstring page = BuildPerpetualCalendarPage(-500);
+  const std::wstring page = BuildPerpetualCalendarPage(testing::Tables(), -500);
   EXPECT_NE(page.find(L"> 西元-500年[庚子/鼠年]"), std::wstring::npos);
   // Years printed with five characters split at the blank between date and time.
-  const std::vector<std::wstring> rows = Rows(BuildPerpetualCalendarPage(-1000));
+  const std::vector<std::wstring> rows = Rows(BuildPerpetualCalendarPage(testing::Tables(), -1000));
   ASSERT_FALSE(rows.empty());
   const std::size_t date = rows.front().find(L"<br>-1001-12-");
   ASSERT_NE(date, std::wstring::npos);
@@ -114,35 +116,38 @@ TEST(PerpetualCalendarPage, NegativeAndFiveCharacterYears) {
   EXPECT_EQ(rows.front().substr(date + 15, 2), L"  ");
   EXPECT_EQ(rows.front().substr(date + 25, 5), L"</td>");
   // The first and last supported years lay out whole pages.
-  EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(engine::kFirstCalendarYear)).empty());
-  EXPECT_FALSE(Rows(BuildPerpetualCalendarPage(engine::kLastCalendarYear)).empty());
+  EXPECT_FALSE(
+      Rows(BuildPerpetualCalendarPage(testing::Tables(), engine::kFirstCalendarYear)).empty());
+  EXPECT_FALSE(
+      Rows(BuildPerpetualCalendarPage(testing::Tables(), engine::kLastCalendarYear)).empty());
 }
 
 // Month codes beyond the twelve month names: the first of two twelfth months (from 23-12-02) and
 // the 13th month 後九 of the reference years from -219.
 TEST(PerpetualCalendarPage, NamesEveryMonthCode) {
-  const std::vector<std::wstring> rows24 = Rows(BuildPerpetualCalendarPage(24));
+  const std::vector<std::wstring> rows24 = Rows(BuildPerpetualCalendarPage(testing::Tables(), 24));
   ASSERT_GE(rows24.size(), 2u);
   EXPECT_TRUE(rows24[0].starts_with(L"拾貳小 初一丁未(巳卯)<br>0023-12-02  ")) << rows24[0];
   EXPECT_TRUE(rows24[1].starts_with(L"十二大 ")) << rows24[1];
-  const std::wstring page = BuildPerpetualCalendarPage(-150);
+  const std::wstring page = BuildPerpetualCalendarPage(testing::Tables(), -150);
   EXPECT_NE(page.find(L"<td width='34%'>後九大 初一壬戌(申午)<br>-150-10-26 "), std::wstring::npos);
 }
 
 // A moment on another civil day than the table's day prints red, "</td>" inside the font element:
 // the fits of 239 put the month on 239-01-22, the exact new moon falls on 239-01-23 03:01:48.
 TEST(PerpetualCalendarPage, MomentsOnAnotherDayAreRed) {
-  const std::wstring page = BuildPerpetualCalendarPage(239);
+  const std::wstring page = BuildPerpetualCalendarPage(testing::Tables(), 239);
   EXPECT_NE(page.find(L"正大 初一丁亥(酉未)<br>0239-01-22 <font color=red> 03:01:48</td></font>"),
             std::wstring::npos);
-  EXPECT_EQ(BuildPerpetualCalendarPage(2024).find(L"<font color=red>"), std::wstring::npos);
+  EXPECT_EQ(BuildPerpetualCalendarPage(testing::Tables(), 2024).find(L"<font color=red>"),
+            std::wstring::npos);
 }
 
 TEST(PerpetualCalendarPage, YearsOutsideTheRangeGetAShortPage) {
   for (const int year : {engine::kFirstCalendarYear - 1, engine::kLastCalendarYear + 1,
                          std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
     SCOPED_TRACE(year);
-    const std::wstring page = BuildPerpetualCalendarPage(year);
+    const std::wstring page = BuildPerpetualCalendarPage(testing::Tables(), year);
     EXPECT_TRUE(Rows(page).empty());
     EXPECT_NE(page.find(L"年不在本萬年曆的範圍內(西元-4712年至9999年)"), std::wstring::npos);
     EXPECT_NE(page.find(L"西元" + std::to_wstring(year) + L"年"), std::wstring::npos);

@@ -37,17 +37,11 @@ constexpr int kMonthStartMoonTerms = 10;
 constexpr int kMonthStartEarthTerms = 3;
 constexpr int kMonthStartSunTerms = 3;
 
-// The objects the month calendar keeps for the whole run, built on the first call.
+// What the helpers below work with: the calendar's lunar year and its names.
 struct MonthCalendarState {
-  LunarYearTable lunarYear;
-  vocabulary::CalendarVocabulary vocabulary;
-  CalendarDateTime scratch;
+  LunarYearTable& lunarYear;
+  const vocabulary::CalendarVocabulary& vocabulary;
 };
-
-MonthCalendarState& State() {
-  static MonthCalendarState state;
-  return state;
-}
 
 // list[index], or an empty text for an index outside the list.
 const std::wstring& NameAt(const std::vector<std::wstring>& list, long long index) {
@@ -64,14 +58,15 @@ std::wstring StemBranchName(const vocabulary::CalendarVocabulary& names, long lo
 int FloorToInt(double x) { return static_cast<int>(std::floor(x)); }
 
 // The day number of the 1st of a month (the floor of its Julian day at noon, so the noon day).
-int FirstDayNumber(CalendarDateTime& scratch, int year, int month) {
-  scratch.year = year;
-  scratch.month = month;
-  scratch.day = 1;
-  scratch.hour = 12;
-  scratch.minute = 0;
-  scratch.second = 0.1;
-  return FloorToInt(DayNumberOfJulianDay(DateTimeToJulianDay(scratch)));
+int FirstDayNumber(int year, int month) {
+  CalendarDateTime first;
+  first.year = year;
+  first.month = month;
+  first.day = 1;
+  first.hour = 12;
+  first.minute = 0;
+  first.second = 0.1;
+  return FloorToInt(DayNumberOfJulianDay(DateTimeToJulianDay(first)));
 }
 
 void RefreshLunarYear(LunarYearTable& table, int day) {
@@ -131,8 +126,7 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int i, Ca
   record.dayNumber = day;
   record.weekday = WeekdayOfDay(day);
 
-  SetDateTimeFromJulianDay(state.scratch, JulianDayOfDayNumber(day));
-  record.gregorianDay = static_cast<int>(state.scratch.day);
+  record.gregorianDay = static_cast<int>(JulianDayToDate(JulianDayOfDayNumber(day)).day);
 
   RefreshLunarYear(table, day);
   const std::vector<double>& termDays = table.termDays;
@@ -295,14 +289,17 @@ void MarkSolarTerms(const MonthCalendarState& state, double t, int day0, int end
 
 }  // namespace
 
-void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth) {
+MonthCalendar::MonthCalendar() = default;
+
+void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days,
+                                         CalendarMonth& calendarMonth) {
   calendarMonth = CalendarMonth();
   if (year < kFirstCalendarYear || year > kLastCalendarYear) {
     return;
   }
-  MonthCalendarState& state = State();
+  MonthCalendarState state{lunarYear_, vocabulary_};
 
-  const int day0 = FirstDayNumber(state.scratch, year, month);
+  const int day0 = FirstDayNumber(year, month);
   int nextYear = year;
   int nextMonth = month + 1;
   if (nextMonth > 12) {
@@ -310,8 +307,8 @@ void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth
     ++nextYear;
   }
   // A month of 13 or more (or a month that runs backwards) gives no day.
-  const int dayCount = std::clamp(FirstDayNumber(state.scratch, nextYear, nextMonth) - day0, 0,
-                                  static_cast<int>(days.size()));
+  const int dayCount =
+      std::clamp(FirstDayNumber(nextYear, nextMonth) - day0, 0, static_cast<int>(days.size()));
   calendarMonth.firstWeekday = WeekdayOfDay(day0);
   calendarMonth.dayCount = dayCount;
 

@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+#include "engine/lunar_year.h"
+#include "vocabulary/calendar_vocabulary.h"
+
 namespace engine {
 
 // One day of a Gregorian month table. Day numbers count whole civil days of Beijing time from
@@ -55,13 +58,25 @@ struct CalendarMonth {
 // The day records a month table is filled into; no month has more than 31 days.
 using CalendarDays = std::array<CalendarDay, 31>;
 
-// Fills `month` and the first month.dayCount records of `days` for a Gregorian month (Julian
-// before October 1582): record i holds the date of day number (first day + i). October 1582 has
-// no days 5 to 14, so callers find a date's record by its dayNumber or gregorianDay, never at
-// index day - 1. A month of 13 or more, or a year outside -4712 .. 9999, fills no record (dayCount
-// 0). Keeps its own lunar-year table between calls, recomputed only when a day lies outside it;
-// not reentrant.
-void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth);
+// The month calendar: the day records of any Gregorian month. It keeps the lunar year of the
+// last day it filled and lays out another only when a day lies outside it, so a caller that keeps
+// one calendar (the program keeps one for its run) pays for each lunar year about once when it
+// walks through the months. One calendar serves one thread at a time.
+class MonthCalendar {
+ public:
+  MonthCalendar();
+
+  // Fills `calendarMonth` and the first calendarMonth.dayCount records of `days` for a Gregorian
+  // month (Julian before October 1582): record i holds the date of day number (first day + i).
+  // October 1582 has no days 5 to 14, so callers find a date's record by its dayNumber or
+  // gregorianDay, never at index day - 1. A month of 13 or more, or a year outside -4712 .. 9999,
+  // fills no record (dayCount 0).
+  void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth);
+
+ private:
+  LunarYearTable lunarYear_;
+  vocabulary::CalendarVocabulary vocabulary_;
+};
 
 // The record among the filled ones whose dayNumber is `dayNumber`, or nullptr.
 const CalendarDay* FindCalendarDay(const CalendarDays& days, const CalendarMonth& calendarMonth,

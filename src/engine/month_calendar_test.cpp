@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <numbers>
+#include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/julian_day.h"
@@ -32,9 +35,15 @@ struct Month {
   CalendarMonth month;
 };
 
+// One calendar for the whole test program, as the program keeps one for its run.
+MonthCalendar& Calendar() {
+  static MonthCalendar calendar;
+  return calendar;
+}
+
 Month Compute(int year, int month) {
   Month result;
-  ComputeMonthCalendar(year, month, result.days, result.month);
+  Calendar().ComputeMonthCalendar(year, month, result.days, result.month);
   return result;
 }
 
@@ -133,13 +142,13 @@ TEST(MonthCalendar, MonthsBeyondTwelveAndYearsOutsideTheRangeGiveNoDay) {
   CalendarMonth month;
   for (const int m : {13, 14, 100}) {
     SCOPED_TRACE(m);
-    ComputeMonthCalendar(2024, m, days, month);
+    Calendar().ComputeMonthCalendar(2024, m, days, month);
     EXPECT_EQ(month.dayCount, 0);
     EXPECT_EQ(days[0].dayPillarName, L"untouched");
   }
   for (const int y : {-4713, 10000, -2147483647 - 1, 2147483647}) {
     SCOPED_TRACE(y);
-    ComputeMonthCalendar(y, 1, days, month);
+    Calendar().ComputeMonthCalendar(y, 1, days, month);
     EXPECT_EQ(month.dayCount, 0);
     EXPECT_EQ(days[0].dayPillarName, L"untouched");
   }
@@ -475,6 +484,55 @@ TEST(MonthCalendar, FirstOfTwoTwelfthMonthsOfYear23) {
   EXPECT_EQ(DayOf(m, 2).lunarMonthName, L"拾貳");
   EXPECT_EQ(DayOf(m, 2).nextLunarMonthName, L"十二");
   EXPECT_EQ(DayOf(m, 31).lunarMonthName, L"十二");
+}
+
+// Every member of a day record as one text, to compare records whole.
+std::wstring RecordText(const CalendarDay& d) {
+  std::wstring text;
+  for (const double n :
+       {double(d.dayNumber), double(d.lunarDayIndex), double(d.gregorianYear),
+        double(d.gregorianMonth), double(d.weekday), double(d.gregorianDay),
+        double(d.daysSinceWinterSolstice), double(d.daysSinceSummerSolstice),
+        double(d.daysSinceAutumnStart), double(d.daysSinceGrainInEar), double(d.daysSinceMinorHeat),
+        double(d.daysSinceSpringEquinox), double(d.daysSinceAutumnEquinox), double(d.isHoliday),
+        double(d.lunarMonthLength), d.termYearNumber, d.lunarYearNumber}) {
+    text += std::to_wstring(n) + L"|";
+  }
+  for (const std::wstring* t :
+       {&d.yearPillarName, &d.lunarYearName, &d.monthPillarName, &d.dayPillarName, &d.lunarDayName,
+        &d.lunarMonthName, &d.leapMark, &d.nextLunarMonthName, &d.termNameOfDay, &d.phaseName,
+        &d.festivalTextA, &d.festivalTextB, &d.festivalTextC, &d.termName, &d.termTimeText,
+        &d.signName}) {
+    text += *t + L"|";
+  }
+  return text;
+}
+
+// The calendar keeps the lunar year of the last day it filled: whatever it filled before, a
+// month reads as it does from a new calendar (months in a shuffled order, neighbours across the
+// winter solstice and far eras among them).
+TEST(MonthCalendar, AMonthDoesNotDependOnTheMonthsBefore) {
+  std::vector<std::pair<int, int>> months;
+  for (const int year : {-4712, -721, -104, 1582, 1949, 2023, 2024, 2025, 9999}) {
+    for (const int month : {1, 2, 6, 11, 12}) {
+      months.emplace_back(year, month);
+    }
+  }
+  std::shuffle(months.begin(), months.end(), std::mt19937(3));
+  MonthCalendar kept;
+  for (const auto& [year, month] : months) {
+    SCOPED_TRACE(testing::Message() << year << "-" << month);
+    Month fromKept;
+    kept.ComputeMonthCalendar(year, month, fromKept.days, fromKept.month);
+    MonthCalendar fresh;
+    Month fromFresh;
+    fresh.ComputeMonthCalendar(year, month, fromFresh.days, fromFresh.month);
+    ASSERT_EQ(fromKept.month.dayCount, fromFresh.month.dayCount);
+    EXPECT_EQ(fromKept.month.firstWeekday, fromFresh.month.firstWeekday);
+    for (int i = 0; i < fromKept.month.dayCount; ++i) {
+      EXPECT_TRUE(RecordText(fromKept.days[i]) == RecordText(fromFresh.days[i])) << i;
+    }
+  }
 }
 
 }  // namespace

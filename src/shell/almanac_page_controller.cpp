@@ -1,8 +1,10 @@
 #include "shell/almanac_page_controller.h"
 
 #include <cmath>
+#include <memory>
 
 #include "almanac/almanac_day_page.h"
+#include "almanac/calendar_tables.h"
 #include "almanac/lunar_month_page.h"
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
@@ -15,10 +17,13 @@ namespace shell {
 
 AlmanacPageServices StandardAlmanacPageServices() {
   AlmanacPageServices services;
-  services.buildLunarMonthPage = [](int year, int month, int day) {
-    return almanac::BuildLunarMonthPage(year, month, day);
+  const auto tables = std::make_shared<almanac::CalendarTables>();
+  services.buildLunarMonthPage = [tables](int year, int month, int day, almanac::LocalDate today) {
+    return almanac::BuildLunarMonthPage(*tables, year, month, day, today);
   };
-  services.buildAlmanacDayPage = almanac::BuildAlmanacDayPage;
+  services.buildAlmanacDayPage = [tables](double julianDay) {
+    return almanac::BuildAlmanacDayPage(*tables, julianDay);
+  };
   services.computeRiseSetTimes = [](engine::RiseSetState& state, double dayNumber, double longitude,
                                     double latitude, double zoneHoursWest) {
     state.ComputeRiseSetTimes(dayNumber, longitude, latitude, zoneHoursWest);
@@ -161,8 +166,11 @@ void AlmanacPage::Query() {
   const int y = static_cast<int>(year);
   const int m = static_cast<int>(month);
   const int d = static_cast<int>(day);
-  bool written =
-      WriteRequestPage(platform_, controls_, services_.buildLunarMonthPage(y, m, d), L"陰曆.htm");
+  const LocalTime now = platform_.CurrentLocalTime();
+  bool written = WriteRequestPage(
+      platform_, controls_,
+      services_.buildLunarMonthPage(y, m, d, almanac::LocalDate{now.year, now.month, now.day}),
+      L"陰曆.htm");
   const double julianDay = engine::ComputeJulianDay(y, m, d + (hour_ + minute_ / 60.0) / 24.0);
   written = WriteRequestPage(platform_, controls_, services_.buildAlmanacDayPage(julianDay),
                              L"農民曆.htm") &&

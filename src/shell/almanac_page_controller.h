@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "almanac/lunar_month_page.h"
 #include "engine/rise_set.h"
 #include "places/place_selection.h"
 #include "shell/page_controls.h"
@@ -13,7 +14,9 @@ namespace shell {
 
 // What the "農民曆" page computes with; tests put recorders in place of any of them.
 struct AlmanacPageServices {
-  std::function<std::wstring(int year, int month, int day)> buildLunarMonthPage;
+  // `today` is the date of the computer's clock, which the page reads.
+  std::function<std::wstring(int year, int month, int day, almanac::LocalDate today)>
+      buildLunarMonthPage;
   std::function<std::wstring(double julianDay)> buildAlmanacDayPage;
   // Fills state.days[0] for dayNumber (whole days from 2000-01-01), longitude and latitude in
   // radians and the zone in hours west of UTC.
@@ -22,7 +25,8 @@ struct AlmanacPageServices {
       computeRiseSetTimes;
 };
 
-// The almanac's generators and the engine's rise and set times.
+// The almanac's generators, sharing one set of calendar tables for as long as the services live,
+// and the engine's rise and set times.
 AlmanacPageServices StandardAlmanacPageServices();
 
 // The message that refuses a typed date the almanac pages do not show, or an empty text: the

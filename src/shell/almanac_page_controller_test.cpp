@@ -33,7 +33,7 @@ struct Recorder {
 
   AlmanacPageServices Services() {
     AlmanacPageServices services;
-    services.buildLunarMonthPage = [this](int y, int m, int d) {
+    services.buildLunarMonthPage = [this](int y, int m, int d, almanac::LocalDate) {
       monthPages.push_back({y, m, d});
       return std::wstring(L"陰曆 ") + std::to_wstring(y);
     };

@@ -51,22 +51,24 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
          values.name + L", sex=" + values.sex + L" , R2=" + std::to_wstring(values.r2);
 }
 
-std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values) {
+std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
+                                             almanac::CalendarTables& tables,
+                                             almanac::LocalDate today) {
   std::vector<NamedPage> pages;
   switch (values.r1) {
     case 1: {
-      pages.push_back(
-          {L"陰曆.htm", almanac::BuildLunarMonthPage(values.year, values.month, values.day)});
+      pages.push_back({L"陰曆.htm", almanac::BuildLunarMonthPage(tables, values.year, values.month,
+                                                                 values.day, today)});
       const double dayFraction =
           (static_cast<double>(values.hour) + static_cast<double>(values.minute) / 60.0) / 24.0;
       const double julianDay = engine::ComputeJulianDay(
           static_cast<double>(values.year), static_cast<double>(values.month),
           static_cast<double>(values.day) + dayFraction);
-      pages.push_back({L"吉凶曆.htm", almanac::BuildAlmanacDayPage(julianDay)});
+      pages.push_back({L"吉凶曆.htm", almanac::BuildAlmanacDayPage(tables, julianDay)});
       break;
     }
     case 2:
-      pages.push_back({L"萬年曆.htm", almanac::BuildPerpetualCalendarPage(values.year)});
+      pages.push_back({L"萬年曆.htm", almanac::BuildPerpetualCalendarPage(tables, values.year)});
       break;
     default:
       break;  // modes 3 and 4 come with the chart pages; any other mode writes nothing
@@ -77,7 +79,11 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values) {
 int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
                        std::ostream& diagnostics) {
   int status = 1;
-  for (const NamedPage& page : BuildCommandLinePages(values)) {
+  // One run writes one request's pages: the tables live for it.
+  almanac::CalendarTables tables;
+  const LocalTime now = platform.CurrentLocalTime();
+  for (const NamedPage& page :
+       BuildCommandLinePages(values, tables, almanac::LocalDate{now.year, now.month, now.day})) {
     std::string error;
     if (!WritePageFile(platform, page.text, page.fileName, error)) {
       diagnostics << "tavrel: cannot write " << WideToUtf8(page.fileName) << ": " << error << '\n';

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/calendar_tables.h"
+#include "almanac/lunar_month_page.h"
 #include "shell/platform.h"
 
 namespace shell {
@@ -38,8 +40,11 @@ struct NamedPage {
 };
 
 // The pages that mode `values.r1` writes, in order: 1 "陰曆.htm" and "吉凶曆.htm", 2 "萬年曆.htm";
-// none for any other mode.
-std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values);
+// none for any other mode. `today` is the date of the computer's clock (the lunar month page
+// takes a negative year, month or day from it); the pages work with `tables`.
+std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
+                                             almanac::CalendarTables& tables,
+                                             almanac::LocalDate today);
 
 // Writes the pages of the mode into the working directory, each whole, and returns the exit
 // status: 1 when every page was written (also when the mode writes none), 2 when a page file

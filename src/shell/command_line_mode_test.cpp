@@ -164,7 +164,9 @@ TEST(RunCommandLineMode, PerpetualCalendarModeWritesTheYearPage) {
   EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=2", L"year=2024"}, diagnostics), 1);
   EXPECT_EQ(diagnostics.str(), "");
   EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"萬年曆.htm"});
-  ExpectPageFile(directory.path() / "萬年曆.htm", almanac::BuildPerpetualCalendarPage(2024));
+  almanac::CalendarTables tables;
+  ExpectPageFile(directory.path() / "萬年曆.htm",
+                 almanac::BuildPerpetualCalendarPage(tables, 2024));
   EXPECT_TRUE(platform.launched.empty());
 }
 
@@ -177,12 +179,32 @@ TEST(RunCommandLineMode, AlmanacModeWritesTheMonthAndDayPages) {
             1);
   EXPECT_EQ(diagnostics.str(), "");
   EXPECT_EQ(DirectoryNames(directory.path()), (std::vector<std::string>{"吉凶曆.htm", "陰曆.htm"}));
-  ExpectPageFile(directory.path() / "陰曆.htm", almanac::BuildLunarMonthPage(2026, 12, 10));
+  almanac::CalendarTables tables;
+  ExpectPageFile(directory.path() / "陰曆.htm",
+                 almanac::BuildLunarMonthPage(tables, 2026, 12, 10, almanac::LocalDate{}));
   // 12:30 on 2026-12-10: the Julian day 2461385.0 + 0.5 / 24.
   const double julianDay = engine::ComputeJulianDay(2026, 12, 10 + 12.5 / 24);
   EXPECT_DOUBLE_EQ(julianDay, 2461385.0 + 0.5 / 24);
-  ExpectPageFile(directory.path() / "吉凶曆.htm", almanac::BuildAlmanacDayPage(julianDay));
+  ExpectPageFile(directory.path() / "吉凶曆.htm", almanac::BuildAlmanacDayPage(tables, julianDay));
   EXPECT_TRUE(platform.launched.empty());
+}
+
+// A negative day marks today's day in the month page: today comes from the platform's clock.
+TEST(RunCommandLineMode, TheMonthPageMarksTodayOfThePlatformClock) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.now.year = 2024;
+  platform.now.month = 5;
+  platform.now.day = 10;
+  std::ostringstream diagnostics;
+  EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=1", L"year=2024&month=5&day=-1"}, diagnostics),
+            1);
+  almanac::CalendarTables tables;
+  const std::wstring page =
+      almanac::BuildLunarMonthPage(tables, 2024, 5, -1, almanac::LocalDate{2024, 5, 10});
+  EXPECT_TRUE(page !=
+              almanac::BuildLunarMonthPage(tables, 2024, 5, -1, almanac::LocalDate{2024, 5, 11}));
+  ExpectPageFile(directory.path() / "陰曆.htm", page);
 }
 
 TEST(RunCommandLineMode, APageThatCannotBeWrittenIsReportedAndTheNextIsWritten) {
@@ -193,8 +215,9 @@ TEST(RunCommandLineMode, APageThatCannotBeWrittenIsReportedAndTheNextIsWritten) 
   EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=1", L"year=2024&month=2&day=10"}, diagnostics),
             2);
   EXPECT_EQ(diagnostics.str().rfind("tavrel: cannot write 陰曆.htm: ", 0), 0u) << diagnostics.str();
+  almanac::CalendarTables tables;
   ExpectPageFile(directory.path() / "吉凶曆.htm",
-                 almanac::BuildAlmanacDayPage(engine::ComputeJulianDay(2024, 2, 10)));
+                 almanac::BuildAlmanacDayPage(tables, engine::ComputeJulianDay(2024, 2, 10)));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
+#include "almanac/calendar_tables.h"
 #include "almanac/perpetual_calendar_page.h"
 #include "shell/dialog_numbers.h"
 #include "shell/page_output.h"
@@ -10,11 +12,22 @@
 
 namespace shell {
 
+namespace {
+
+// The year pages, on calendar tables kept for as long as the page lives.
+std::function<std::wstring(int)> StandardYearPage() {
+  return [tables = std::make_shared<almanac::CalendarTables>()](int year) {
+    return almanac::BuildPerpetualCalendarPage(*tables, year);
+  };
+}
+
+}  // namespace
+
 PerpetualCalendarPage::PerpetualCalendarPage(PageControls& controls, Platform& platform,
                                              std::function<std::wstring(int)> buildPage)
     : controls_(controls),
       platform_(platform),
-      buildPage_(buildPage ? std::move(buildPage) : almanac::BuildPerpetualCalendarPage) {}
+      buildPage_(buildPage ? std::move(buildPage) : StandardYearPage()) {}
 
 void PerpetualCalendarPage::Initialize() {
   controls_.SetText(kYearBox, std::to_wstring(platform_.CurrentLocalTime().year));

@@ -85,7 +85,8 @@ TEST(PerpetualCalendarPage, TwoQueriesGiveTheSameFile) {
   const std::string first = ReadFileBytes(directory.path() / "萬年曆.htm");
   page.Command(kQueryButton, ControlEvent::kClicked);
   EXPECT_EQ(ReadFileBytes(directory.path() / "萬年曆.htm"), first);
-  EXPECT_EQ(first, ConvertToCodePage950(almanac::BuildPerpetualCalendarPage(1900)).value());
+  almanac::CalendarTables tables;
+  EXPECT_EQ(first, ConvertToCodePage950(almanac::BuildPerpetualCalendarPage(tables, 1900)).value());
   EXPECT_EQ(platform.launched.size(), 2u);
 }
 

@@ -96,7 +96,8 @@ TEST(TavrelProgram, WritesThePagesOfModesOneAndTwo) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.diagnostics, "");
   EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"萬年曆.htm"});
-  const std::wstring yearPage = almanac::BuildPerpetualCalendarPage(2024);
+  almanac::CalendarTables tables;
+  const std::wstring yearPage = almanac::BuildPerpetualCalendarPage(tables, 2024);
   EXPECT_EQ(ReadFileBytes(directory.path() / "萬年曆.htm"), ConvertToCodePage950(yearPage));
   EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "萬年曆.htm")) == yearPage);
 
@@ -105,9 +106,10 @@ TEST(TavrelProgram, WritesThePagesOfModesOneAndTwo) {
   EXPECT_EQ(result.diagnostics, "R1=1, Y=2026, M=12, D=10, h=12, m=0, name=, sex= , R2=0\n");
   EXPECT_EQ(DirectoryNames(directory.path()),
             (std::vector<std::string>{"吉凶曆.htm", "萬年曆.htm", "陰曆.htm"}));
-  const std::wstring monthPage = almanac::BuildLunarMonthPage(2026, 12, 10);
+  const std::wstring monthPage =
+      almanac::BuildLunarMonthPage(tables, 2026, 12, 10, almanac::LocalDate{});
   const std::wstring dayPage =
-      almanac::BuildAlmanacDayPage(engine::ComputeJulianDay(2026, 12, 10.5));
+      almanac::BuildAlmanacDayPage(tables, engine::ComputeJulianDay(2026, 12, 10.5));
   EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "陰曆.htm")) == monthPage);
   EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "吉凶曆.htm")) == dayPage);
 }
