@@ -32,7 +32,8 @@ const engine::CalendarDay* FindDateRecord(const engine::CalendarDays& days,
 
 // The record of the day after `record` (day number + 1): the next record of the same table, or on
 // the month's last day the first record of the next month's table. nullptr past the calendar.
-const engine::CalendarDay* FindNextDayRecord(const engine::CalendarDays& days,
+const engine::CalendarDay* FindNextDayRecord(engine::MonthCalendar& calendar,
+                                             const engine::CalendarDays& days,
                                              const engine::CalendarMonth& calendarMonth,
                                              const engine::CalendarDay& record,
                                              engine::CalendarDays& nextMonthDays) {
@@ -43,13 +44,14 @@ const engine::CalendarDay* FindNextDayRecord(const engine::CalendarDays& days,
   const int month = record.gregorianMonth == 12 ? 1 : record.gregorianMonth + 1;
   const int year = record.gregorianMonth == 12 ? record.gregorianYear + 1 : record.gregorianYear;
   engine::CalendarMonth nextMonth;
-  engine::ComputeMonthCalendar(year, month, nextMonthDays, nextMonth);
+  calendar.ComputeMonthCalendar(year, month, nextMonthDays, nextMonth);
   return engine::FindCalendarDay(nextMonthDays, nextMonth, next);
 }
 
 }  // namespace
 
-BirthDate CheckBirthDate(int year, int month, int day, int hour, int minute) {
+BirthDate CheckBirthDate(engine::MonthCalendar& calendar, int year, int month, int day, int hour,
+                         int minute) {
   BirthDate date;
   if (month < 1 || month > 12) {
     date.message = kBirthMonthMessage;
@@ -59,7 +61,7 @@ BirthDate CheckBirthDate(int year, int month, int day, int hour, int minute) {
   auto days = std::make_unique<engine::CalendarDays>();
   engine::CalendarMonth calendarMonth;
   if (day >= 1 && day <= 31) {
-    engine::ComputeMonthCalendar(year, month, *days, calendarMonth);
+    calendar.ComputeMonthCalendar(year, month, *days, calendarMonth);
     record = FindDateRecord(*days, calendarMonth, DayNumberOfDate(year, month, day), day);
   }
   if (record == nullptr) {
@@ -78,7 +80,7 @@ BirthDate CheckBirthDate(int year, int month, int day, int hour, int minute) {
   if (hour >= kFirstLateZiHour) {
     auto nextMonthDays = std::make_unique<engine::CalendarDays>();
     const engine::CalendarDay* next =
-        FindNextDayRecord(*days, calendarMonth, *record, *nextMonthDays);
+        FindNextDayRecord(calendar, *days, calendarMonth, *record, *nextMonthDays);
     if (next == nullptr) {
       date.message = kBirthDayMessage;
       date.birthDay = engine::CalendarDay();

@@ -31,8 +31,10 @@ struct BirthDate {
 // the day 1..the month's last day, a date with a day record of the month calendar (so not
 // 1582-10-05 to 1582-10-14, and none outside the calendar's years); the hour 0..24; the minute
 // 0..60. Hour 24 and minute 60 run on into the next hour or day. A birth at 22:00 or later whose
-// following day has no record (the calendar's last day) is refused with the day message.
-BirthDate CheckBirthDate(int year, int month, int day, int hour, int minute);
+// following day has no record (the calendar's last day) is refused with the day message. The
+// records come from `calendar`, which the caller keeps.
+BirthDate CheckBirthDate(engine::MonthCalendar& calendar, int year, int month, int day, int hour,
+                         int minute);
 
 // kBirthLongitudeMessage for a longitude (degrees east) that is not a number from -180 to 180,
 // else an empty text. The pillars of a moment turn the longitude into whole days and hours, which

@@ -13,6 +13,12 @@
 namespace chart {
 namespace {
 
+// One month calendar for the test program, as the program keeps one for its run.
+engine::MonthCalendar& Calendar() {
+  static engine::MonthCalendar calendar;
+  return calendar;
+}
+
 using test_text::EncodeUtf8;
 
 struct CheckCase {
@@ -77,7 +83,7 @@ TEST(BirthDate, ChecksRunInOrderWithTheirMessages) {
     SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
                  std::to_string(c.day) + " " + std::to_string(c.hour) + ":" +
                  std::to_string(c.minute));
-    const BirthDate date = CheckBirthDate(c.year, c.month, c.day, c.hour, c.minute);
+    const BirthDate date = CheckBirthDate(Calendar(), c.year, c.month, c.day, c.hour, c.minute);
     EXPECT_EQ(EncodeUtf8(date.message), EncodeUtf8(c.message));
     if (date.message.empty()) {
       EXPECT_EQ(date.birthDay.gregorianYear, c.year);
@@ -151,7 +157,7 @@ TEST(BirthDate, NextDayRecordIsTheFollowingCivilDayAcrossMonthEnds) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(DateText(c.year, c.month, c.day));
-    const BirthDate date = CheckBirthDate(c.year, c.month, c.day, 23, 30);
+    const BirthDate date = CheckBirthDate(Calendar(), c.year, c.month, c.day, 23, 30);
     ASSERT_TRUE(date.message.empty());
     EXPECT_EQ(date.nextDay.dayNumber, date.birthDay.dayNumber + 1);
     EXPECT_EQ(date.nextDay.gregorianYear, c.nextYear);
@@ -166,14 +172,14 @@ TEST(BirthDate, NextDayRecordIsTheFollowingCivilDayAcrossMonthEnds) {
 }
 
 TEST(BirthDate, NextDayOfOctober4th1582IsThe15th) {
-  const BirthDate date = CheckBirthDate(1582, 10, 4, 22, 0);
+  const BirthDate date = CheckBirthDate(Calendar(), 1582, 10, 4, 22, 0);
   ASSERT_TRUE(date.message.empty());
   EXPECT_EQ(date.nextDay.gregorianDay, 15);
   EXPECT_EQ(date.nextDay.dayNumber, date.birthDay.dayNumber + 1);
 }
 
 TEST(BirthDate, EarlierBirthsCarryNoNextDayRecord) {
-  const BirthDate date = CheckBirthDate(2024, 1, 31, 21, 59);
+  const BirthDate date = CheckBirthDate(Calendar(), 2024, 1, 31, 21, 59);
   ASSERT_TRUE(date.message.empty());
   EXPECT_TRUE(date.nextDay.lunarDayName.empty());
   EXPECT_EQ(&LunarRecordOfBirth(date, 21, 23), &date.birthDay);
