@@ -24,12 +24,12 @@ const vocabulary::CalendarVocabulary& Vocabulary() {
 
 }  // namespace
 
-std::wstring BuildBoneWeightPage(int year, int month, int day, int hour, int minute,
-                                 const std::wstring& name, const std::wstring& sex,
-                                 double longitude) {
+std::wstring BuildBoneWeightPage(engine::MonthCalendar& calendar, int year, int month, int day,
+                                 int hour, int minute, const std::wstring& name,
+                                 const std::wstring& sex, double longitude) {
   // The check finds the day's record (and the next day's) by day number, so nothing below can
   // read outside a month table.
-  const BirthDate date = CheckBirthDate(year, month, day, hour, minute);
+  const BirthDate date = CheckBirthDate(calendar, year, month, day, hour, minute);
   if (!date.message.empty()) {
     return date.message;
   }

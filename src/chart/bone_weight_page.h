@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/month_calendar.h"
+
 namespace chart {
 
 // The bone-weighing reading (袁天罡稱骨術) of a birth as one HTML page: the lunar date of the
@@ -12,9 +14,10 @@ namespace chart {
 //
 // A birth the checks refuse gives the check's message as the whole text (CheckBirthDate's month,
 // day, hour and minute messages in that order, then CheckBirthLongitude's). A total outside
-// 21..72 gives the empty text; every accepted birth weighs at least 21.
-std::wstring BuildBoneWeightPage(int year, int month, int day, int hour, int minute,
-                                 const std::wstring& name, const std::wstring& sex,
-                                 double longitude);
+// 21..72 gives the empty text; every accepted birth weighs at least 21. The day records come
+// from `calendar`, which the caller keeps.
+std::wstring BuildBoneWeightPage(engine::MonthCalendar& calendar, int year, int month, int day,
+                                 int hour, int minute, const std::wstring& name,
+                                 const std::wstring& sex, double longitude);
 
 }  // namespace chart

@@ -21,6 +21,12 @@
 namespace chart {
 namespace {
 
+// One month calendar for the test program, as the program keeps one for its run.
+engine::MonthCalendar& Calendar() {
+  static engine::MonthCalendar calendar;
+  return calendar;
+}
+
 using test_text::DecodeUtf8;
 using test_text::EncodeUtf8;
 
@@ -81,14 +87,15 @@ TEST(BoneWeightPage, MatchesGoldenPages) {
     SCOPED_TRACE(c.file);
     const std::wstring golden = ReadGolden(c.file);
     ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(
-        Utf8(BuildBoneWeightPage(c.year, c.month, c.day, c.hour, c.minute, c.name, c.sex, kTaipei)),
-        Utf8(golden));
+    EXPECT_EQ(Utf8(BuildBoneWeightPage(Calendar(), c.year, c.month, c.day, c.hour, c.minute, c.name,
+                                       c.sex, kTaipei)),
+              Utf8(golden));
   }
 }
 
 TEST(BoneWeightPage, StartsAndEndsAsEveryPage) {
-  const std::wstring page = BuildBoneWeightPage(2024, 6, 15, 12, 0, L"", L"女", kTaipei);
+  const std::wstring page =
+      BuildBoneWeightPage(Calendar(), 2024, 6, 15, 12, 0, L"", L"女", kTaipei);
   const std::wstring head =
       L"<html><head lang=\"zh-tw\"><META content=\"text/html; charset=big5\" "
       L"http-equiv=Content-Type></head> <body><br><br><table>";
@@ -100,7 +107,8 @@ TEST(BoneWeightPage, StartsAndEndsAsEveryPage) {
 
 TEST(BoneWeightPage, WeightsTotalAndTexts) {
   // 1984-02-20 (正月十九, after 立春: 甲子) at 10:00, 巳 by true solar time: 12 + 6 + 5 + 16.
-  const std::wstring heavy = BuildBoneWeightPage(1984, 2, 20, 10, 0, L"", L"男", kTaipei);
+  const std::wstring heavy =
+      BuildBoneWeightPage(Calendar(), 1984, 2, 20, 10, 0, L"", L"男", kTaipei);
   EXPECT_EQ(LunarDate(heavy), "甲子 正月十九");
   EXPECT_EQ(WeightLine(heavy), "一兩二錢 + 零兩六錢 + 零兩五錢 + 一兩六錢 = 三兩九錢");
   EXPECT_EQ(Between(heavy, L"命評&nbsp;&nbsp;</font>", L"<p>"),
@@ -109,7 +117,7 @@ TEST(BoneWeightPage, WeightsTotalAndTexts) {
             Utf8(std::wstring(kBonePoems[18].text)));
 
   // 己巳, 五月初一, 丑: the lightest reading and its quoted texts.
-  const std::wstring light = BuildBoneWeightPage(1989, 6, 4, 2, 0, L"", L"男", kTaipei);
+  const std::wstring light = BuildBoneWeightPage(Calendar(), 1989, 6, 4, 2, 0, L"", L"男", kTaipei);
   EXPECT_EQ(WeightLine(light), "零兩五錢 + 零兩五錢 + 零兩五錢 + 零兩六錢 = 二兩一錢");
   EXPECT_EQ(Between(light, L"命評&nbsp;&nbsp;</font>", L"<p>"), "一生衣食奔波勞碌之命");
   EXPECT_EQ(Between(light, L"歌謠&nbsp;&nbsp;</font>", L"</table>"),
@@ -118,7 +126,8 @@ TEST(BoneWeightPage, WeightsTotalAndTexts) {
 
 // A verdict without a source leaves its label with nothing after it.
 TEST(BoneWeightPage, AnEmptyVerdictKeepsItsLabel) {
-  const std::wstring page = BuildBoneWeightPage(1984, 2, 20, 10, 0, L"", L"男", kTaipei);
+  const std::wstring page =
+      BuildBoneWeightPage(Calendar(), 1984, 2, 20, 10, 0, L"", L"男", kTaipei);
   ASSERT_TRUE(BoneVerdict(39).empty());
   EXPECT_NE(page.find(L"<p><font color=red>命評&nbsp;&nbsp;</font><p><font color=red>歌謠"),
             std::wstring::npos);
@@ -126,9 +135,9 @@ TEST(BoneWeightPage, AnEmptyVerdictKeepsItsLabel) {
 
 // 2023 has a leap second month (2023-03-22 to 2023-04-19); its days weigh as 二 (7).
 TEST(BoneWeightPage, ALeapMonthWeighsAsItsMonth) {
-  const BirthDate date = CheckBirthDate(2023, 4, 1, 12, 0);
+  const BirthDate date = CheckBirthDate(Calendar(), 2023, 4, 1, 12, 0);
   ASSERT_EQ(date.birthDay.leapMark, L"閏");
-  const std::wstring page = BuildBoneWeightPage(2023, 4, 1, 12, 0, L"", L"男", kTaipei);
+  const std::wstring page = BuildBoneWeightPage(Calendar(), 2023, 4, 1, 12, 0, L"", L"男", kTaipei);
   EXPECT_EQ(LunarDate(page), "癸卯 二月十一");
   // 癸卯 12 + 二 7 + 十一 9 + 午 10 = 38
   EXPECT_EQ(WeightLine(page), "一兩二錢 + 零兩七錢 + 零兩九錢 + 一兩零錢 = 三兩八錢");
@@ -159,8 +168,8 @@ TEST(BoneWeightPage, TheZiHourThatOpensTheNextDay) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.month) + "-" + std::to_string(c.day) + " " +
                  std::to_string(c.hour) + ":" + std::to_string(c.minute));
-    const std::wstring page =
-        BuildBoneWeightPage(c.year, c.month, c.day, c.hour, c.minute, L"", L"男", c.longitude);
+    const std::wstring page = BuildBoneWeightPage(Calendar(), c.year, c.month, c.day, c.hour,
+                                                  c.minute, L"", L"男", c.longitude);
     EXPECT_EQ(LunarDate(page), c.lunarDate);
     const std::wstring& joint = c.nextDay ? kNextDayJoint : kCivilDayJoint;
     const std::size_t at = page.find(joint);
@@ -170,12 +179,14 @@ TEST(BoneWeightPage, TheZiHourThatOpensTheNextDay) {
 }
 
 TEST(BoneWeightPage, PersonLineWithAndWithoutName) {
-  const std::wstring unnamed = BuildBoneWeightPage(2024, 6, 15, 12, 0, L"", L"女", kTaipei);
+  const std::wstring unnamed =
+      BuildBoneWeightPage(Calendar(), 2024, 6, 15, 12, 0, L"", L"女", kTaipei);
   EXPECT_NE(unnamed.find(L"<table><BR><BR><font color = red>性別&nbsp;&nbsp;</font>女<P><font"),
             std::wstring::npos);
   EXPECT_EQ(unnamed.find(L"姓名"), std::wstring::npos);
 
-  const std::wstring named = BuildBoneWeightPage(2024, 6, 15, 12, 0, L"陳 美", L"男", kTaipei);
+  const std::wstring named =
+      BuildBoneWeightPage(Calendar(), 2024, 6, 15, 12, 0, L"陳 美", L"男", kTaipei);
   EXPECT_NE(named.find(L"<table><BR><BR><font color = red>姓名&nbsp;&nbsp;</font>陳 美"
                        L"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
                        L"<font color = red>性別&nbsp;&nbsp;</font>男<P><font"),
@@ -184,8 +195,8 @@ TEST(BoneWeightPage, PersonLineWithAndWithoutName) {
 
 // Name and sex are user text: markup in them shows as text and cannot end the page's own.
 TEST(BoneWeightPage, NameAndSexAreEscaped) {
-  const std::wstring page =
-      BuildBoneWeightPage(2024, 6, 15, 12, 0, L"<script>x&y</script>", L"\"><b>", kTaipei);
+  const std::wstring page = BuildBoneWeightPage(Calendar(), 2024, 6, 15, 12, 0,
+                                                L"<script>x&y</script>", L"\"><b>", kTaipei);
   EXPECT_NE(page.find(L"</font>&lt;script&gt;x&amp;y&lt;/script&gt;&nbsp;"), std::wstring::npos);
   EXPECT_NE(page.find(L"</font>&quot;&gt;&lt;b&gt;<P>"), std::wstring::npos);
   EXPECT_EQ(page.find(L"<script>"), std::wstring::npos);
@@ -220,8 +231,8 @@ TEST(BoneWeightPage, RefusedBirthsGiveTheirMessage) {
     SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
                  std::to_string(c.day) + " " + std::to_string(c.hour) + ":" +
                  std::to_string(c.minute));
-    EXPECT_EQ(Utf8(BuildBoneWeightPage(c.year, c.month, c.day, c.hour, c.minute, L"名", L"男",
-                                       c.longitude)),
+    EXPECT_EQ(Utf8(BuildBoneWeightPage(Calendar(), c.year, c.month, c.day, c.hour, c.minute, L"名",
+                                       L"男", c.longitude)),
               Utf8(c.message));
   }
 }
@@ -243,21 +254,21 @@ TEST(BoneWeightPage, LunarDatesAgreeWithTheReferenceDays) {
   for (int year = 1950; year <= 2050; ++year) {
     for (int month = 1; month <= 12; ++month) {
       engine::CalendarMonth calendarMonth;
-      engine::ComputeMonthCalendar(year, month, *days, calendarMonth);
+      Calendar().ComputeMonthCalendar(year, month, *days, calendarMonth);
       for (int i = 0; i < calendarMonth.dayCount; ++i, ++index) {
         const int day = (*days)[static_cast<std::size_t>(i)].gregorianDay;
         const bool lastDay = i + 1 == calendarMonth.dayCount;
         if (index % 23 == 0) {
           SCOPED_TRACE(dateText(year, month, day));
           const std::wstring page =
-              BuildBoneWeightPage(year, month, day, 12, 0, L"", L"男", kTaipei);
+              BuildBoneWeightPage(Calendar(), year, month, day, 12, 0, L"", L"男", kTaipei);
           EXPECT_EQ(LunarDate(page), reference.LunarText(dateText(year, month, day)));
           ++compared;
         }
         if (lastDay && year % 10 == 4 && year < 2050) {
           SCOPED_TRACE(dateText(year, month, day) + " 23:30");
           const std::wstring page =
-              BuildBoneWeightPage(year, month, day, 23, 30, L"", L"男", kTaipei);
+              BuildBoneWeightPage(Calendar(), year, month, day, 23, 30, L"", L"男", kTaipei);
           const std::string next =
               month == 12 ? dateText(year + 1, 1, 1) : dateText(year, month + 1, 1);
           EXPECT_EQ(LunarDate(page), reference.LunarText(next));
@@ -288,7 +299,7 @@ TEST(BoneWeightPage, EveryAcceptedBirthGetsAPage) {
   for (int year = engine::kFirstCalendarYear; year <= engine::kLastCalendarYear; year += 97) {
     for (int month = 1; month <= 12; ++month) {
       engine::CalendarMonth calendarMonth;
-      engine::ComputeMonthCalendar(year, month, *days, calendarMonth);
+      Calendar().ComputeMonthCalendar(year, month, *days, calendarMonth);
       ASSERT_GE(calendarMonth.dayCount, 28);
       for (int i = 0; i < calendarMonth.dayCount; ++i) {
         const engine::CalendarDay& record = (*days)[static_cast<std::size_t>(i)];
@@ -322,8 +333,8 @@ TEST(BoneWeightPage, EveryAcceptedBirthGetsAPage) {
                  std::to_string(b.day) + " " + std::to_string(b.hour) + ":" +
                  std::to_string(b.minute));
     for (const double longitude : {-180.0, 0.0, kTaipei, 180.0}) {
-      const std::wstring page =
-          BuildBoneWeightPage(b.year, b.month, b.day, b.hour, b.minute, L"", L"男", longitude);
+      const std::wstring page = BuildBoneWeightPage(Calendar(), b.year, b.month, b.day, b.hour,
+                                                    b.minute, L"", L"男", longitude);
       EXPECT_EQ(page.rfind(L"<html>", 0), 0u) << longitude;
     }
   }
@@ -332,14 +343,15 @@ TEST(BoneWeightPage, EveryAcceptedBirthGetsAPage) {
 // A birth in a month whose name weighs nothing weighs the other three parts alone, and the
 // lightest of them get the empty text: 庚申 (8) 十三月 (0) 初一 (5) at the 丑 hour (6) is 19.
 TEST(BoneWeightPage, AThirteenthMonthWeighsNothing) {
-  const BirthDate date = CheckBirthDate(-720, 11, 25, 2, 0);
+  const BirthDate date = CheckBirthDate(Calendar(), -720, 11, 25, 2, 0);
   ASSERT_TRUE(date.message.empty());
   ASSERT_EQ(Utf8(date.birthDay.yearPillarName + date.birthDay.lunarMonthName +
                  date.birthDay.lunarDayName),
             "庚申十三初一");
-  EXPECT_EQ(BuildBoneWeightPage(-720, 11, 25, 2, 0, L"", L"男", kTaipei), L"");
+  EXPECT_EQ(BuildBoneWeightPage(Calendar(), -720, 11, 25, 2, 0, L"", L"男", kTaipei), L"");
   // At the 子 hour (16) the same day weighs 29 and gets its page, the month written 零兩零錢.
-  const std::wstring page = BuildBoneWeightPage(-720, 11, 25, 0, 10, L"", L"男", kTaipei);
+  const std::wstring page =
+      BuildBoneWeightPage(Calendar(), -720, 11, 25, 0, 10, L"", L"男", kTaipei);
   EXPECT_EQ(WeightLine(page), "零兩八錢 + 零兩零錢 + 零兩五錢 + 一兩六錢 = 二兩九錢");
 }
 
