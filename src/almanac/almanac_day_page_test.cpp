@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -139,6 +140,21 @@ TEST(AlmanacDayPage, EndsOfTheSupportedYears) {
     EXPECT_FALSE(day.nineStar.empty());
     EXPECT_FALSE(day.lunarMansion.empty());
     const std::wstring page = BuildAlmanacDayPage(testing::Tables(), julianDay);
+    EXPECT_EQ(page.substr(page.size() - 14), L"</body></html>");
+  }
+}
+
+// Any double is a moment: days far outside the calendar, infinities and NaN give a whole page
+// (with blank fields where the calendar has nothing), never undefined arithmetic.
+TEST(AlmanacDayPage, AnyJulianDayGivesAWholePage) {
+  const double kInf = std::numeric_limits<double>::infinity();
+  for (const double julianDay :
+       {0.0, -0.0, -1.0, 1e300, -1e300, 7.8e11, -7.8e11, 2147483648.0, -2147483649.0, 5373484.5,
+        kInf, -kInf, std::numeric_limits<double>::quiet_NaN(),
+        std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()}) {
+    SCOPED_TRACE(julianDay);
+    const std::wstring page = BuildAlmanacDayPage(testing::Tables(), julianDay);
+    ASSERT_GE(page.size(), 14u);
     EXPECT_EQ(page.substr(page.size() - 14), L"</body></html>");
   }
 }

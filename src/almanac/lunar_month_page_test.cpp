@@ -137,6 +137,33 @@ TEST(LunarMonthPage, MonthBeyondTwelveHasTitleAndHeaderOnly) {
   EXPECT_NE(page.find(L"西元 2024年 13月  "), std::wstring::npos);
 }
 
+// Any three ints make a page: a month without days shows its title and header, and nothing in
+// the date arithmetic overflows.
+TEST(LunarMonthPage, ExtremeArgumentsGiveTitleAndHeaderOnly) {
+  constexpr int kMin = -2147483647 - 1;
+  constexpr int kMax = 2147483647;
+  struct Case {
+    int year, month, day;
+    const wchar_t* title;
+  };
+  const Case cases[] = {
+      {2026, 99999999, 1, L"西元 2026年 99999999月  "},
+      {2026, kMax, 1, L"西元 2026年 2147483647月  "},
+      {2026, kMin, 1, L"西元 2026年 -2147483648月  "},
+      {kMax, kMax, kMax, L"西元 2147483647年 2147483647月  "},
+      {kMin, kMin, kMin, L"西元 -2147483648年 -2147483648月  "},
+      {10000, 1, 1, L"西元 10000年 1月  "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.month);
+    const std::wstring page =
+        BuildLunarMonthPage(testing::Tables(), c.year, c.month, c.day, kMay10Of2024);
+    EXPECT_EQ(Count(page, L"</tr>"), 2);
+    EXPECT_EQ(Count(page, L"width='14%'"), 0);
+    EXPECT_NE(page.find(c.title), std::wstring::npos);
+  }
+}
+
 TEST(LunarMonthPage, RestDaysAreRedAndMakeUpWorkDaysPlain) {
   const std::wstring page = BuildLunarMonthPage(testing::Tables(), 2024, 2, 1, kMay10Of2024);
   const std::wstring red = L"color: #FF0000' >";

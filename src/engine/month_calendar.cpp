@@ -57,8 +57,9 @@ std::wstring StemBranchName(const vocabulary::CalendarVocabulary& names, long lo
 
 int FloorToInt(double x) { return static_cast<int>(std::floor(x)); }
 
-// The day number of the 1st of a month (the floor of its Julian day at noon, so the noon day).
-int FirstDayNumber(int year, int month) {
+// The day number of the 1st of a month (the floor of its Julian day at noon, so the noon day),
+// as a double: a month far from 1..12 lies outside the int range of day numbers.
+double FirstDayNumber(int year, int month) {
   CalendarDateTime first;
   first.year = year;
   first.month = month;
@@ -66,7 +67,7 @@ int FirstDayNumber(int year, int month) {
   first.hour = 12;
   first.minute = 0;
   first.second = 0.1;
-  return FloorToInt(DayNumberOfJulianDay(DateTimeToJulianDay(first)));
+  return std::floor(DayNumberOfJulianDay(DateTimeToJulianDay(first)));
 }
 
 void RefreshLunarYear(LunarYearTable& table, int day) {
@@ -294,21 +295,26 @@ MonthCalendar::MonthCalendar() = default;
 void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days,
                                          CalendarMonth& calendarMonth) {
   calendarMonth = CalendarMonth();
-  if (year < kFirstCalendarYear || year > kLastCalendarYear) {
+  // A month of 13 or more gives no day: its 1st lies after that of the next year's January.
+  if (year < kFirstCalendarYear || year > kLastCalendarYear || month >= 13) {
     return;
   }
   MonthCalendarState state{lunarYear_, vocabulary_};
 
-  const int day0 = FirstDayNumber(year, month);
+  // A month below 1 runs back through the years: one that leaves the supported years gives no day.
+  const double first = FirstDayNumber(year, month);
+  if (!(first >= FirstDayNumber(kFirstCalendarYear, 1))) {
+    return;
+  }
+  const int day0 = static_cast<int>(first);
   int nextYear = year;
-  int nextMonth = month + 1;
+  int nextMonth = month + 1;  // at most 13
   if (nextMonth > 12) {
     nextMonth = 1;
     ++nextYear;
   }
-  // A month of 13 or more (or a month that runs backwards) gives no day.
-  const int dayCount =
-      std::clamp(FirstDayNumber(nextYear, nextMonth) - day0, 0, static_cast<int>(days.size()));
+  const int dayCount = static_cast<int>(std::clamp(FirstDayNumber(nextYear, nextMonth) - first, 0.0,
+                                                   static_cast<double>(days.size())));
   calendarMonth.firstWeekday = WeekdayOfDay(day0);
   calendarMonth.dayCount = dayCount;
 

@@ -154,6 +154,40 @@ TEST(MonthCalendar, MonthsBeyondTwelveAndYearsOutsideTheRangeGiveNoDay) {
   }
 }
 
+// Any int is a month: the 13th and beyond fill nothing, and months that reach before -4712 or
+// after 9999 fill nothing either, without the month arithmetic overflowing on the way.
+TEST(MonthCalendar, ExtremeMonthsFillNothing) {
+  constexpr int kMin = -2147483647 - 1;
+  constexpr int kMax = 2147483647;
+  CalendarDays days;
+  days[0].dayPillarName = L"untouched";
+  CalendarMonth month;
+  const std::pair<int, int> cases[] = {
+      {2026, kMax},
+      {2026, kMax - 1},
+      {9999, kMax},
+      {-4712, 13},
+      {2026, 120000},
+      {2026, kMin},
+      {9999, kMin},
+      {-4712, kMin},
+      {2026, -1000000000},
+      // Ten thousand years back from 2026, and December of -4713: before -4712.
+      {2026, -120000},
+      {-4712, 0},
+  };
+  for (const auto& [y, m] : cases) {
+    SCOPED_TRACE(std::to_string(y) + " " + std::to_string(m));
+    Calendar().ComputeMonthCalendar(y, m, days, month);
+    EXPECT_EQ(month.dayCount, 0);
+    EXPECT_EQ(days[0].dayPillarName, L"untouched");
+  }
+  // Month 0 runs back to December of the year before, as the date arithmetic has it.
+  Calendar().ComputeMonthCalendar(2026, 0, days, month);
+  EXPECT_EQ(month.dayCount, 31);
+  EXPECT_EQ(days[0].dayNumber, 9466);  // 2025-12-01
+}
+
 TEST(MonthCalendar, FestivalsOfTheOfficialYears) {
   const Month january2023 = Compute(2023, 1);
   const CalendarDay& newYear = DayOf(january2023, 22);

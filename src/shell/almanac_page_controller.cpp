@@ -7,10 +7,9 @@
 #include "almanac/calendar_tables.h"
 #include "almanac/lunar_month_page.h"
 #include "engine/julian_day.h"
-#include "engine/lunar_year.h"
 #include "engine/time_frames.h"
+#include "shell/date_checks.h"
 #include "shell/dialog_numbers.h"
-#include "shell/page_output.h"
 #include "shell/page_request.h"
 
 namespace shell {
@@ -29,34 +28,6 @@ AlmanacPageServices StandardAlmanacPageServices() {
     state.ComputeRiseSetTimes(dayNumber, longitude, latitude, zoneHoursWest);
   };
   return services;
-}
-
-namespace {
-
-unsigned DaysInMonth(unsigned year, unsigned month) {
-  static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month != 2) {
-    return kDays[month - 1];
-  }
-  // 1582 is common in both calendars, so the switch of October 1582 needs no case here.
-  const bool leap =
-      year < 1582 ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return leap ? 29 : 28;
-}
-
-}  // namespace
-
-std::wstring CheckAlmanacDate(unsigned year, unsigned month, unsigned day) {
-  if (year > static_cast<unsigned>(engine::kLastCalendarYear)) {
-    return L"年份輸入錯誤 !";
-  }
-  if (month < 1 || month > 12) {
-    return L"月份輸入錯誤 !";
-  }
-  if (day < 1 || day > DaysInMonth(year, month)) {
-    return L"日期輸入錯誤 !";
-  }
-  return {};
 }
 
 AlmanacPage::AlmanacPage(PageControls& controls, Platform& platform, AlmanacPageServices services)
@@ -176,7 +147,7 @@ void AlmanacPage::Query() {
                              L"農民曆.htm") &&
             written;
   if (written) {
-    OpenPageInBrowser(platform_, L"index1.htm");
+    OpenRequestDocument(platform_, controls_, L"index1.htm");
   }
 }
 

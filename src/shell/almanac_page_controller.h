@@ -29,11 +29,6 @@ struct AlmanacPageServices {
 // and the engine's rise and set times.
 AlmanacPageServices StandardAlmanacPageServices();
 
-// The message that refuses a typed date the almanac pages do not show, or an empty text: the
-// year must be at most engine::kLastCalendarYear (9999), the month 1..12 and the day within its
-// month (Julian calendar before 1582, Gregorian after).
-std::wstring CheckAlmanacDate(unsigned year, unsigned month, unsigned day);
-
 // The "農民曆" page: date boxes, "今日", the month calendar with the sun and moon lines of the
 // chosen place, the province and place lists, and "查詢", which writes "陰曆.htm" and "農民曆.htm"
 // and opens "index1.htm".

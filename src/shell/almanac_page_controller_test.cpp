@@ -240,11 +240,12 @@ TEST(AlmanacPage, DatesThePagesDoNotShowAreRefused) {
     std::wstring year, month, day, message;
   };
   const Case cases[] = {
-      {L"10000", L"1", L"1", L"年份輸入錯誤 !"}, {L"2024", L"13", L"1", L"月份輸入錯誤 !"},
-      {L"2024", L"0", L"1", L"月份輸入錯誤 !"},  {L"2024", L"abc", L"1", L"月份輸入錯誤 !"},
-      {L"2024", L"2", L"30", L"日期輸入錯誤 !"}, {L"2023", L"2", L"29", L"日期輸入錯誤 !"},
-      {L"1900", L"2", L"29", L"日期輸入錯誤 !"}, {L"2024", L"4", L"31", L"日期輸入錯誤 !"},
-      {L"2024", L"4", L"", L"日期輸入錯誤 !"},   {L"2024", L"4", L"-1", L"日期輸入錯誤 !"},
+      {L"10000", L"1", L"1", L"年份輸入錯誤 !"},  {L"2024", L"13", L"1", L"月份輸入錯誤 !"},
+      {L"2024", L"0", L"1", L"月份輸入錯誤 !"},   {L"2024", L"abc", L"1", L"月份輸入錯誤 !"},
+      {L"2024", L"2", L"30", L"日期輸入錯誤 !"},  {L"2023", L"2", L"29", L"日期輸入錯誤 !"},
+      {L"1900", L"2", L"29", L"日期輸入錯誤 !"},  {L"2024", L"4", L"31", L"日期輸入錯誤 !"},
+      {L"2024", L"4", L"", L"日期輸入錯誤 !"},    {L"2024", L"4", L"-1", L"日期輸入錯誤 !"},
+      {L"1582", L"10", L"10", L"日期輸入錯誤 !"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(WideToUtf8(c.year + L"-" + c.month + L"-" + c.day));
@@ -262,14 +263,17 @@ TEST(AlmanacPage, DatesThePagesDoNotShowAreRefused) {
   }
 }
 
-TEST(AlmanacPage, CheckAlmanacDateFollowsBothCalendars) {
-  EXPECT_EQ(CheckAlmanacDate(2024, 2, 29), L"");
-  EXPECT_EQ(CheckAlmanacDate(2000, 2, 29), L"");
-  EXPECT_EQ(CheckAlmanacDate(1500, 2, 29), L"");  // Julian leap year
-  EXPECT_EQ(CheckAlmanacDate(1700, 2, 29), L"日期輸入錯誤 !");
-  EXPECT_EQ(CheckAlmanacDate(0, 1, 1), L"");
-  EXPECT_EQ(CheckAlmanacDate(9999, 12, 31), L"");
-  EXPECT_EQ(CheckAlmanacDate(1582, 10, 31), L"");
+// With no opener to start, the query still writes both pages and the sheet says why nothing
+// opens, instead of nothing happening on screen.
+TEST(AlmanacPage, AnOpenerThatCannotBeStartedIsReported) {
+  ScopedWorkingDirectory directory;
+  OpenedPage opened;
+  opened.platform.launchError = "cannot start xdg-open: No such file or directory";
+  opened.page->Command(kQueryButton, ControlEvent::kClicked);
+  EXPECT_EQ(DirectoryNames(directory.path()), (std::vector<std::string>{"農民曆.htm", "陰曆.htm"}));
+  EXPECT_EQ(opened.controls.messages,
+            std::vector<std::wstring>{
+                L"無法開啟 index1.htm：cannot start xdg-open: No such file or directory"});
 }
 
 TEST(AlmanacPage, APageThatCannotBeWrittenIsReportedAndNothingIsOpened) {

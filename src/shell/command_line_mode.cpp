@@ -6,7 +6,9 @@
 #include "almanac/lunar_month_page.h"
 #include "almanac/perpetual_calendar_page.h"
 #include "engine/julian_day.h"
+#include "engine/lunar_year.h"
 #include "shell/command_value.h"
+#include "shell/date_checks.h"
 #include "shell/page_output.h"
 #include "shell/utf8_text.h"
 
@@ -19,7 +21,7 @@ const char kCommandLineUsage[] =
 
 CommandLineValues ReadCommandLineValues(std::wstring_view first, std::wstring_view second) {
   struct Texts {
-    std::wstring r1, year, month, day, hour, minute, name, sex, r2;
+    std::wstring r1, year, month, day, hour = L"0", minute = L"0", name, sex, r2;
   } texts;
   ParseCommandValue(first, L"R1", texts.r1, kMaxCommandValueLength);
   ParseCommandValue(second, L"year", texts.year, kMaxCommandValueLength);
@@ -41,6 +43,13 @@ CommandLineValues ReadCommandLineValues(std::wstring_view first, std::wstring_vi
   values.name = texts.name;
   values.sex = texts.sex;
   values.r2 = ReadCommandInteger(texts.r2);
+  values.given.r1 = ReadsAsCommandInteger(texts.r1);
+  values.given.year = ReadsAsCommandInteger(texts.year);
+  values.given.month = ReadsAsCommandInteger(texts.month);
+  values.given.day = ReadsAsCommandInteger(texts.day);
+  values.given.hour = ReadsAsCommandInteger(texts.hour);
+  values.given.minute = ReadsAsCommandInteger(texts.minute);
+  values.given.r2 = ReadsAsCommandInteger(texts.r2);
   return values;
 }
 
@@ -49,6 +58,29 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
          std::to_wstring(values.month) + L", D=" + std::to_wstring(values.day) + L", h=" +
          std::to_wstring(values.hour) + L", m=" + std::to_wstring(values.minute) + L", name=" +
          values.name + L", sex=" + values.sex + L" , R2=" + std::to_wstring(values.r2);
+}
+
+bool IsCommandLineMode(int r1) { return r1 == 1 || r1 == 2; }
+
+std::wstring CheckCommandLineValues(const CommandLineValues& values) {
+  switch (values.r1) {
+    case 1: {
+      // A value that is not a number reads 0, which stands for no year, month or day; a number
+      // past the int range reads as the nearest end, which no range takes.
+      const std::wstring date = CheckAlmanacDate(
+          values.given.year ? values.year : engine::kLastCalendarYear + 1LL,
+          values.given.month ? values.month : 0, values.given.day ? values.day : 0);
+      if (!date.empty()) {
+        return date;
+      }
+      return CheckTimeOfDay(values.given.hour ? values.hour : -1,
+                            values.given.minute ? values.minute : -1);
+    }
+    case 2:
+      return values.given.year ? std::wstring() : L"年份輸入錯誤 !";
+    default:
+      return {};
+  }
 }
 
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
@@ -71,13 +103,22 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
       pages.push_back({L"萬年曆.htm", almanac::BuildPerpetualCalendarPage(tables, values.year)});
       break;
     default:
-      break;  // modes 3 and 4 come with the chart pages; any other mode writes nothing
+      break;  // modes 3 and 4 come with the chart pages; IsCommandLineMode turns others away
   }
   return pages;
 }
 
 int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
                        std::ostream& diagnostics) {
+  if (!IsCommandLineMode(values.r1)) {
+    diagnostics << kCommandLineUsage << '\n';
+    return 1;
+  }
+  const std::wstring refusal = CheckCommandLineValues(values);
+  if (!refusal.empty()) {
+    diagnostics << WideToUtf8(refusal) << '\n';
+    return 2;
+  }
   int status = 1;
   // One run writes one request's pages: the tables live for it.
   almanac::CalendarTables tables;

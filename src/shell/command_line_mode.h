@@ -13,7 +13,7 @@
 namespace shell {
 
 // The nine values of the command line. A key absent from its argument reads as an empty text,
-// so its number is 0.
+// so its number is 0 and it is no number (`given`), except "hour" and "min", which read "0".
 struct CommandLineValues {
   int r1 = 0;  // the mode: 1 almanac pages, 2 perpetual calendar, 3 bone weighing, 4 chart
   int year = 0;
@@ -24,6 +24,16 @@ struct CommandLineValues {
   std::wstring name;  // at most 63 characters, as typed
   std::wstring sex;   // at most 15 characters, any text
   int r2 = 0;         // the chart's spirit-star basis, unchecked
+  // Which numbers were given as numbers (ReadsAsCommandInteger); the others read 0.
+  struct Given {
+    bool r1 = false;
+    bool year = false;
+    bool month = false;
+    bool day = false;
+    bool hour = false;
+    bool minute = false;
+    bool r2 = false;
+  } given;
 };
 
 // Reads "R1" from the first argument and "year", "month", "day", "hour", "min", "name", "sex"
@@ -39,16 +49,29 @@ struct NamedPage {
   std::wstring text;
 };
 
+// Whether mode `r1` writes pages: 1 and 2.
+bool IsCommandLineMode(int r1);
+
+// The message that refuses the values of the mode before any page is built, the one the sheet
+// gives for them, or an empty text. Mode 1 takes a date that CheckAlmanacDate passes (year,
+// month and day given as numbers) and a time that CheckTimeOfDay passes; mode 2 any year given
+// as a number (a year outside the calendar gets a page that says so).
+std::wstring CheckCommandLineValues(const CommandLineValues& values);
+
 // The pages that mode `values.r1` writes, in order: 1 "陰曆.htm" and "吉凶曆.htm", 2 "萬年曆.htm";
-// none for any other mode. `today` is the date of the computer's clock (the lunar month page
-// takes a negative year, month or day from it); the pages work with `tables`.
+// none for any other mode; the values must have passed CheckCommandLineValues. `today` is the date
+// of the computer's clock (the lunar month page takes a negative year, month or day from it); the
+// pages work with `tables`.
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
                                              almanac::CalendarTables& tables,
                                              almanac::LocalDate today);
 
-// Writes the pages of the mode into the working directory, each whole, and returns the exit
-// status: 1 when every page was written (also when the mode writes none), 2 when a page file
-// could not be written; each failure is told on `diagnostics` and the next page is still written.
+// Runs the mode and returns the exit status. A mode that writes no pages prints the usage line
+// on `diagnostics` and gives 1. Values that CheckCommandLineValues refuses print its message on
+// `diagnostics`, write nothing and give 2. Otherwise the pages are written into the working
+// directory, each whole: 1 when every page was written, 2 when one could not be (each failure
+// is told on `diagnostics`, the previous file of that name stays, and the next page is still
+// written).
 int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
                        std::ostream& diagnostics);
 

@@ -115,18 +115,134 @@ TEST(StartTavrel, FewerThanTwoArgumentsRunTheSheet) {
   EXPECT_EQ(sheets, 0);
 }
 
-TEST(StartTavrel, ModesWithoutPagesWriteNothingAndExitWithOne) {
+TEST(StartTavrel, AnUnknownOrMissingModePrintsTheUsageLineAndWritesNothing) {
   ScopedWorkingDirectory directory;
   RecordingPlatform platform;
-  for (const wchar_t* mode : {L"R1=0", L"R1=5", L"R1=abc", L"R1=-1", L"R1=", L"nothing"}) {
-    SCOPED_TRACE(WideToUtf8(mode));
+  struct Case {
+    std::wstring first, second;
+  };
+  const Case cases[] = {
+      {L"R1=0", L"year=2024&month=2&day=10"},
+      {L"R1=5", L"year=2026"},
+      {L"R1=abc", L"year=2024"},
+      {L"R1=-1", L"year=2024"},
+      {L"R1=", L"year=2024"},
+      {L"nothing", L"year=2024"},
+      {L"R1=99999999999", L"year=2024"},
+      {L"year=2026", L"R1=2"},  // swapped
+      {L"", L""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.first + L" " + c.second));
     std::ostringstream diagnostics;
-    EXPECT_EQ(StartTavrel(platform, {L"tavrel", mode, L"year=2024&month=2&day=10"}, diagnostics),
-              1);
-    EXPECT_EQ(diagnostics.str(), "");
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", c.first, c.second}, diagnostics), 1);
+    EXPECT_EQ(diagnostics.str(), std::string(kCommandLineUsage) + "\n");
   }
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
   EXPECT_TRUE(platform.launched.empty());
+}
+
+// Values that the pages of a mode do not show are refused before any page is built, with the
+// message that the window gives for them, and nothing is written.
+TEST(StartTavrel, RefusedValuesWriteNothingAndExitWithTwo) {
+  struct Case {
+    std::wstring first, second;
+    std::string message;
+  };
+  const Case cases[] = {
+      // The month page of "2026年 0月" showed December 2025, beside the day page of 2025-12-10.
+      {L"R1=1", L"year=2026&month=0&day=10", "月份輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=13&day=10", "月份輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=-1&day=10", "月份輸入錯誤 !"},
+      {L"R1=1", L"year=2026", "月份輸入錯誤 !"},  // month and day missing
+      {L"R1=1", L"year=2026&month=99999999999&day=1", "月份輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=abc&day=1", "月份輸入錯誤 !"},
+      // Blank lunar fields beside a day officer, trigram, mansion and nine star of nothing.
+      {L"R1=1", L"year=10000&month=1&day=1", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=-4713&month=12&day=31", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=-99999999999&month=1&day=1", "年份輸入錯誤 !"},
+      {L"R1=1", L"month=5&day=1", "年份輸入錯誤 !"},  // year missing
+      {L"R1=1", L"year=&month=5&day=1", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=x2026&month=5&day=1", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=2&day=29", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=31", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=0", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=5&day=-1", "日期輸入錯誤 !"},  // no longer today's day
+      {L"R1=1", L"year=2024&month=4", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=1700&month=2&day=29", "日期輸入錯誤 !"},  // Gregorian common year
+      {L"R1=1", L"year=1582&month=10&day=5", "日期輸入錯誤 !"},  // skipped by the reform
+      {L"R1=1", L"year=1582&month=10&day=14", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&hour=25", "時間輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&hour=-1", "時間輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&hour=abc", "時間輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&hour=", "時間輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&min=61", "分鐘輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&min=-1", "分鐘輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=4&day=1&min=99999999999", "分鐘輸入錯誤 !"},
+      // The first failing value of year, month, day, hour and minute speaks.
+      {L"R1=1", L"year=10000&month=13&day=32&hour=25&min=61", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=13&day=32&hour=25&min=61", "月份輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=2&day=30&hour=25&min=61", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=2024&month=2&day=3&hour=25&min=61", "時間輸入錯誤 !"},
+      // The perpetual calendar takes any year that reads as a number.
+      {L"R1=2", L"", "年份輸入錯誤 !"},
+      {L"R1=2", L"year=", "年份輸入錯誤 !"},
+      {L"R1=2", L"year=abc", "年份輸入錯誤 !"},
+      {L"R1=2", L"month=2024", "年份輸入錯誤 !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.first + L" " + c.second));
+    ScopedWorkingDirectory directory;
+    RecordingPlatform platform;
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", c.first, c.second}, diagnostics), 2);
+    EXPECT_EQ(diagnostics.str(), c.message + "\n");
+    EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+    EXPECT_TRUE(platform.launched.empty());
+  }
+}
+
+// The edges of every range, and the keys that may be left out, are taken.
+TEST(StartTavrel, ValuesAtTheEdgesOfTheirRangesWriteThePages) {
+  struct Case {
+    std::wstring first, second;
+  };
+  const Case cases[] = {
+      {L"R1=1", L"year=-4712&month=1&day=1"},
+      {L"R1=1", L"year=9999&month=12&day=31&hour=24&min=60"},
+      {L"R1=1", L"year=2024&month=2&day=29&hour=0&min=0"},
+      {L"R1=1", L"year=1500&month=2&day=29"},  // Julian leap year
+      {L"R1=1", L"year=1582&month=10&day=4"},
+      {L"R1=1", L"year=1582&month=10&day=15"},
+      {L"R1=1", L"year=0&month=1&day=1"},
+      {L"R1=1", L"year=2026&month=12&day=10abc&hour=12xyz"},
+      {L"R1=1", L"year= 2026&month= 12&day=10"},
+      {L"R1=2", L"year=0"},
+      {L"R1=2", L"year=10000"},  // outside the calendar: its page says so
+      {L"R1=2", L"year=-99999999999"},
+      {L"R1=2", L"year=2024abc"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.first + L" " + c.second));
+    ScopedWorkingDirectory directory;
+    RecordingPlatform platform;
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", c.first, c.second}, diagnostics), 1);
+    EXPECT_EQ(diagnostics.str(), "");
+    EXPECT_EQ(DirectoryNames(directory.path()).size(), c.first == L"R1=1" ? 2u : 1u);
+  }
+}
+
+TEST(StartTavrel, TheDebugLinePrecedesARefusal) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  std::ostringstream diagnostics;
+  EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=1", L"year=2026&month=0&day=10", L"debug"},
+                        diagnostics),
+            2);
+  EXPECT_EQ(diagnostics.str(),
+            "R1=1, Y=2026, M=0, D=10, h=0, m=0, name=, sex= , R2=0\n月份輸入錯誤 !\n");
+  EXPECT_TRUE(DirectoryNames(directory.path()).empty());
 }
 
 TEST(StartTavrel, AThirdArgumentPrintsTheDebugLineFirst) {
@@ -138,7 +254,8 @@ TEST(StartTavrel, AThirdArgumentPrintsTheDebugLineFirst) {
                           {L"tavrel", L"R1=7", L"year=2024&name=a=b&sex=男&R2=7", third, L"more"},
                           diagnostics),
               1);
-    EXPECT_EQ(diagnostics.str(), "R1=7, Y=2024, M=0, D=0, h=0, m=0, name=a=b, sex=男 , R2=7\n");
+    EXPECT_EQ(diagnostics.str(), "R1=7, Y=2024, M=0, D=0, h=0, m=0, name=a=b, sex=男 , R2=7\n" +
+                                     std::string(kCommandLineUsage) + "\n");
   }
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
 }
@@ -190,21 +307,23 @@ TEST(RunCommandLineMode, AlmanacModeWritesTheMonthAndDayPages) {
 }
 
 // A negative day marks today's day in the month page: today comes from the platform's clock.
-TEST(RunCommandLineMode, TheMonthPageMarksTodayOfThePlatformClock) {
-  ScopedWorkingDirectory directory;
-  RecordingPlatform platform;
-  platform.now.year = 2024;
-  platform.now.month = 5;
-  platform.now.day = 10;
-  std::ostringstream diagnostics;
-  EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=1", L"year=2024&month=5&day=-1"}, diagnostics),
-            1);
+// The command line refuses a negative day (see RefusedValuesWriteNothingAndExitWithTwo), so only
+// the page builder itself still shows which today the lunar month page is given.
+TEST(BuildCommandLinePages, TheMonthPageMarksTheTodayItIsGiven) {
+  CommandLineValues values;
+  values.r1 = 1;
+  values.year = 2024;
+  values.month = 5;
+  values.day = -1;
   almanac::CalendarTables tables;
+  const std::vector<NamedPage> pages =
+      BuildCommandLinePages(values, tables, almanac::LocalDate{2024, 5, 10});
+  ASSERT_EQ(pages.size(), 2u);
   const std::wstring page =
       almanac::BuildLunarMonthPage(tables, 2024, 5, -1, almanac::LocalDate{2024, 5, 10});
   EXPECT_TRUE(page !=
               almanac::BuildLunarMonthPage(tables, 2024, 5, -1, almanac::LocalDate{2024, 5, 11}));
-  ExpectPageFile(directory.path() / "陰曆.htm", page);
+  EXPECT_TRUE(pages[0].text == page);
 }
 
 TEST(RunCommandLineMode, APageThatCannotBeWrittenIsReportedAndTheNextIsWritten) {

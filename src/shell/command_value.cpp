@@ -52,20 +52,36 @@ bool ParseCommandValue(std::wstring_view argument, std::wstring_view key, std::w
   }
 }
 
-int ReadCommandInteger(std::wstring_view text) {
+namespace {
+
+// The position of the first digit of a number text: after white space and an optional sign.
+std::size_t SkipBlanksAndSign(std::wstring_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && (text[pos] == L' ' || (text[pos] >= L'\t' && text[pos] <= L'\r'))) {
     ++pos;
   }
-  bool negative = false;
   if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) {
-    negative = text[pos] == L'-';
     ++pos;
   }
+  return pos;
+}
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+}  // namespace
+
+bool ReadsAsCommandInteger(std::wstring_view text) {
+  const std::size_t pos = SkipBlanksAndSign(text);
+  return pos < text.size() && IsDigit(text[pos]);
+}
+
+int ReadCommandInteger(std::wstring_view text) {
+  std::size_t pos = SkipBlanksAndSign(text);
+  const bool negative = pos > 0 && text[pos - 1] == L'-';
   // Accumulated as a magnitude and clamped once past the range, so no digit string overflows.
   const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
   std::int64_t magnitude = 0;
-  for (; pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9'; ++pos) {
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
     magnitude = magnitude * 10 + (text[pos] - L'0');
     if (magnitude > limit) {
       magnitude = limit;

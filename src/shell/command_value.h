@@ -25,4 +25,8 @@ bool ParseCommandValue(std::wstring_view argument, std::wstring_view key, std::w
 // 32-bit range reads as the nearest of INT_MIN and INT_MAX.
 int ReadCommandInteger(std::wstring_view text);
 
+// Whether a value text reads as a number: a decimal digit follows the white space and the optional
+// sign that ReadCommandInteger skips ("2024", " -3", "20abc"; not "", "abc" or "- 3").
+bool ReadsAsCommandInteger(std::wstring_view text);
+
 }  // namespace shell

@@ -105,5 +105,16 @@ TEST(ReadCommandInteger, ReadsTheLeadingNumberLikeTheRuntime) {
   }
 }
 
+TEST(ReadsAsCommandInteger, ADigitMustFollowTheBlanksAndTheSign) {
+  for (const wchar_t* text : {L"2024", L"20abc", L"  \t7", L"+12", L"-3", L"0", L"-0"}) {
+    SCOPED_TRACE(WideToUtf8(text));
+    EXPECT_TRUE(ReadsAsCommandInteger(text));
+  }
+  for (const wchar_t* text : {L"", L"abc", L"- 3", L"+", L"-", L" ", L"٣", L"+-1", L"x1"}) {
+    SCOPED_TRACE(WideToUtf8(text));
+    EXPECT_FALSE(ReadsAsCommandInteger(text));
+  }
+}
+
 }  // namespace
 }  // namespace shell

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -60,7 +61,8 @@ class DocumentLaunch : public ::testing::Test {
 TEST_F(DocumentLaunch, TheOpenerReceivesTheEncodedAddress) {
   testing::ScopedWorkingDirectory pages("a b#c 萬年曆");
   SystemPlatform platform;
-  ASSERT_TRUE(OpenPageInBrowser(platform, L"萬年曆.htm"));
+  std::string error;
+  ASSERT_TRUE(OpenPageInBrowser(platform, L"萬年曆.htm", error)) << error;
   ASSERT_TRUE(AwaitFile(records_ / "address"));
   const std::string base = fs::current_path().parent_path().string();
   EXPECT_EQ(testing::ReadFileBytes(records_ / "address"),
@@ -70,7 +72,8 @@ TEST_F(DocumentLaunch, TheOpenerReceivesTheEncodedAddress) {
 
 TEST_F(DocumentLaunch, TheCallerDoesNotWaitForTheOpener) {
   SystemPlatform platform;
-  ASSERT_TRUE(platform.LaunchDocument("file:///tmp/index1.htm"));
+  std::string error;
+  ASSERT_TRUE(platform.LaunchDocument("file:///tmp/index1.htm", error)) << error;
   // The opener cannot finish before "go" exists, so returning proves no wait.
   EXPECT_FALSE(fs::exists(records_ / "done"));
   ASSERT_TRUE(AwaitFile(records_ / "address"));
@@ -79,10 +82,44 @@ TEST_F(DocumentLaunch, TheCallerDoesNotWaitForTheOpener) {
   EXPECT_TRUE(AwaitFile(records_ / "done"));
 }
 
-TEST_F(DocumentLaunch, AMissingOpenerIsNotTheCallersFailure) {
-  ::setenv("TAVREL_OPEN", (records_ / "no-such-opener").c_str(), 1);
-  SystemPlatform platform;
-  EXPECT_TRUE(platform.LaunchDocument("file:///tmp/index1.htm"));
+// An opener that cannot be started is reported with the program and the reason: a missing
+// program named by TAVREL_OPEN, one that cannot be executed, and no xdg-open on the PATH.
+TEST_F(DocumentLaunch, AnOpenerThatCannotBeStartedIsReported) {
+  const fs::path notExecutable = records_ / "not-executable.sh";
+  std::ofstream(notExecutable) << "#!/bin/sh\n";
+  fs::permissions(notExecutable, fs::perms::owner_read | fs::perms::owner_write);
+  const fs::path emptyFolder = records_ / "empty";
+  fs::create_directory(emptyFolder);
+  const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+  struct Case {
+    std::string opener;  // TAVREL_OPEN; empty: unset
+    std::string path;    // PATH
+    std::string error;
+  };
+  const Case cases[] = {
+      {(records_ / "no-such-opener").string(), savedPath,
+       "cannot start " + (records_ / "no-such-opener").string() + ": No such file or directory"},
+      {"no-such-opener-anywhere", savedPath,
+       "cannot start no-such-opener-anywhere: No such file or directory"},
+      {notExecutable.string(), savedPath,
+       "cannot start " + notExecutable.string() + ": Permission denied"},
+      {"", emptyFolder.string(), "cannot start xdg-open: No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.opener);
+    if (c.opener.empty()) {
+      ::unsetenv("TAVREL_OPEN");
+    } else {
+      ::setenv("TAVREL_OPEN", c.opener.c_str(), 1);
+    }
+    ::setenv("PATH", c.path.c_str(), 1);
+    SystemPlatform platform;
+    std::string error;
+    const bool started = platform.LaunchDocument("file:///tmp/index1.htm", error);
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_FALSE(started);
+    EXPECT_EQ(error, c.error);
+  }
   EXPECT_FALSE(fs::exists(records_ / "address"));
 }
 

@@ -43,12 +43,13 @@ std::string DocumentAddress(std::string_view workingDirectory, std::wstring_view
   return address;
 }
 
-bool OpenPageInBrowser(Platform& platform, std::wstring_view documentPath) {
+bool OpenPageInBrowser(Platform& platform, std::wstring_view documentPath, std::string& error) {
   const std::string workingDirectory = platform.WorkingDirectory();
   if (workingDirectory.empty()) {
+    error = "the working directory cannot be read";
     return false;
   }
-  return platform.LaunchDocument(DocumentAddress(workingDirectory, documentPath));
+  return platform.LaunchDocument(DocumentAddress(workingDirectory, documentPath), error);
 }
 
 }  // namespace shell

@@ -23,8 +23,8 @@ bool WritePageFile(Platform& platform, std::wstring_view page, std::wstring_view
 std::string DocumentAddress(std::string_view workingDirectory, std::wstring_view documentPath);
 
 // Starts the document opener on `documentPath` in the working directory and returns without
-// waiting for it. False when the working directory is unknown or no opener process could be
-// started; whether the document exists is not looked at.
-bool OpenPageInBrowser(Platform& platform, std::wstring_view documentPath);
+// waiting for it. False, with the reason in `error`, when the working directory is unknown or no
+// opener could be started; whether the document exists is not looked at.
+bool OpenPageInBrowser(Platform& platform, std::wstring_view documentPath, std::string& error);
 
 }  // namespace shell

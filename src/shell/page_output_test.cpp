@@ -120,19 +120,30 @@ TEST(DocumentAddress, PercentEncodesThePath) {
 TEST(OpenPageInBrowser, GivesTheOpenerTheDocumentAddress) {
   RecordingPlatform platform;
   platform.workingDirectory = "/home/user/My Pages #1/曆";
-  EXPECT_TRUE(OpenPageInBrowser(platform, L"index1.htm"));
-  EXPECT_TRUE(OpenPageInBrowser(platform, L"萬年曆.htm"));
+  std::string error;
+  EXPECT_TRUE(OpenPageInBrowser(platform, L"index1.htm", error));
+  EXPECT_TRUE(OpenPageInBrowser(platform, L"萬年曆.htm", error));
   ASSERT_EQ(platform.launched.size(), 2u);
   EXPECT_EQ(platform.launched[0], "file:///home/user/My%20Pages%20%231/%E6%9B%86/index1.htm");
   EXPECT_EQ(platform.launched[1],
             "file:///home/user/My%20Pages%20%231/%E6%9B%86/%E8%90%AC%E5%B9%B4%E6%9B%86.htm");
 }
 
-TEST(OpenPageInBrowser, AnUnknownWorkingDirectoryOpensNothing) {
+TEST(OpenPageInBrowser, AnUnknownWorkingDirectoryOpensNothingAndSaysSo) {
   RecordingPlatform platform;
   platform.workingDirectory.clear();
-  EXPECT_FALSE(OpenPageInBrowser(platform, L"index1.htm"));
+  std::string error;
+  EXPECT_FALSE(OpenPageInBrowser(platform, L"index1.htm", error));
+  EXPECT_EQ(error, "the working directory cannot be read");
   EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST(OpenPageInBrowser, AnOpenerThatCannotBeStartedIsReported) {
+  RecordingPlatform platform;
+  platform.launchError = "cannot start xdg-open: No such file or directory";
+  std::string error;
+  EXPECT_FALSE(OpenPageInBrowser(platform, L"index1.htm", error));
+  EXPECT_EQ(error, "cannot start xdg-open: No such file or directory");
 }
 
 }  // namespace

@@ -17,4 +17,12 @@ bool WriteRequestPage(Platform& platform, PageControls& controls, std::wstring_v
   return false;
 }
 
+void OpenRequestDocument(Platform& platform, PageControls& controls,
+                         std::wstring_view documentPath) {
+  std::string error;
+  if (!OpenPageInBrowser(platform, documentPath, error)) {
+    controls.ShowMessage(L"無法開啟 " + std::wstring(documentPath) + L"：" + Utf8ToWide(error));
+  }
+}
+
 }  // namespace shell

@@ -16,4 +16,10 @@ inline constexpr int kQueryButton = 1;
 bool WriteRequestPage(Platform& platform, PageControls& controls, std::wstring_view page,
                       std::wstring_view fileName);
 
+// Opens a document of a sheet request (a path relative to the working directory) with
+// OpenPageInBrowser; when no opener can be started, the page's message box says which document
+// and why, so that a missing browser does not pass in silence.
+void OpenRequestDocument(Platform& platform, PageControls& controls,
+                         std::wstring_view documentPath);
+
 }  // namespace shell

@@ -7,7 +7,6 @@
 #include "almanac/calendar_tables.h"
 #include "almanac/perpetual_calendar_page.h"
 #include "shell/dialog_numbers.h"
-#include "shell/page_output.h"
 #include "shell/page_request.h"
 
 namespace shell {
@@ -41,7 +40,7 @@ void PerpetualCalendarPage::Command(int controlId, ControlEvent /*event*/) {
   // A year past the int range stays a year past every page's range rather than turning negative.
   const int year = static_cast<int>(std::min<unsigned>(typed, INT_MAX));
   if (WriteRequestPage(platform_, controls_, buildPage_(year), L"萬年曆.htm")) {
-    OpenPageInBrowser(platform_, L"萬年曆.htm");
+    OpenRequestDocument(platform_, controls_, L"萬年曆.htm");
   }
 }
 

@@ -118,5 +118,21 @@ TEST(PerpetualCalendarPage, AFileThatCannotBeWrittenIsReportedAndNotOpened) {
   EXPECT_TRUE(platform.launched.empty());
 }
 
+// With no opener to start, the page is written and the sheet says why nothing opens.
+TEST(PerpetualCalendarPage, AnOpenerThatCannotBeStartedIsReported) {
+  ScopedWorkingDirectory directory;
+  FakePageControls controls;
+  RecordingPlatform platform;
+  platform.launchError = "cannot start xdg-open: No such file or directory";
+  YearPages pages;
+  PerpetualCalendarPage page(controls, platform, pages.Builder());
+  controls.SetText(PerpetualCalendarPage::kYearBox, L"2024");
+  page.Command(kQueryButton, ControlEvent::kClicked);
+  EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"萬年曆.htm"});
+  EXPECT_EQ(controls.messages,
+            std::vector<std::wstring>{
+                L"無法開啟 萬年曆.htm：cannot start xdg-open: No such file or directory"});
+}
+
 }  // namespace
 }  // namespace shell

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <iconv.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -90,14 +92,32 @@ std::optional<std::string> SystemPlatform::ConvertToAnsiCodePage(std::wstring_vi
   return ConvertToCodePage950(text);
 }
 
-bool SystemPlatform::WriteWholeFile(std::wstring_view name, std::string_view bytes,
-                                    std::string& error) {
-  const std::string path = WideToUtf8(name);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    error = ErrorText(errno);
-    return false;
+namespace {
+
+// While alive, a write past the file size limit fails with EFBIG instead of ending the program
+// with SIGXFSZ, so that the failure can be reported and the temporary file removed.
+class FileSizeSignalIgnored {
+ public:
+  FileSizeSignalIgnored() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    restore_ = ::sigaction(SIGXFSZ, &ignore, &previous_) == 0;
   }
+  ~FileSizeSignalIgnored() {
+    if (restore_) {
+      ::sigaction(SIGXFSZ, &previous_, nullptr);
+    }
+  }
+  FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+  FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+ private:
+  struct sigaction previous_ {};
+  bool restore_ = false;
+};
+
+bool WriteAll(int fd, std::string_view bytes, std::string& error) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -106,16 +126,55 @@ bool SystemPlatform::WriteWholeFile(std::wstring_view name, std::string_view byt
         continue;
       }
       error = ErrorText(errno);
-      ::close(fd);
       return false;
     }
     written += static_cast<std::size_t>(n);
   }
-  if (::close(fd) != 0) {
-    error = ErrorText(errno);
-    return false;
-  }
   return true;
+}
+
+}  // namespace
+
+bool SystemPlatform::WriteWholeFile(std::wstring_view name, std::string_view bytes,
+                                    std::string& error) {
+  const std::string path = WideToUtf8(name);
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  const FileSizeSignalIgnored fileSizeSignalIgnored;
+
+  // The page is written whole beside its file under a name of this process, then renamed over
+  // it: a rename within a folder replaces the file in one step, so a write that fails on the way
+  // leaves the previous page as it was. O_EXCL never takes over a file that is there already,
+  // and the mode 0666 leaves the permissions to the umask as for any new file.
+  std::string temporary;
+  int fd = -1;
+  for (int attempt = 0; fd < 0; ++attempt) {
+    temporary = folder + "." + base + "." + std::to_string(::getpid()) + "-" +
+                std::to_string(attempt) + ".tmp";
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno != EEXIST || attempt == 99)) {
+      error = ErrorText(errno);
+      return false;
+    }
+  }
+  bool written = WriteAll(fd, bytes, error);
+  if (written && ::fsync(fd) != 0) {
+    error = ErrorText(errno);
+    written = false;
+  }
+  if (::close(fd) != 0 && written) {
+    error = ErrorText(errno);
+    written = false;
+  }
+  if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    error = ErrorText(errno);
+    written = false;
+  }
+  if (!written) {
+    ::unlink(temporary.c_str());
+  }
+  return written;
 }
 
 std::string SystemPlatform::WorkingDirectory() {
@@ -129,7 +188,7 @@ std::string SystemPlatform::WorkingDirectory() {
   return buffer.data();
 }
 
-bool SystemPlatform::LaunchDocument(const std::string& address) {
+bool SystemPlatform::LaunchDocument(const std::string& address, std::string& error) {
   const char* named = std::getenv("TAVREL_OPEN");
   const std::string opener = (named != nullptr && named[0] != '\0') ? named : "xdg-open";
   // Everything the child needs is made before fork: between fork and exec only
@@ -140,13 +199,25 @@ bool SystemPlatform::LaunchDocument(const std::string& address) {
   argument.push_back('\0');
   char* const argv[] = {program.data(), argument.data(), nullptr};
 
+  // The children write the errno of a failed fork or exec into this pipe; a successful exec
+  // closes the opener's end (close-on-exec), so the parent reads either a number or the end.
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) {
+    error = "cannot start " + opener + ": " + ErrorText(errno);
+    return false;
+  }
   // Fork twice: the middle child ends at once and is reaped here, so the opener runs detached
   // in a session of its own, is adopted by init and never lingers as a zombie of this process.
   const pid_t middle = ::fork();
   if (middle < 0) {
+    const int failure = errno;
+    ::close(report[0]);
+    ::close(report[1]);
+    error = "cannot start " + opener + ": " + ErrorText(failure);
     return false;
   }
   if (middle == 0) {
+    ::close(report[0]);
     const pid_t openerPid = ::fork();
     if (openerPid == 0) {
       ::setsid();
@@ -155,14 +226,36 @@ bool SystemPlatform::LaunchDocument(const std::string& address) {
         ::dup2(nullFd, STDIN_FILENO);
       }
       ::execvp(argv[0], argv);
+      const int failure = errno;
+      [[maybe_unused]] const ssize_t n = ::write(report[1], &failure, sizeof failure);
       ::_exit(127);
     }
-    ::_exit(openerPid < 0 ? 1 : 0);
+    if (openerPid < 0) {
+      const int failure = errno;
+      [[maybe_unused]] const ssize_t n = ::write(report[1], &failure, sizeof failure);
+    }
+    ::_exit(0);
   }
+  ::close(report[1]);
+  int failure = 0;
+  ssize_t n;
+  do {
+    n = ::read(report[0], &failure, sizeof failure);
+  } while (n < 0 && errno == EINTR);
+  ::close(report[0]);
   int status = 0;
   while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
   }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (n == static_cast<ssize_t>(sizeof failure)) {
+    error = "cannot start " + opener + ": " + ErrorText(failure);
+    return false;
+  }
+  return true;
+}
+
+bool SystemPlatform::DocumentExists(std::wstring_view documentPath) {
+  struct stat status {};
+  return ::stat(WideToUtf8(documentPath).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 LocalTime SystemPlatform::CurrentLocalTime() {

@@ -31,8 +31,9 @@ class Platform {
   virtual std::optional<std::string> ConvertToAnsiCodePage(std::wstring_view text) = 0;
 
   // Creates or replaces the file `name` (a name without a folder lands in the working
-  // directory) so that it holds exactly `bytes`. False, with the reason in `error`, when the
-  // file cannot be created or written whole.
+  // directory) so that it holds exactly `bytes`. The file is replaced as a whole: a reader sees
+  // the previous file or the new one, never a part. False, with the reason in `error`, when the
+  // file cannot be created or written whole; the previous file then stays as it was.
   virtual bool WriteWholeFile(std::wstring_view name, std::string_view bytes,
                               std::string& error) = 0;
 
@@ -41,23 +42,30 @@ class Platform {
   virtual std::string WorkingDirectory() = 0;
 
   // Starts the document opener on `address` as a process of its own and returns without
-  // waiting for it. False when no process could be started; what the opener then does is its
-  // own affair.
-  virtual bool LaunchDocument(const std::string& address) = 0;
+  // waiting for it. False, with the reason in `error`, when the opener could not be started (no
+  // such program, one that cannot be executed, no process left); what a started opener then
+  // does is its own affair.
+  virtual bool LaunchDocument(const std::string& address, std::string& error) = 0;
+
+  // Whether the document (a path relative to the working directory, "/" between folder and
+  // file) is a file that exists.
+  virtual bool DocumentExists(std::wstring_view documentPath) = 0;
 
   // The current local date and time.
   virtual LocalTime CurrentLocalTime() = 0;
 };
 
-// The platform of this computer: glibc iconv, POSIX files, the opener named by the environment
-// variable TAVREL_OPEN (a program taking the address as its one argument) or else xdg-open, and
-// the system clock with the zone of TZ.
+// The platform of this computer: glibc iconv, POSIX files (a page goes to a temporary file in
+// its folder, which is then renamed over the page), the opener named by the environment
+// variable TAVREL_OPEN (a program taking the address as its one argument, looked up on the PATH
+// like xdg-open) or else xdg-open, and the system clock with the zone of TZ.
 class SystemPlatform : public Platform {
  public:
   std::optional<std::string> ConvertToAnsiCodePage(std::wstring_view text) override;
   bool WriteWholeFile(std::wstring_view name, std::string_view bytes, std::string& error) override;
   std::string WorkingDirectory() override;
-  bool LaunchDocument(const std::string& address) override;
+  bool LaunchDocument(const std::string& address, std::string& error) override;
+  bool DocumentExists(std::wstring_view documentPath) override;
   LocalTime CurrentLocalTime() override;
 };
 

@@ -1,8 +1,11 @@
 #include "shell/platform.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
@@ -103,6 +106,52 @@ TEST(SystemPlatform, ReportsAFileThatCannotBeWritten) {
   error.clear();
   EXPECT_FALSE(platform.WriteWholeFile(L"no such folder/八字.htm", "page", error));
   EXPECT_FALSE(error.empty());
+}
+
+// A write that fails on the way, here at the file size limit, leaves the file as it was and no
+// partial file beside it.
+TEST(SystemPlatform, AFailedWriteKeepsThePreviousFileWhole) {
+  testing::ScopedWorkingDirectory directory;
+  SystemPlatform platform;
+  std::string error;
+  const std::string previous(3000, 'a');
+  ASSERT_TRUE(platform.WriteWholeFile(L"陰曆.htm", previous, error)) << error;
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit limited = saved;
+  limited.rlim_cur = 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const bool written = platform.WriteWholeFile(L"陰曆.htm", std::string(5000, 'b'), error);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, "File too large");
+  EXPECT_EQ(testing::ReadFileBytes(directory.path() / "陰曆.htm"), previous);
+  EXPECT_EQ(testing::DirectoryNames(directory.path()), std::vector<std::string>{"陰曆.htm"});
+}
+
+TEST(SystemPlatform, ANewFileTakesThePermissionsTheUmaskLeaves) {
+  testing::ScopedWorkingDirectory directory;
+  SystemPlatform platform;
+  std::string error;
+  const mode_t previous = ::umask(022);
+  const bool written = platform.WriteWholeFile(L"八字.htm", "page", error);
+  ::umask(previous);
+  ASSERT_TRUE(written) << error;
+  struct stat status {};
+  ASSERT_EQ(::stat((directory.path() / "八字.htm").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0644u);
+}
+
+TEST(SystemPlatform, DocumentExistsLooksInTheWorkingDirectory) {
+  testing::ScopedWorkingDirectory directory;
+  std::filesystem::create_directory(directory.path() / "擇日學");
+  std::ofstream(directory.path() / "擇日學" / "氣候.htm") << "x";
+  std::filesystem::create_directory(directory.path() / "index1.htm");
+  SystemPlatform platform;
+  EXPECT_TRUE(platform.DocumentExists(L"擇日學/氣候.htm"));
+  EXPECT_FALSE(platform.DocumentExists(L"擇日學/春牛經.htm"));
+  EXPECT_FALSE(platform.DocumentExists(L"八字學/氣候.htm"));
+  EXPECT_FALSE(platform.DocumentExists(L"index1.htm"));  // a folder is no document
 }
 
 TEST(SystemPlatform, WorkingDirectoryIsTheAbsolutePath) {

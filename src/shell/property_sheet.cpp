@@ -164,9 +164,10 @@ PageControllerFactory StandardPageControllers(Platform& platform) {
       case 2:
         return std::make_unique<PerpetualCalendarPage>(controls, platform);
       case 1:
-        return std::make_unique<StudyPage>(platform, L"擇日學", kDateSelectionStudyButtons);
+        return std::make_unique<StudyPage>(controls, platform, L"擇日學",
+                                           kDateSelectionStudyButtons);
       case 6:
-        return std::make_unique<StudyPage>(platform, L"八字學", kFourPillarsStudyButtons);
+        return std::make_unique<StudyPage>(controls, platform, L"八字學", kFourPillarsStudyButtons);
       default:
         return nullptr;
     }

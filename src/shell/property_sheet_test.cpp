@@ -94,6 +94,9 @@ TEST_F(PropertySheetTest, TheExitButtonClosesTheSheet) {
 }
 
 TEST_F(PropertySheetTest, StudyButtonsOpenTheirDocuments) {
+  testing::ScopedWorkingDirectory directory;
+  testing::MakeDocument(directory.path(), "擇日學/春牛經.htm");
+  testing::MakeDocument(directory.path(), "八字學/論合化.htm");
   RecordingPlatform platform;
   platform.workingDirectory = "/w";
   PropertySheet sheet(StandardPageControllers(platform));
@@ -155,6 +158,29 @@ TEST_F(PropertySheetTest, QueriesWriteTheirFilesAndOpenTheirDocuments) {
   EXPECT_EQ(platform.launched[1], "file:///w/%E8%90%AC%E5%B9%B4%E6%9B%86.htm");
   EXPECT_GT(std::filesystem::file_size(directory.path() / "萬年曆.htm"), 1000u);
   EXPECT_TRUE(messages.empty());
+}
+
+// Failures to open a document reach the user as message boxes over the sheet.
+TEST_F(PropertySheetTest, DocumentsThatCannotBeOpenedAreReported) {
+  testing::ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  std::vector<std::string> messages;
+  sheet.setMessageHandler([&messages](const QString& text) { messages.push_back(Utf8(text)); });
+  sheet.show();
+  sheet.tabs()->setCurrentIndex(1);
+  qobject_cast<QPushButton*>(sheet.control(1, 1023))->click();
+  platform.launchError = "cannot start xdg-open: No such file or directory";
+  sheet.tabs()->setCurrentIndex(0);
+  qobject_cast<QPushButton*>(sheet.control(0, 1))->click();
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                "找不到文件 擇日學/氣候.htm",
+                "無法開啟 index1.htm：cannot start xdg-open: No such file or directory"}));
+  EXPECT_EQ(testing::DirectoryNames(directory.path()),
+            (std::vector<std::string>{"農民曆.htm", "陰曆.htm"}));
+  EXPECT_TRUE(platform.launched.empty());
 }
 
 TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {

@@ -1,6 +1,6 @@
 #include "shell/study_pages.h"
 
-#include "shell/page_output.h"
+#include "shell/page_request.h"
 
 namespace shell {
 
@@ -70,7 +70,12 @@ const std::array<StudyButton, 40> kFourPillarsStudyButtons = {{
 void StudyPage::Command(int controlId, ControlEvent /*event*/) {
   for (std::size_t i = 0; i < count_; ++i) {
     if (buttons_[i].id == controlId) {
-      OpenPageInBrowser(platform_, std::wstring(folder_) + L"/" + buttons_[i].document);
+      const std::wstring path = std::wstring(folder_) + L"/" + buttons_[i].document;
+      if (!platform_.DocumentExists(path)) {
+        controls_.ShowMessage(L"找不到文件 " + path);
+        return;
+      }
+      OpenRequestDocument(platform_, controls_, path);
       return;
     }
   }

@@ -22,18 +22,26 @@ extern const std::array<StudyButton, 12> kDateSelectionStudyButtons;
 // "八字學": four columns of ten buttons (three of them hidden), documents in the folder "八字學".
 extern const std::array<StudyButton, 40> kFourPillarsStudyButtons;
 
-// A study page: each button opens its document; nothing is computed or written.
+// A study page: each button opens its document; nothing is computed or written. The documents
+// do not come with the program: one that is not in the working directory is named in a message
+// box instead of being opened.
 class StudyPage : public PageController {
  public:
   // Both folder and buttons must outlive the page ("擇日學" with kDateSelectionStudyButtons,
   // "八字學" with kFourPillarsStudyButtons).
   template <std::size_t N>
-  StudyPage(Platform& platform, const wchar_t* folder, const std::array<StudyButton, N>& buttons)
-      : platform_(platform), folder_(folder), buttons_(buttons.data()), count_(N) {}
+  StudyPage(PageControls& controls, Platform& platform, const wchar_t* folder,
+            const std::array<StudyButton, N>& buttons)
+      : controls_(controls),
+        platform_(platform),
+        folder_(folder),
+        buttons_(buttons.data()),
+        count_(N) {}
 
   void Command(int controlId, ControlEvent event) override;
 
  private:
+  PageControls& controls_;
   Platform& platform_;
   const wchar_t* folder_;
   const StudyButton* buttons_;

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
@@ -12,6 +13,15 @@ namespace shell {
 namespace {
 
 using testing::RecordingPlatform;
+
+using testing::FakePageControls;
+using testing::MakeDocument;
+using testing::ScopedWorkingDirectory;
+
+StudyPage MakeStudyPage(bool fourPillars, PageControls& controls, Platform& platform) {
+  return fourPillars ? StudyPage(controls, platform, L"八字學", kFourPillarsStudyButtons)
+                     : StudyPage(controls, platform, L"擇日學", kDateSelectionStudyButtons);
+}
 
 TEST(StudyPage, ButtonsOpenTheirDocuments) {
   struct Case {
@@ -30,10 +40,12 @@ TEST(StudyPage, ButtonsOpenTheirDocuments) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
+    ScopedWorkingDirectory directory;
+    MakeDocument(directory.path(), WideToUtf8(c.path));
+    FakePageControls controls;
     RecordingPlatform platform;
     platform.workingDirectory = "/w";
-    StudyPage page = c.fourPillars ? StudyPage(platform, L"八字學", kFourPillarsStudyButtons)
-                                   : StudyPage(platform, L"擇日學", kDateSelectionStudyButtons);
+    StudyPage page = MakeStudyPage(c.fourPillars, controls, platform);
     page.Command(c.id, ControlEvent::kClicked);
     ASSERT_EQ(platform.launched.size(), 1u);
     std::string expected;
@@ -48,13 +60,46 @@ TEST(StudyPage, ButtonsOpenTheirDocuments) {
       }
     }
     EXPECT_EQ(platform.launched[0], "file:///w/" + expected);
+    EXPECT_TRUE(controls.messages.empty());
   }
 }
 
-TEST(StudyPage, IdsWithoutAButtonOpenNothing) {
+// The documents do not come with the program: one that is not in the working directory is named
+// in a message instead of being opened.
+TEST(StudyPage, AMissingDocumentIsNamedAndNotOpened) {
+  ScopedWorkingDirectory directory;
+  MakeDocument(directory.path(), "八字學/春牛經.htm");  // the right name in the other folder
+  FakePageControls controls;
   RecordingPlatform platform;
-  StudyPage dateSelection(platform, L"擇日學", kDateSelectionStudyButtons);
-  StudyPage fourPillars(platform, L"八字學", kFourPillarsStudyButtons);
+  StudyPage dateSelection = MakeStudyPage(false, controls, platform);
+  StudyPage fourPillars = MakeStudyPage(true, controls, platform);
+  dateSelection.Command(1021, ControlEvent::kClicked);
+  fourPillars.Command(1052, ControlEvent::kClicked);
+  EXPECT_EQ(controls.messages,
+            (std::vector<std::wstring>{L"找不到文件 擇日學/春牛經.htm",
+                                       L"找不到文件 八字學/金不換骨髓歌斷.htm"}));
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+TEST(StudyPage, AnOpenerThatCannotBeStartedIsReported) {
+  ScopedWorkingDirectory directory;
+  MakeDocument(directory.path(), "擇日學/氣候.htm");
+  FakePageControls controls;
+  RecordingPlatform platform;
+  platform.launchError = "cannot start xdg-open: No such file or directory";
+  StudyPage page = MakeStudyPage(false, controls, platform);
+  page.Command(1023, ControlEvent::kClicked);
+  EXPECT_EQ(controls.messages,
+            std::vector<std::wstring>{
+                L"無法開啟 擇日學/氣候.htm：cannot start xdg-open: No such file or directory"});
+}
+
+TEST(StudyPage, IdsWithoutAButtonOpenNothing) {
+  ScopedWorkingDirectory directory;
+  FakePageControls controls;
+  RecordingPlatform platform;
+  StudyPage dateSelection = MakeStudyPage(false, controls, platform);
+  StudyPage fourPillars = MakeStudyPage(true, controls, platform);
   for (int id : {1016, 1026, 1, 0, -1}) {
     dateSelection.Command(id, ControlEvent::kClicked);
   }
@@ -62,6 +107,7 @@ TEST(StudyPage, IdsWithoutAButtonOpenNothing) {
     fourPillars.Command(id, ControlEvent::kClicked);
   }
   EXPECT_TRUE(platform.launched.empty());
+  EXPECT_TRUE(controls.messages.empty());
 }
 
 TEST(StudyPage, TheTablesHoldTheirDocuments) {

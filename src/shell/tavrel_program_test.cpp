@@ -29,10 +29,13 @@ struct RunResult {
 // Runs tavrel with the given shell-quoted arguments in the working directory; its standard
 // error is kept. TAVREL_OPEN names a program that fails, so no browser can ever start, and no
 // display is named unless `display` sets one, so no window can open.
-RunResult RunTavrel(const std::string& arguments, const std::string& display = "") {
+// `wrapper` runs the program (e.g. under a resource limit).
+RunResult RunTavrel(const std::string& arguments, const std::string& display = "",
+                    const std::string& wrapper = "") {
   const std::string command =
       "timeout 120 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY TAVREL_OPEN=false " +
-      display + " '" + std::string(TAVREL_PROGRAM) + "' " + arguments + " 2> tavrel.stderr";
+      display + " " + wrapper + "'" + std::string(TAVREL_PROGRAM) + "' " + arguments +
+      " 2> tavrel.stderr";
   const int raw = std::system(command.c_str());
   RunResult result;
   if (raw != -1 && WIFEXITED(raw)) {
@@ -72,22 +75,50 @@ TEST(TavrelProgram, ADisplayThatCannotBeOpenedPointsToTheCommandLine) {
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
 }
 
-TEST(TavrelProgram, OtherModesWriteNothingAndExitWithOne) {
+TEST(TavrelProgram, OtherModesPrintTheUsageLineWriteNothingAndExitWithOne) {
   ScopedWorkingDirectory directory;
-  for (const char* arguments : {"R1=0 year=2024", "R1=5 year=2024", "R1=abc year=2024"}) {
+  for (const char* arguments :
+       {"R1=0 year=2024", "R1=5 year=2026", "R1=abc year=2024", "year=2026 R1=2", "'' ''"}) {
     SCOPED_TRACE(arguments);
     const RunResult result = RunTavrel(arguments);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.diagnostics, "");
+    EXPECT_EQ(result.diagnostics, std::string(kCommandLineUsage) + "\n");
   }
   EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+}
+
+TEST(TavrelProgram, RefusedDatesWriteNothingAndExitWithTwo) {
+  ScopedWorkingDirectory directory;
+  struct Case {
+    const char* arguments;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"R1=1 'year=2026&month=0&day=10'", "月份輸入錯誤 !\n"},
+      {"R1=1 'year=2026&month=13&day=10'", "月份輸入錯誤 !\n"},
+      {"R1=1 year=2026", "月份輸入錯誤 !\n"},
+      {"R1=1 'year=10000&month=1&day=1'", "年份輸入錯誤 !\n"},
+      {"R1=1 'year=2026&month=99999999999&day=1'", "月份輸入錯誤 !\n"},
+      {"R1=1 'year=2026&month=2&day=29'", "日期輸入錯誤 !\n"},
+      {"R1=1 'year=2026&month=2&day=28&hour=25'", "時間輸入錯誤 !\n"},
+      {"R1=1 'year=2026&month=2&day=28&min=61'", "分鐘輸入錯誤 !\n"},
+      {"R1=2 year=abc", "年份輸入錯誤 !\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const RunResult result = RunTavrel(c.arguments);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.diagnostics, c.message);
+    EXPECT_TRUE(DirectoryNames(directory.path()).empty());
+  }
 }
 
 TEST(TavrelProgram, AThirdArgumentPrintsTheDebugLine) {
   ScopedWorkingDirectory directory;
   const RunResult result = RunTavrel("R1=9 'year=2024&name=陳 大文&sex=男' ''");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.diagnostics, "R1=9, Y=2024, M=0, D=0, h=0, m=0, name=陳 大文, sex=男 , R2=0\n");
+  EXPECT_EQ(result.diagnostics, "R1=9, Y=2024, M=0, D=0, h=0, m=0, name=陳 大文, sex=男 , R2=0\n" +
+                                    std::string(kCommandLineUsage) + "\n");
 }
 
 TEST(TavrelProgram, WritesThePagesOfModesOneAndTwo) {
@@ -112,6 +143,28 @@ TEST(TavrelProgram, WritesThePagesOfModesOneAndTwo) {
       almanac::BuildAlmanacDayPage(tables, engine::ComputeJulianDay(2026, 12, 10.5));
   EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "陰曆.htm")) == monthPage);
   EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "吉凶曆.htm")) == dayPage);
+}
+
+// A write that fails on the way (here at the file size limit) leaves the previous page whole and
+// no partial file, and is reported.
+TEST(TavrelProgram, AFailedWriteKeepsThePreviousPageWhole) {
+  ScopedWorkingDirectory directory;
+  RunResult result = RunTavrel("R1=1 'year=2026&month=12&day=10'");
+  ASSERT_EQ(result.status, 1) << result.diagnostics;
+  const std::string monthPage = ReadFileBytes(directory.path() / "陰曆.htm");
+  const std::string dayPage = ReadFileBytes(directory.path() / "吉凶曆.htm");
+  ASSERT_GT(monthPage.size(), 6000u);
+  ASSERT_GT(dayPage.size(), 3000u);
+  // At most 2,048 bytes, in either unit that a shell counts ulimit -f in (512 or 1,024 bytes).
+  const char* limit = "sh -c 'ulimit -f 2; exec \"$0\" \"$@\"' ";
+  result = RunTavrel("R1=1 'year=2024&month=2&day=10'", "", limit);
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.diagnostics,
+            "tavrel: cannot write 陰曆.htm: File too large\n"
+            "tavrel: cannot write 吉凶曆.htm: File too large\n");
+  EXPECT_EQ(ReadFileBytes(directory.path() / "陰曆.htm"), monthPage);
+  EXPECT_EQ(ReadFileBytes(directory.path() / "吉凶曆.htm"), dayPage);
+  EXPECT_EQ(DirectoryNames(directory.path()), (std::vector<std::string>{"吉凶曆.htm", "陰曆.htm"}));
 }
 
 TEST(TavrelProgram, AFileThatCannotBeWrittenGivesStatusTwo) {

@@ -97,20 +97,34 @@ inline std::vector<std::string> DirectoryNames(const std::filesystem::path& path
 }
 
 // The real conversion and files, a fixed working directory text, and an opener that only
-// records the addresses it is given; no process is ever started.
+// records the addresses it is given; no process is ever started. With `launchError` set, the
+// opener cannot be started and says so. Documents exist as the real working directory holds them.
 class RecordingPlatform : public SystemPlatform {
  public:
   std::string WorkingDirectory() override { return workingDirectory; }
-  bool LaunchDocument(const std::string& address) override {
+  bool LaunchDocument(const std::string& address, std::string& error) override {
+    if (!launchError.empty()) {
+      error = launchError;
+      return false;
+    }
     launched.push_back(address);
     return true;
   }
   LocalTime CurrentLocalTime() override { return now; }
 
   std::string workingDirectory = "/home/user/pages";
+  std::string launchError;
   std::vector<std::string> launched;
   LocalTime now;
 };
+
+// Makes the document (a path relative to the working directory, "/" between folder and file)
+// with a line of content, and its folder when needed.
+inline void MakeDocument(const std::filesystem::path& workingDirectory, const std::string& path) {
+  const std::filesystem::path document = workingDirectory / path;
+  std::filesystem::create_directories(document.parent_path());
+  std::ofstream(document) << "<html>document</html>\n";
+}
 
 // Page controls held in memory: what a page writes can be read back, and a test types into
 // them with SetText, picks list entries with SetComboSelection and days with

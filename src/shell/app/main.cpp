@@ -1,6 +1,6 @@
 // tavrel: the almanac and perpetual calendar. Without arguments it shows its property sheet;
 // with two arguments or more it writes the pages that "R1" selects into the working directory
-// and exits with status 1 (2 when a page file could not be written).
+// and exits with status 1 (2 when the input is refused or a page file could not be written).
 #include <iostream>
 #include <string>
 #include <vector>
