@@ -62,7 +62,10 @@ BirthDate CheckBirthDate(engine::MonthCalendar& calendar, int year, int month, i
   engine::CalendarMonth calendarMonth;
   if (day >= 1 && day <= 31) {
     calendar.ComputeMonthCalendar(year, month, *days, calendarMonth);
-    record = FindDateRecord(*days, calendarMonth, DayNumberOfDate(year, month, day), day);
+    // A year outside the calendar fills no record, and its day number may not fit an int.
+    if (calendarMonth.dayCount > 0) {
+      record = FindDateRecord(*days, calendarMonth, DayNumberOfDate(year, month, day), day);
+    }
   }
   if (record == nullptr) {
     date.message = kBirthDayMessage;
