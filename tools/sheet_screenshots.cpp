@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   const std::pair<int, const char*> pages[] = {{0, "almanac.png"},
                                                {1, "date-selection-study.png"},
                                                {2, "perpetual-calendar.png"},
+                                               {3, "bone-weighing.png"},
                                                {6, "four-pillars-study.png"}};
   for (const auto& [tab, file] : pages) {
     sheet.tabs()->setCurrentIndex(tab);

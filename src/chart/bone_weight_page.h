@@ -14,8 +14,10 @@ namespace chart {
 //
 // A birth the checks refuse gives the check's message as the whole text (CheckBirthDate's month,
 // day, hour and minute messages in that order, then CheckBirthLongitude's). A total outside
-// 21..72 gives the empty text; every accepted birth weighs at least 21. The day records come
-// from `calendar`, which the caller keeps.
+// 21..72 gives the empty text: a name found in no table weighs 0, which only the months of the
+// early calendars without a place among the twelve (a 13th month in -721 .. -104, the first of two
+// twelfth months in 23 and 239) can give; every other accepted birth weighs 21 to 71. The day
+// records come from `calendar`, which the caller keeps.
 std::wstring BuildBoneWeightPage(engine::MonthCalendar& calendar, int year, int month, int day,
                                  int hour, int minute, const std::wstring& name,
                                  const std::wstring& sex, double longitude);

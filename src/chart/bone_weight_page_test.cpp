@@ -311,7 +311,9 @@ TEST(BoneWeightPage, EveryAcceptedBirthGetsAPage) {
           ASSERT_TRUE(std::find(std::begin(unweighedMonths), std::end(unweighedMonths),
                                 record.lunarMonthName) != std::end(unweighedMonths))
               << Utf8(record.lunarMonthName);
-          ASSERT_TRUE(year >= -721 && year <= -104) << Utf8(record.lunarMonthName);
+          ASSERT_TRUE((year >= -721 && year <= -104) || year == 23 || year == 24 || year == 239 ||
+                      year == 240)
+              << Utf8(record.lunarMonthName);
           ++unweighed;
         }
         ++checked;

@@ -10,6 +10,7 @@
 #include "engine/time_frames.h"
 #include "shell/date_checks.h"
 #include "shell/dialog_numbers.h"
+#include "shell/index_documents.h"
 #include "shell/page_request.h"
 
 namespace shell {
@@ -146,7 +147,7 @@ void AlmanacPage::Query() {
   written = WriteRequestPage(platform_, controls_, services_.buildAlmanacDayPage(julianDay),
                              L"農民曆.htm") &&
             written;
-  if (written) {
+  if (written && ProvideRequestIndexDocument(platform_, controls_, L"index1.htm")) {
     OpenRequestDocument(platform_, controls_, L"index1.htm");
   }
 }

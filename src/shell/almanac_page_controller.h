@@ -31,7 +31,7 @@ AlmanacPageServices StandardAlmanacPageServices();
 
 // The "農民曆" page: date boxes, "今日", the month calendar with the sun and moon lines of the
 // chosen place, the province and place lists, and "查詢", which writes "陰曆.htm" and "農民曆.htm"
-// and opens "index1.htm".
+// and opens "index1.htm" (written first when the working directory has none).
 class AlmanacPage : public PageController {
  public:
   static constexpr int kYearBox = 1005;

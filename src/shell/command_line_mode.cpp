@@ -5,6 +5,7 @@
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "almanac/perpetual_calendar_page.h"
+#include "chart/bone_weight_page.h"
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
 #include "shell/command_value.h"
@@ -60,7 +61,7 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
          values.name + L", sex=" + values.sex + L" , R2=" + std::to_wstring(values.r2);
 }
 
-bool IsCommandLineMode(int r1) { return r1 == 1 || r1 == 2; }
+bool IsCommandLineMode(int r1) { return r1 >= 1 && r1 <= 3; }
 
 std::wstring CheckCommandLineValues(const CommandLineValues& values) {
   switch (values.r1) {
@@ -78,6 +79,8 @@ std::wstring CheckCommandLineValues(const CommandLineValues& values) {
     }
     case 2:
       return values.given.year ? std::wstring() : L"年份輸入錯誤 !";
+    case 3:
+      return {};  // the reading refuses a birth with its own message, written as its page
     default:
       return {};
   }
@@ -102,8 +105,16 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
     case 2:
       pages.push_back({L"萬年曆.htm", almanac::BuildPerpetualCalendarPage(tables, values.year)});
       break;
+    case 3:
+      // At the longitude of the place the sheet shows first, 臺北市; a refused birth writes its
+      // message as the page.
+      pages.push_back({L"八字重.htm",
+                       chart::BuildBoneWeightPage(tables.monthCalendar, values.year, values.month,
+                                                  values.day, values.hour, values.minute,
+                                                  values.name, values.sex, kCommandLineLongitude)});
+      break;
     default:
-      break;  // modes 3 and 4 come with the chart pages; IsCommandLineMode turns others away
+      break;  // mode 4 comes with the chart page; IsCommandLineMode turns others away
   }
   return pages;
 }

@@ -49,19 +49,25 @@ struct NamedPage {
   std::wstring text;
 };
 
-// Whether mode `r1` writes pages: 1 and 2.
+// Whether mode `r1` writes pages: 1, 2 and 3.
 bool IsCommandLineMode(int r1);
 
 // The message that refuses the values of the mode before any page is built, the one the sheet
 // gives for them, or an empty text. Mode 1 takes a date that CheckAlmanacDate passes (year,
 // month and day given as numbers) and a time that CheckTimeOfDay passes; mode 2 any year given
-// as a number (a year outside the calendar gets a page that says so).
+// as a number (a year outside the calendar gets a page that says so); mode 3 anything, the
+// reading refusing a birth with its own message as the page.
 std::wstring CheckCommandLineValues(const CommandLineValues& values);
 
-// The pages that mode `values.r1` writes, in order: 1 "陰曆.htm" and "吉凶曆.htm", 2 "萬年曆.htm";
-// none for any other mode; the values must have passed CheckCommandLineValues. `today` is the date
-// of the computer's clock (the lunar month page takes a negative year, month or day from it); the
-// pages work with `tables`.
+// The longitude in degrees east that the command line's readings use: that of "臺北市", the place
+// the sheet's pages show first.
+inline constexpr double kCommandLineLongitude = 121.5;
+
+// The pages that mode `values.r1` writes, in order: 1 "陰曆.htm" and "吉凶曆.htm", 2 "萬年曆.htm",
+// 3 "八字重.htm" (the bone-weighing reading, or the message that refuses its birth); none for
+// any other mode; the values must have passed CheckCommandLineValues. `today` is the date of the
+// computer's clock (the lunar month page takes a negative year, month or day from it); the pages
+// work with `tables`.
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
                                              almanac::CalendarTables& tables,
                                              almanac::LocalDate today);

@@ -11,6 +11,7 @@
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "almanac/perpetual_calendar_page.h"
+#include "chart/bone_weight_page.h"
 #include "engine/julian_day.h"
 #include "shell/platform.h"
 #include "shell/test_support.h"
@@ -337,6 +338,51 @@ TEST(RunCommandLineMode, APageThatCannotBeWrittenIsReportedAndTheNextIsWritten) 
   almanac::CalendarTables tables;
   ExpectPageFile(directory.path() / "吉凶曆.htm",
                  almanac::BuildAlmanacDayPage(tables, engine::ComputeJulianDay(2024, 2, 10)));
+}
+
+// Mode 3 writes the bone-weighing reading at Taipei's longitude, 121.5, with name and sex as read
+// (escaped by the reading), and opens nothing.
+TEST(RunCommandLineMode, BoneWeighingModeWritesTheReading) {
+  ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  std::ostringstream diagnostics;
+  EXPECT_EQ(
+      StartTavrel(platform,
+                  {L"tavrel", L"R1=3", L"year=1989&month=6&day=4&hour=2&min=0&name=王<b>&sex=男"},
+                  diagnostics),
+      1);
+  EXPECT_EQ(diagnostics.str(), "");
+  EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字重.htm"});
+  engine::MonthCalendar calendar;
+  const std::wstring page =
+      chart::BuildBoneWeightPage(calendar, 1989, 6, 4, 2, 0, L"王<b>", L"男", 121.5);
+  EXPECT_NE(page.find(L"王&lt;b&gt;"), std::wstring::npos);
+  ExpectPageFile(directory.path() / "八字重.htm", page);
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+// A birth the reading refuses writes its message as the page, as the chart mode does.
+TEST(RunCommandLineMode, BoneWeighingModeWritesTheMessageOfARefusedBirth) {
+  struct Case {
+    const wchar_t* values;
+    const wchar_t* message;
+  };
+  const Case cases[] = {
+      {L"year=2024&month=13&day=1&min=61", L"生日月份輸入錯誤 !"},
+      {L"year=2024", L"生日月份輸入錯誤 !"},
+      {L"year=2023&month=2&day=29", L"生日日期輸入錯誤 !"},
+      {L"year=2024&month=1&day=1&hour=25", L"生日時間輸入錯誤 !"},
+      {L"year=2024&month=1&day=1&min=-1", L"生日分鐘輸入錯誤 !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.values));
+    ScopedWorkingDirectory directory;
+    RecordingPlatform platform;
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=3", c.values}, diagnostics), 1);
+    EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字重.htm"});
+    ExpectPageFile(directory.path() / "八字重.htm", c.message);
+  }
 }
 
 }  // namespace

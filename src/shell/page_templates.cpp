@@ -57,6 +57,39 @@ PageTemplate PerpetualCalendarPageTemplate() {
           }};
 }
 
+PageTemplate BoneWeightPageTemplate() {
+  return {L"袁天罡稱骨術",
+          300,
+          195,
+          {
+              // id, kind, text, x, y, width, height
+              {1, K::kDefaultButton, L"查詢", 204, 138, 50, 14},
+              {1009, K::kEdit, L"", 18, 106, 29, 12},
+              {-1, K::kGroupBox, L"姓名", 7, 94, 46, 34},
+              {1005, K::kEdit, L"", 99, 106, 21, 12},
+              {-1, K::kLabel, L"月", 154, 108, 9, 8},
+              {1006, K::kEdit, L"", 138, 106, 13, 12},
+              {-1, K::kLabel, L"日", 185, 108, 9, 8},
+              {1007, K::kEdit, L"", 169, 106, 13, 12},
+              {-1, K::kLabel, L"年", 125, 108, 9, 8},
+              {-1, K::kGroupBox, L"出生於西元", 88, 94, 167, 34},
+              {-1, K::kLabel, L"時", 212, 108, 9, 8},
+              {1008, K::kEdit, L"", 196, 106, 13, 12},
+              {-1, K::kLabel, L"分", 243, 108, 9, 8},
+              {1010, K::kEdit, L"", 227, 106, 13, 12},
+              {1065, K::kEdit, L"", 170, 66, 27, 12},
+              {-1, K::kGroupBox, L"經緯度", 7, 54, 248, 34},
+              {-1, K::kLabel, L"東經", 153, 67, 16, 8},
+              {1030, K::kComboBox, L"", 14, 66, 64, 57},
+              {1031, K::kComboBox, L"", 81, 66, 67, 57},
+              {-1, K::kGroupBox, L"姓別", 54, 94, 33, 34},
+              {1032, K::kComboBox, L"", 61, 106, 22, 57},
+              {-1, K::kLabel, L"北緯", 205, 67, 18, 10},
+              {1012, K::kLabel, L"", 221, 67, 20, 10},
+              {1050, K::kLabel, L"", 153, 54, 92, 11},
+          }};
+}
+
 // A grid of study buttons inside a group box "內容".
 template <std::size_t N>
 PageTemplate StudyPageTemplate(const wchar_t* caption, int height,
@@ -91,7 +124,7 @@ PageTemplate FourPillarsStudyPageTemplate() {
 const std::vector<PageTemplate>& SheetPageTemplates() {
   static const std::vector<PageTemplate> pages = {
       AlmanacPageTemplate(),           DateSelectionStudyPageTemplate(),
-      PerpetualCalendarPageTemplate(), {L"袁天罡稱骨術", 300, 195, {}},
+      PerpetualCalendarPageTemplate(), BoneWeightPageTemplate(),
       {L"八字排盤", 300, 195, {}},     {L"干支排盤", 300, 195, {}},
       FourPillarsStudyPageTemplate(),
   };

@@ -40,7 +40,7 @@ struct PageTemplate {
 };
 
 // The seven pages in tab order: "農民曆", "擇日學", "萬年曆", "袁天罡稱骨術", "八字排盤",
-// "干支排盤", "八字學". The bone-weighing and the two chart pages have no controls yet.
+// "干支排盤", "八字學". The two chart pages have no controls yet.
 const std::vector<PageTemplate>& SheetPageTemplates();
 
 // The sheet's caption: "Tavrel, " and the product's web address.

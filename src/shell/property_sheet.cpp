@@ -17,6 +17,7 @@
 
 #include "engine/lunar_year.h"
 #include "shell/almanac_page_controller.h"
+#include "shell/bone_weight_page_controller.h"
 #include "shell/command_line_mode.h"
 #include "shell/perpetual_calendar_page_controller.h"
 #include "shell/study_pages.h"
@@ -163,6 +164,8 @@ PageControllerFactory StandardPageControllers(Platform& platform) {
         return std::make_unique<AlmanacPage>(controls, platform);
       case 2:
         return std::make_unique<PerpetualCalendarPage>(controls, platform);
+      case 3:
+        return std::make_unique<BoneWeightPage>(controls, platform);
       case 1:
         return std::make_unique<StudyPage>(controls, platform, L"擇日學",
                                            kDateSelectionStudyButtons);

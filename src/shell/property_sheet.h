@@ -21,7 +21,7 @@ namespace shell {
 using PageControllerFactory =
     std::function<std::unique_ptr<PageController>(int pageIndex, PageControls& controls)>;
 
-// The controllers of the finished pages: "農民曆", "擇日學", "萬年曆" and "八字學".
+// The controllers of the finished pages: "農民曆", "擇日學", "萬年曆", "袁天罡稱骨術" and "八字學".
 PageControllerFactory StandardPageControllers(Platform& platform);
 
 // The program's one window: a modal dialog of seven tabs laid out from the page templates, with

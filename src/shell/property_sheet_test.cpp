@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "chart/bone_weight_page.h"
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
 
@@ -140,7 +141,7 @@ TEST_F(PropertySheetTest, QueriesWriteTheirFilesAndOpenTheirDocuments) {
   EXPECT_EQ(Utf8(qobject_cast<QComboBox*>(sheet.control(0, 1031))->currentText()), "臺北市");
   qobject_cast<QPushButton*>(sheet.control(0, 1))->click();
   EXPECT_EQ(testing::DirectoryNames(directory.path()),
-            (std::vector<std::string>{"農民曆.htm", "陰曆.htm"}));
+            (std::vector<std::string>{"index1.htm", "農民曆.htm", "陰曆.htm"}));
   ASSERT_EQ(platform.launched.size(), 1u);
   EXPECT_EQ(platform.launched[0], "file:///w/index1.htm");
 
@@ -179,7 +180,93 @@ TEST_F(PropertySheetTest, DocumentsThatCannotBeOpenedAreReported) {
                 "找不到文件 擇日學/氣候.htm",
                 "無法開啟 index1.htm：cannot start xdg-open: No such file or directory"}));
   EXPECT_EQ(testing::DirectoryNames(directory.path()),
-            (std::vector<std::string>{"農民曆.htm", "陰曆.htm"}));
+            (std::vector<std::string>{"index1.htm", "農民曆.htm", "陰曆.htm"}));
+  EXPECT_TRUE(platform.launched.empty());
+}
+
+// The "袁天罡稱骨術" page: its opening state, and queries whose files hold the reading of what the
+// boxes and lists say.
+TEST_F(PropertySheetTest, TheBoneWeighingPageWritesTheReading) {
+  testing::ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.workingDirectory = "/w";
+  platform.now = {2024, 2, 9, 8, 5, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  sheet.show();
+  sheet.tabs()->setCurrentIndex(3);
+  EXPECT_TRUE(qobject_cast<QPushButton*>(sheet.control(3, 1))->isDefault());
+  auto text = [&sheet](int id) -> std::string {
+    QWidget* widget = sheet.control(3, id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      return Utf8(edit->text());
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      return Utf8(label->text());
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      return Utf8(combo->currentText());
+    }
+    return "(no such control)";
+  };
+  EXPECT_EQ(text(1005), "2024");
+  EXPECT_EQ(text(1006), "2");
+  EXPECT_EQ(text(1007), "9");
+  EXPECT_EQ(text(1008), "8");
+  EXPECT_EQ(text(1010), "5");
+  EXPECT_EQ(text(1009), "");
+  EXPECT_EQ(text(1032), "男");
+  EXPECT_EQ(text(1030), "臺灣");
+  EXPECT_EQ(text(1031), "臺北市");
+  EXPECT_EQ(text(1065), "121.500000");
+  EXPECT_EQ(text(1012), "25.050000");
+  EXPECT_EQ(text(1050), "東經121°30'  北緯25°03'");
+
+  engine::MonthCalendar calendar;
+  auto query = [&sheet, &directory]() {
+    qobject_cast<QPushButton*>(sheet.control(3, 1))->click();
+    return testing::DecodeCodePage950(testing::ReadFileBytes(directory.path() / "八字重.htm"));
+  };
+  auto* name = qobject_cast<QLineEdit*>(sheet.control(3, 1009));
+  name->setText(QString(40, QChar(0x738B)));  // 40 times 王
+  // "香港": chosen as a user chooses, the longitude box shows 114.083333 and its first 8
+  // characters reach the reading.
+  auto* provinces = qobject_cast<QComboBox*>(sheet.control(3, 1030));
+  const int hongKong = provinces->findText(QStringLiteral("香港"));
+  ASSERT_GE(hongKong, 0);
+  provinces->setCurrentIndex(hongKong);
+  emit provinces->activated(hongKong);
+  EXPECT_EQ(text(1065), "114.083333");
+  EXPECT_TRUE(query() == chart::BuildBoneWeightPage(calendar, 2024, 2, 9, 8, 5,
+                                                    std::wstring(31, L'王'), L"男", 114.0833));
+  ASSERT_EQ(platform.launched.size(), 1u);
+  EXPECT_EQ(platform.launched[0], "file:///w/index2.htm");
+  EXPECT_EQ(testing::DirectoryNames(directory.path()),
+            (std::vector<std::string>{"index2.htm", "八字重.htm"}));
+
+  // A longitude typed by hand wins; letters in the hour box read 0; "女" chosen.
+  qobject_cast<QLineEdit*>(sheet.control(3, 1065))->setText(QStringLiteral("100.25"));
+  qobject_cast<QLineEdit*>(sheet.control(3, 1008))->setText(QStringLiteral("ab"));
+  qobject_cast<QComboBox*>(sheet.control(3, 1032))->setCurrentIndex(1);
+  name->setText(QStringLiteral("<陳>"));
+  EXPECT_TRUE(query() ==
+              chart::BuildBoneWeightPage(calendar, 2024, 2, 9, 0, 5, L"<陳>", L"女", 100.25));
+  EXPECT_EQ(platform.launched.size(), 2u);
+}
+
+// A date the reading refuses is a message box on the sheet, and nothing is written.
+TEST_F(PropertySheetTest, TheBoneWeighingPageRefusesABadDate) {
+  testing::ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.now = {2024, 2, 9, 8, 5, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  std::vector<std::string> messages;
+  sheet.setMessageHandler([&messages](const QString& text) { messages.push_back(Utf8(text)); });
+  sheet.tabs()->setCurrentIndex(3);
+  qobject_cast<QLineEdit*>(sheet.control(3, 1007))->setText(QStringLiteral("30"));
+  qobject_cast<QPushButton*>(sheet.control(3, 1))->click();
+  EXPECT_EQ(messages, std::vector<std::string>{"生日日期輸入錯誤 !"});
+  EXPECT_TRUE(testing::DirectoryNames(directory.path()).empty());
   EXPECT_TRUE(platform.launched.empty());
 }
 

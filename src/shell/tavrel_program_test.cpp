@@ -8,6 +8,7 @@
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "almanac/perpetual_calendar_page.h"
+#include "chart/bone_weight_page.h"
 #include "engine/julian_day.h"
 #include "shell/command_line_mode.h"
 #include "shell/platform.h"
@@ -165,6 +166,19 @@ TEST(TavrelProgram, AFailedWriteKeepsThePreviousPageWhole) {
   EXPECT_EQ(ReadFileBytes(directory.path() / "陰曆.htm"), monthPage);
   EXPECT_EQ(ReadFileBytes(directory.path() / "吉凶曆.htm"), dayPage);
   EXPECT_EQ(DirectoryNames(directory.path()), (std::vector<std::string>{"吉凶曆.htm", "陰曆.htm"}));
+}
+
+TEST(TavrelProgram, WritesTheBoneWeighingReadingOfModeThree) {
+  ScopedWorkingDirectory directory;
+  const RunResult result =
+      RunTavrel("R1=3 'year=2024&month=2&day=29&hour=23&min=30&name=林&sex=女'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.diagnostics, "");
+  EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字重.htm"});
+  engine::MonthCalendar calendar;
+  const std::wstring page =
+      chart::BuildBoneWeightPage(calendar, 2024, 2, 29, 23, 30, L"林", L"女", 121.5);
+  EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "八字重.htm")) == page);
 }
 
 TEST(TavrelProgram, AFileThatCannotBeWrittenGivesStatusTwo) {

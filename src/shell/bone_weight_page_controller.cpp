@@ -1,0 +1,134 @@
+#include "shell/bone_weight_page_controller.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+#include "chart/birth_date.h"
+#include "chart/bone_weight_page.h"
+#include "shell/dialog_numbers.h"
+#include "shell/index_documents.h"
+#include "shell/page_output.h"
+#include "shell/page_request.h"
+
+namespace shell {
+
+namespace {
+
+// The sex list's entries, in list order.
+constexpr std::array<const wchar_t*, 2> kSexes = {L"男", L"女"};
+
+// A box read as a dialog reads it; a number past the int range stays past every date's range
+// rather than turning negative.
+int ReadBirthNumber(const PageControls& controls, int id) {
+  return static_cast<int>(std::min<unsigned>(ReadDialogUnsigned(controls.Text(id)), INT_MAX));
+}
+
+// The reading, on the page's month calendar.
+BoneWeightPageBuilder StandardBoneWeightPage(std::shared_ptr<engine::MonthCalendar> calendar) {
+  return [calendar = std::move(calendar)](int year, int month, int day, int hour, int minute,
+                                          const std::wstring& name, const std::wstring& sex,
+                                          double longitude) {
+    return chart::BuildBoneWeightPage(*calendar, year, month, day, hour, minute, name, sex,
+                                      longitude);
+  };
+}
+
+}  // namespace
+
+BoneWeightPage::BoneWeightPage(PageControls& controls, Platform& platform,
+                               BoneWeightPageBuilder buildPage)
+    : controls_(controls),
+      platform_(platform),
+      calendar_(std::make_shared<engine::MonthCalendar>()),
+      buildPage_(buildPage ? std::move(buildPage) : StandardBoneWeightPage(calendar_)) {}
+
+void BoneWeightPage::Initialize() {
+  const LocalTime now = platform_.CurrentLocalTime();
+  controls_.SetText(kYearBox, std::to_wstring(now.year));
+  controls_.SetText(kMonthBox, std::to_wstring(now.month));
+  controls_.SetText(kDayBox, std::to_wstring(now.day));
+  controls_.SetText(kHourBox, std::to_wstring(now.hour));
+  controls_.SetText(kMinuteBox, std::to_wstring(now.minute));
+  controls_.SetText(kNameBox, L"");
+
+  controls_.ResetComboItems(kSexList);
+  for (const wchar_t* sex : kSexes) {
+    controls_.AddComboItem(kSexList, sex);
+  }
+  controls_.SetComboSelection(kSexList, 0);
+
+  controls_.ResetComboItems(kProvinceList);
+  for (const std::wstring& province : places::ProvinceList()) {
+    controls_.AddComboItem(kProvinceList, province);
+  }
+  controls_.SetComboSelection(kProvinceList, 0);
+  ProvinceChanged();
+  PlaceChanged();
+}
+
+void BoneWeightPage::Command(int controlId, ControlEvent event) {
+  if (controlId == kProvinceList && event == ControlEvent::kSelectionChanged) {
+    ProvinceChanged();
+  } else if (controlId == kPlaceList && event == ControlEvent::kSelectionChanged) {
+    PlaceChanged();
+  } else if (controlId == kQueryButton) {
+    Query();
+  }
+}
+
+void BoneWeightPage::ProvinceChanged() {
+  const int province = controls_.ComboSelection(kProvinceList);
+  const int provinceCount = static_cast<int>(places::ProvinceList().size());
+  if (province < 0 || province >= provinceCount) {
+    return;  // text typed into the list names no province: the chosen place stays
+  }
+  places_.SelectProvince(province);
+  controls_.ResetComboItems(kPlaceList);
+  for (const std::wstring& place : places_.placeNames()) {
+    controls_.AddComboItem(kPlaceList, place);
+  }
+  controls_.SetComboSelection(kPlaceList, 0);
+  PlaceChanged();
+}
+
+void BoneWeightPage::PlaceChanged() {
+  places_.SelectPlace(controls_.ComboSelection(kPlaceList));
+  const places::PlacePosition position = places_.position();
+  controls_.SetText(kLongitudeBox, FormatFixedDecimal(position.longitude));
+  controls_.SetText(kLatitudeText, FormatFixedDecimal(position.latitude));
+  controls_.SetText(kPlaceLine, places_.placeLine());
+}
+
+void BoneWeightPage::Query() {
+  const std::wstring name = controls_.Text(kNameBox).substr(0, kNameLength);
+  const int sexIndex = controls_.ComboSelection(kSexList);
+  // A list into which text was typed has no valid selection: the list's first sex.
+  const std::wstring sex =
+      kSexes[sexIndex >= 0 && sexIndex < static_cast<int>(kSexes.size()) ? sexIndex : 0];
+  const double longitude = ReadCoordinateText(controls_.Text(kLongitudeBox));
+  const int year = ReadBirthNumber(controls_, kYearBox);
+  const int month = ReadBirthNumber(controls_, kMonthBox);
+  const int day = ReadBirthNumber(controls_, kDayBox);
+  const int hour = ReadBirthNumber(controls_, kHourBox);
+  const int minute = ReadBirthNumber(controls_, kMinuteBox);
+
+  // The reading refuses these with the same messages; on the sheet they are a message box and
+  // no file is written.
+  std::wstring refusal = chart::CheckBirthDate(*calendar_, year, month, day, hour, minute).message;
+  if (refusal.empty()) {
+    refusal = chart::CheckBirthLongitude(longitude);
+  }
+  if (!refusal.empty()) {
+    controls_.ShowMessage(refusal);
+    return;
+  }
+  if (WriteRequestPage(platform_, controls_,
+                       buildPage_(year, month, day, hour, minute, name, sex, longitude),
+                       L"八字重.htm") &&
+      ProvideRequestIndexDocument(platform_, controls_, L"index2.htm")) {
+    OpenRequestDocument(platform_, controls_, L"index2.htm");
+  }
+}
+
+}  // namespace shell
