@@ -1,6 +1,7 @@
-// Entry of tavrel-bench: the Google Benchmark runner, or with the first argument "solar-terms"
-// or "lunar-days" a whole-process workload that can be timed against other programs doing the
-// same work.
+// Entry of tavrel-bench: the Google Benchmark runner, or with the first argument "solar-terms",
+// "lunar-days" or "pillars" a whole-process workload that can be timed against other programs
+// doing the same work, or "soak", which builds every page kind many times over and watches the
+// peak resident memory.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -45,6 +46,9 @@ int RunLunarDays(int argc, char** argv);
 // "pillars <count>" (pillars_bench.cpp).
 int RunPillars(int argc, char** argv);
 
+// "soak [inputs] [passes]" (soak_bench.cpp).
+int RunSoak(int argc, char** argv);
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "solar-terms") {
     return RunSolarTerms(argc, argv);
@@ -54,6 +58,9 @@ int main(int argc, char** argv) {
   }
   if (argc >= 2 && std::string_view(argv[1]) == "pillars") {
     return RunPillars(argc, argv);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "soak") {
+    return RunSoak(argc, argv);
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -43,7 +44,21 @@ std::string ErrorText(int error) { return std::strerror(error); }
 
 }  // namespace
 
+namespace {
+
+// The Unicode tag characters, which glibc's iconv drops without a trace instead of reporting them
+// as characters the code page lacks.
+bool IsTagCharacter(wchar_t c) { return c >= 0xE0000 && c <= 0xE007F; }
+
+}  // namespace
+
 std::optional<std::string> ConvertToCodePage950(std::wstring_view text) {
+  std::wstring withoutTags;
+  if (std::any_of(text.begin(), text.end(), IsTagCharacter)) {
+    withoutTags.assign(text);
+    std::replace_if(withoutTags.begin(), withoutTags.end(), IsTagCharacter, L'?');
+    text = withoutTags;
+  }
   Iconv converter("CP950", "WCHAR_T");
   if (!converter.IsOpen()) {
     return std::nullopt;

@@ -64,6 +64,9 @@ TEST(ConvertToCodePage950, CharactersOutsideTheCodePageBecomeQuestionMarks) {
       {L"𠀀😀", "??"},  // beyond the Basic Multilingual Plane
       {std::wstring{L'x', static_cast<wchar_t>(0xD800), L'y'}, "x?y"},  // no scalar value
       {std::wstring{static_cast<wchar_t>(0x110000)}, "?"},
+      // Tag characters, which the converter alone would drop (found by fuzzing).
+      {std::wstring{L'a', static_cast<wchar_t>(0xE0001), L'b'}, "a?b"},
+      {std::wstring{static_cast<wchar_t>(0xE0000), static_cast<wchar_t>(0xE007F)}, "??"},
       {L"", ""},
   };
   for (const Case& c : cases) {

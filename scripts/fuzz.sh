@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# scripts/fuzz.sh [--seeds] [SECONDS]
+# Builds the libFuzzer targets (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and runs
+# each one for SECONDS (default 60) from its seed corpus in fuzz/corpus/<target>. Inputs that reach
+# new code are kept in build/fuzz/corpus/<target> for the next run (with --seeds every run starts
+# from the committed seeds alone and keeps nothing: the short check of scripts/test.sh). A fault
+# leaves its input in build/fuzz/artifacts/ and the log in build/fuzz/<target>.log. Prints one
+# line per target (executions, executions per second, edges covered) and exits non-zero when any
+# target fails. Installs clang and its runtimes on Debian 12 first when they are missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top="$PWD"
+. scripts/prerequisites.sh
+install_fuzz_prerequisites
+
+seedsOnly=false
+if [ "${1:-}" = "--seeds" ]; then
+  seedsOnly=true
+  shift
+fi
+seconds=${1:-60}
+build=build/fuzz
+CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target fuzzers -- --quiet
+
+status=0
+mkdir -p "$build/artifacts"
+for fuzzer in "$build"/fuzz/*_fuzzer; do
+  name=$(basename "$fuzzer")
+  log="$build/$name.log"
+  corpus="$build/corpus/$name"
+  if $seedsOnly; then
+    corpus="$build/scratch/$name"
+    rm -rf "$corpus"
+  fi
+  mkdir -p "$corpus"
+  # Absolute paths: a target may change its working directory.
+  if "$fuzzer" -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
+    -artifact_prefix="$top/$build/artifacts/$name-" \
+    "$top/$corpus" "$top/fuzz/corpus/$name" >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+    printf '%-26s %10s runs %8s exec/s %6s edges\n' "$name" "$runs" "$rate" "$edges"
+  else
+    echo "$name: FAULT (log: $log)"
+    grep -E 'ERROR|SUMMARY|runtime error|Test unit written' "$log" | head -10 || true
+    status=1
+  fi
+done
+$seedsOnly && rm -rf "$build/scratch"
+exit $status
