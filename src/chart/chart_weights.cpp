@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "chart/saturated_int.h"
 #include "chart/stem_branch_basics.h"
 #include "vocabulary/vocabulary_lists.h"
 
@@ -33,16 +34,6 @@ constexpr std::array<State, 4> kStemSequence = {k囚, k休, k相, k旺};
 
 // The own-root value of each pillar, year to hour: a stem rooted in its own branch.
 constexpr std::array<State, 4> kOwnRootStates = {k休, k相, k休, k休};
-
-int SaturatedInt(std::int64_t value) {
-  if (value > INT_MAX) {
-    return INT_MAX;
-  }
-  if (value < INT_MIN) {
-    return INT_MIN;
-  }
-  return static_cast<int>(value);
-}
 
 std::int64_t SumOfFirst(const std::array<State, 4>& sequence, int count,
                         const SeasonalStrengthValues& values) {

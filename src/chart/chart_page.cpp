@@ -1,0 +1,35 @@
+#include "chart/chart_page.h"
+
+#include "chart/chart_balance.h"
+#include "chart/chart_page_notes.h"
+#include "chart/chart_page_table.h"
+#include "chart/chart_summary_notes.h"
+
+namespace chart {
+
+std::wstring RenderFourPillarsChartPage(int birthMonth, int birthDay, int birthHour,
+                                        int birthMinute, SpiritStarBasis basis,
+                                        MonthCommandDivisionScheme scheme,
+                                        const SeasonalStrengthValues& values,
+                                        std::unique_ptr<FourPillarsChart> chart,
+                                        const AnnotationText& annotationText,
+                                        const ChartInterpretationComposer& composeInterpretation) {
+  ChartSummaryTexts texts;
+  MakeDateTextsAndWealthOfficeNote(birthMonth, birthDay, birthHour, birthMinute, *chart, texts);
+  SetElementWeights(ComputeElementWeights(*chart, values), *chart);
+  const ChartBalance balance = ComputeChartBalance(*chart);
+  SetBalanceWeights(balance, *chart);
+  // The pattern judgement reads the weights above, and the notes below read its verdicts.
+  if (composeInterpretation) {
+    composeInterpretation(*chart, scheme, values, birthDay);
+  }
+  MakeNotesAfterInterpretation(*chart, texts);
+
+  std::wstring page;
+  AppendChartPageTable(*chart, texts, page);
+  AppendChartPageNotes(*chart, balance, texts, basis, values, annotationText, page);
+  DeleteFourPillarsChart(chart);
+  return page;
+}
+
+}  // namespace chart
