@@ -43,7 +43,7 @@ int RunSolarTerms(int argc, char** argv) {
 // "lunar-days <first year> <last year>" (month_calendar_bench.cpp).
 int RunLunarDays(int argc, char** argv);
 
-// "pillars <count>" (pillars_bench.cpp).
+// "pillars <count> [shuffled]" (pillars_bench.cpp).
 int RunPillars(int argc, char** argv);
 
 // "soak [inputs] [passes]" (soak_bench.cpp).

@@ -36,6 +36,17 @@ void BM_EarthLongitudeFull(benchmark::State& state) {
 }
 BENCHMARK(BM_EarthLongitudeFull);
 
+// The same at times that jump by years from one call to the next, so that no term's phase
+// resembles its phase in the call before.
+void BM_EarthLongitudeFullScattered(benchmark::State& state) {
+  double t = 0.2;
+  for (auto _ : state) {
+    t = std::fmod(t + 0.0731, 2.0);
+    benchmark::DoNotOptimize(engine::EarthLongitude(t - 1, engine::kEveryTerm));
+  }
+}
+BENCHMARK(BM_EarthLongitudeFullScattered);
+
 void BM_EarthLongitude10(benchmark::State& state) {
   Clock clock;
   for (auto _ : state) {

@@ -1,6 +1,7 @@
 #include "engine/julian_day.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 
 namespace engine {
@@ -94,8 +95,14 @@ std::wstring FormatTimeOfDay(double x) {
   const int h = s / 3600;
   const int r = s - 3600 * h;
   const int m = r / 60;
-  wchar_t text[16];
-  std::swprintf(text, 16, L"%02i:%02i:%02i", h, m, r - 60 * m);
+  // Each part has two digits (hours 0..24), so the text is written digit by digit: the pillars
+  // of a moment format one for every moment, and a formatted print costs more than the rest.
+  const int parts[3] = {h, m, r - 60 * m};
+  std::wstring text = L"00:00:00";
+  for (std::size_t i = 0; i < 3; ++i) {
+    text[3 * i] = static_cast<wchar_t>(L'0' + parts[i] / 10);
+    text[3 * i + 1] = static_cast<wchar_t>(L'0' + parts[i] % 10);
+  }
   return text;
 }
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+
+#include "engine/sun_moon_tables.h"
 
 namespace engine {
 namespace {
@@ -65,6 +69,63 @@ TEST(SeriesTrig, QuadrantsAndLimits) {
   EXPECT_EQ(SeriesSin(-1e12), std::sin(-1e12));
   EXPECT_TRUE(std::isnan(SeriesCos(std::numeric_limits<double>::infinity())));
   EXPECT_TRUE(std::isnan(SeriesSin(std::nan(""))));
+}
+
+// The plain loop that SumOfCosineTerms stands for.
+template <typename Argument>
+double PlainSum(const double* terms, std::size_t count, std::size_t termSize, Argument argument) {
+  double sum = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    sum += terms[i * termSize] * SeriesCos(argument(terms + i * termSize));
+  }
+  return sum;
+}
+
+// Two and four cosines at a time give the bits of one at a time, over the Earth's and the Moon's
+// tables (every length from 0 terms, so every remainder), at times from the millennia the series
+// serve to times whose phases leave the kernel's range for the library's.
+TEST(SeriesTrig, TermSumsInVectorsAreThePlainSumsBitForBit) {
+  const double* earth = kEarthSeries.data() + static_cast<std::size_t>(kEarthSeries[1]);
+  const std::size_t earthTerms = (kEarthSeries.size() - static_cast<std::size_t>(kEarthSeries[1])) /
+                                 static_cast<std::size_t>(kEarthTermSize);
+  const std::size_t moonTerms = kMoonSeries.size() / static_cast<std::size_t>(kMoonTermSize);
+  int sums = 0;
+  for (const double t : {-4000.0, -40.0, -1.3, 0.0, 0.24, 7.7, 40.0, 3e4, 1e6}) {
+    SCOPED_TRACE(t);
+    const double tau = t / 10;
+    const auto earthPhase = [tau](const double* p) { return p[1] + p[2] * tau; };
+    const double a2 = t * t / 1e4;
+    const double a3 = t * t * t / 1e8;
+    const double a4 = t * t * t * t / 1e8;
+    const auto moonPhase = [=](const double* p) {
+      return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
+    };
+    for (std::size_t count = 0; count <= earthTerms; count += count < 9 ? 1 : 37) {
+      const double plain = PlainSum(earth, count, kEarthTermSize, earthPhase);
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double2>(
+                    earth, count, kEarthTermSize, earthPhase)),
+                std::bit_cast<std::uint64_t>(plain))
+          << count;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double4>(
+                    earth, count, kEarthTermSize, earthPhase)),
+                std::bit_cast<std::uint64_t>(plain))
+          << count;
+      ++sums;
+    }
+    for (std::size_t count = 0; count <= moonTerms; count += count < 9 ? 1 : 53) {
+      const double plain = PlainSum(kMoonSeries.data(), count, kMoonTermSize, moonPhase);
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double2>(
+                    kMoonSeries.data(), count, kMoonTermSize, moonPhase)),
+                std::bit_cast<std::uint64_t>(plain))
+          << count;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double4>(
+                    kMoonSeries.data(), count, kMoonTermSize, moonPhase)),
+                std::bit_cast<std::uint64_t>(plain))
+          << count;
+      ++sums;
+    }
+  }
+  std::printf("term sums compared bit for bit: %d\n", sums);
 }
 
 }  // namespace

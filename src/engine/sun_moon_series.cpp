@@ -27,6 +27,51 @@ std::size_t KeptLength(int n, std::size_t length, std::size_t firstLength, int t
   return kept >= static_cast<double>(length) ? length : static_cast<std::size_t>(kept);
 }
 
+// The number of terms that begin within the first `kept` doubles of a sub-series.
+std::size_t TermCount(std::size_t kept, int termSize) {
+  const auto size = static_cast<std::size_t>(termSize);
+  return (kept + size - 1) / size;
+}
+
+// The sums of the Earth's and the Moon's terms, A * cos(B + C * tau) and
+// A * cos(p0 + p1 t + p2 a2 + p3 a3 + p4 a4), in term order. On x86-64 there is one body for
+// processors with AVX2 (four cosines at a time) and one for any other (two at a time), and the
+// loader picks the one the processor runs; both give the same bits, lane arithmetic being that of
+// a lone double.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TAVREL_SERIES_AVX2 1
+#define TAVREL_DEFAULT_TARGET __attribute__((target("default")))
+#else
+#define TAVREL_DEFAULT_TARGET
+#endif
+
+TAVREL_DEFAULT_TARGET double SumEarthTerms(const double* terms, std::size_t count, double tau) {
+  return SumOfCosineTerms<series_trig::Double2>(
+      terms, count, kEarthTermSize, [tau](const double* p) { return p[1] + p[2] * tau; });
+}
+
+TAVREL_DEFAULT_TARGET double SumMoonTerms(const double* terms, std::size_t count, double t,
+                                          double a2, double a3, double a4) {
+  return SumOfCosineTerms<series_trig::Double2>(terms, count, kMoonTermSize, [=](const double* p) {
+    return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
+  });
+}
+
+#ifdef TAVREL_SERIES_AVX2
+__attribute__((target("avx2"))) double SumEarthTerms(const double* terms, std::size_t count,
+                                                     double tau) {
+  return SumOfCosineTerms<series_trig::Double4>(
+      terms, count, kEarthTermSize, [tau](const double* p) { return p[1] + p[2] * tau; });
+}
+
+__attribute__((target("avx2"))) double SumMoonTerms(const double* terms, std::size_t count,
+                                                    double t, double a2, double a3, double a4) {
+  return SumOfCosineTerms<series_trig::Double4>(terms, count, kMoonTermSize, [=](const double* p) {
+    return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
+  });
+}
+#endif
+
 // The Sun's aberration in radians: 20.49552" * (1 + e cos M) with the mean anomaly M and the
 // eccentricity e of the Earth's orbit.
 double SunAberration(double t) {
@@ -59,11 +104,8 @@ double EarthLongitude(double t, int n) {
   for (int i = 0; i < 6; ++i) {
     const auto begin = static_cast<std::size_t>(series[1 + i]);
     const auto length = static_cast<std::size_t>(series[2 + i]) - begin;
-    const std::size_t end = begin + KeptLength(n, length, firstLength, kEarthTermSize, i == 0);
-    double subSum = 0;
-    for (std::size_t j = begin; j < end; j += kEarthTermSize) {
-      subSum += series[j] * SeriesCos(series[j + 1] + series[j + 2] * tau);
-    }
+    const std::size_t kept = KeptLength(n, length, firstLength, kEarthTermSize, i == 0);
+    const double subSum = SumEarthTerms(series + begin, TermCount(kept, kEarthTermSize), tau);
     sum += subSum * tauPower;
     tauPower *= tau;
   }
@@ -100,12 +142,8 @@ double MoonSeries(int coordinate, double t, int n) {
   for (int k = 0; k < 3; ++k) {
     const double* terms = kMoonSeries.data() + MoonSeriesStart(coordinate, k);
     const auto length = static_cast<std::size_t>(counts[k]) * kMoonTermSize;
-    const std::size_t end = KeptLength(n, length, firstLength, kMoonTermSize, k == 0);
-    double subSum = 0;
-    for (std::size_t j = 0; j < end; j += kMoonTermSize) {
-      const double* p = terms + j;
-      subSum += p[0] * SeriesCos(p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4);
-    }
+    const std::size_t kept = KeptLength(n, length, firstLength, kMoonTermSize, k == 0);
+    const double subSum = SumMoonTerms(terms, TermCount(kept, kMoonTermSize), t, a2, a3, a4);
     value += subSum * tPower;
     tPower *= t;
   }
