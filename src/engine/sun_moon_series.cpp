@@ -45,30 +45,39 @@ std::size_t TermCount(std::size_t kept, int termSize) {
 #define TAVREL_DEFAULT_TARGET
 #endif
 
+// The phase of an Earth term at tau (Julian millennia).
+struct EarthPhase {
+  double tau;
+  double operator()(const double* p) const { return p[1] + p[2] * tau; }
+};
+
+// The phase of a Moon term at t (Julian centuries), with a2 = t^2 / 1e4, a3 = t^3 / 1e8 and
+// a4 = t^4 / 1e8.
+struct MoonPhase {
+  double t, a2, a3, a4;
+  double operator()(const double* p) const {
+    return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
+  }
+};
+
 TAVREL_DEFAULT_TARGET double SumEarthTerms(const double* terms, std::size_t count, double tau) {
-  return SumOfCosineTerms<series_trig::Double2>(
-      terms, count, kEarthTermSize, [tau](const double* p) { return p[1] + p[2] * tau; });
+  return SumOfCosineTerms<series_trig::Double2>(terms, count, kEarthTermSize, EarthPhase{tau});
 }
 
-TAVREL_DEFAULT_TARGET double SumMoonTerms(const double* terms, std::size_t count, double t,
-                                          double a2, double a3, double a4) {
-  return SumOfCosineTerms<series_trig::Double2>(terms, count, kMoonTermSize, [=](const double* p) {
-    return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
-  });
+TAVREL_DEFAULT_TARGET double SumMoonTerms(const double* terms, std::size_t count,
+                                          const MoonPhase& phase) {
+  return SumOfCosineTerms<series_trig::Double2>(terms, count, kMoonTermSize, phase);
 }
 
 #ifdef TAVREL_SERIES_AVX2
 __attribute__((target("avx2"))) double SumEarthTerms(const double* terms, std::size_t count,
                                                      double tau) {
-  return SumOfCosineTerms<series_trig::Double4>(
-      terms, count, kEarthTermSize, [tau](const double* p) { return p[1] + p[2] * tau; });
+  return SumOfCosineTerms<series_trig::Double4>(terms, count, kEarthTermSize, EarthPhase{tau});
 }
 
 __attribute__((target("avx2"))) double SumMoonTerms(const double* terms, std::size_t count,
-                                                    double t, double a2, double a3, double a4) {
-  return SumOfCosineTerms<series_trig::Double4>(terms, count, kMoonTermSize, [=](const double* p) {
-    return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
-  });
+                                                    const MoonPhase& phase) {
+  return SumOfCosineTerms<series_trig::Double4>(terms, count, kMoonTermSize, phase);
 }
 #endif
 
@@ -143,7 +152,8 @@ double MoonSeries(int coordinate, double t, int n) {
     const double* terms = kMoonSeries.data() + MoonSeriesStart(coordinate, k);
     const auto length = static_cast<std::size_t>(counts[k]) * kMoonTermSize;
     const std::size_t kept = KeptLength(n, length, firstLength, kMoonTermSize, k == 0);
-    const double subSum = SumMoonTerms(terms, TermCount(kept, kMoonTermSize), t, a2, a3, a4);
+    const double subSum =
+        SumMoonTerms(terms, TermCount(kept, kMoonTermSize), MoonPhase{t, a2, a3, a4});
     value += subSum * tPower;
     tPower *= t;
   }
