@@ -2,11 +2,14 @@
 """Writes src/places/data/place_rows.h, the constant rows of the place table, from places.tsv.
 
 Run from anywhere: python3 tools/generate_place_rows.py
+With --check it writes nothing and exits 1 when the committed header differs from what it would
+write (the build's tests run it so).
 The province rows are derived from the place rows: each province is one contiguous run of
 places, in the order of its first place. The script refuses a table that breaks an invariant
 of the place table (contiguous provinces, minutes 0..60, names 2 to 15 characters, ...).
 """
 
+import argparse
 import csv
 import pathlib
 import sys
@@ -98,23 +101,23 @@ def render(provinces, places):
         "};",
         "",
         "// clang-format off",
-        f"inline constexpr std::array<ProvinceRow, {len(provinces)}> kProvinceRows = {{{{",
+        "inline constexpr auto kProvinceRows = std::to_array<ProvinceRow>({",
         "    // name, firstPlace, lastPlace",
     ]
     for name, first, last in provinces:
         out.append(f'    {{L"{name}", {first}, {last}}},')
     out += [
-        "}};",
-        f"static_assert(kProvinceRows.size() == {len(provinces)});",
+        "});",
+        f"static_assert(kProvinceRows.size() == {PROVINCE_COUNT});",
         "",
-        f"inline constexpr std::array<PlaceRow, {len(places)}> kPlaceRows = {{{{",
+        "inline constexpr auto kPlaceRows = std::to_array<PlaceRow>({",
         "    // province, name, latDeg, latMin, lonDeg, lonMin",
     ]
     for province, name, lat_deg, lat_min, lon_deg, lon_min in places:
         out.append(f'    {{L"{province}", L"{name}", {lat_deg}, {lat_min}, {lon_deg}, {lon_min}}},')
     out += [
-        "}};",
-        f"static_assert(kPlaceRows.size() == {len(places)});",
+        "});",
+        f"static_assert(kPlaceRows.size() == {PLACE_COUNT});",
         "// clang-format on",
         "",
         "}  // namespace places",
@@ -124,9 +127,24 @@ def render(provinces, places):
 
 
 def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--check", action="store_true",
+                        help="compare with the committed header instead of writing it")
+    options = parser.parse_args()
     places = read_places()
     provinces = group_provinces(places)
-    OUTPUT.write_text(render(provinces, places), encoding="utf-8", newline="\n")
+    text = render(provinces, places)
+    if options.check:
+        committed = OUTPUT.read_text(encoding="utf-8") if OUTPUT.exists() else ""
+        if committed != text:
+            old, new = committed.split("\n"), text.split("\n")
+            line = next((i for i, (a, b) in enumerate(zip(old, new)) if a != b),
+                        min(len(old), len(new)))
+            sys.exit(f"{OUTPUT.relative_to(ROOT)} differs from what {SOURCE.name} gives, first at "
+                     f"line {line + 1}: run python3 tools/generate_place_rows.py")
+        print(f"{OUTPUT.relative_to(ROOT)} is what {SOURCE.name} gives")
+        return
+    OUTPUT.write_text(text, encoding="utf-8", newline="\n")
     print(f"wrote {OUTPUT.relative_to(ROOT)}: {len(provinces)} provinces, {len(places)} places")
 
 

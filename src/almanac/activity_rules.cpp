@@ -12,7 +12,8 @@ namespace almanac {
 // the 月建 row's own clause on 天恩 does hold.
 // clang-format off
 // list, key, weight groups and clauses
-constexpr std::array<ActivityRule, 118> kActivityRules = {{
+// The header fixes the row count: a row too many or too few does not compile.
+constexpr std::array<ActivityRule, 118> kActivityRules = std::to_array<ActivityRule>({
     // year auspicious (年吉神)
     {ActivityRuleSet::kYearAuspicious, L"歲德", L"+5: 26-29"},
     {ActivityRuleSet::kYearAuspicious, L"歲德合", L"+5: 34-36, 82"},
@@ -135,7 +136,7 @@ constexpr std::array<ActivityRule, 118> kActivityRules = {{
     {ActivityRuleSet::kMonthInauspicious, L"晦日", L""},
     {ActivityRuleSet::kMonthInauspicious, L"土王用事", L""},
     {ActivityRuleSet::kMonthInauspicious, L"月忌日", L""},
-}};
+});
 // clang-format on
 
 namespace {

@@ -8,8 +8,9 @@ namespace almanac {
 
 // The names are the almanac's own, variant characters included ("修飾垣墻", "般移").
 // clang-format off
-// activity indexes 0-9, 10-19, .. 90-92
-constexpr std::array<std::wstring_view, kAlmanacActivityCount> kAlmanacActivities = {
+// activity indexes 0-9, 10-19, .. 90-92; kAlmanacActivityCount of them, or this does not compile
+constexpr std::array<std::wstring_view, kAlmanacActivityCount> kAlmanacActivities =
+    std::to_array<std::wstring_view>({
     L"祭祀", L"祈福", L"求嗣", L"上冊", L"進表章", L"頒詔", L"覃恩", L"肆赦", L"施恩封拜", L"詔命公卿",
     L"招賢", L"舉正直", L"施恩惠", L"恤孤惸", L"宣政事", L"布政事", L"行惠愛", L"雪冤枉", L"緩刑獄", L"陳詞訟",
     L"慶賜", L"賞賀", L"宴會", L"入學", L"冠帶", L"行幸", L"遣使", L"安撫邊境", L"選將訓兵", L"出師",
@@ -20,9 +21,8 @@ constexpr std::array<std::wstring_view, kAlmanacActivityCount> kAlmanacActivitie
     L"安碓磑", L"補垣", L"塞穴", L"掃舍宇", L"修飾垣墻", L"平治道塗", L"乘船渡水", L"栽種", L"修築園圃", L"牧養",
     L"納畜", L"破土", L"安葬", L"啟攢", L"破屋壞垣", L"伐木", L"捕捉", L"畋獵", L"取魚", L"設籌謀",
     L"陳計畫", L"安神", L"修祠宇",
-};
+});
 // clang-format on
-static_assert(kAlmanacActivities.size() == 93);
 
 namespace {
 

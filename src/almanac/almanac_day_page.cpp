@@ -239,7 +239,7 @@ void AppendNineNines(std::wstring& page, int k) {
 }
 
 // Row heads of the twelve double-hours, 子 first.
-constexpr std::array<const wchar_t*, kDoubleHourCount> kHourRowHeads = {
+constexpr auto kHourRowHeads = std::to_array<const wchar_t*>({
     L"<br><font color=blue>子時 </font> 23:00 - 01:00 : ",
     L"<br><font color=blue>丑時 </font> 01:00 - 03:00 : ",
     L"<br><font color=blue>寅時 </font> 03:00 - 05:00 : ",
@@ -252,8 +252,8 @@ constexpr std::array<const wchar_t*, kDoubleHourCount> kHourRowHeads = {
     L"<br><font color=blue>酉時 </font> 17:00 - 19:00 : ",
     L"<br><font color=blue>戌時 </font> 19:00 - 21:00 : ",
     L"<br><font color=blue>亥時 </font> 21:00 - 23:00 : ",
-};
-static_assert(kHourRowHeads.size() == 12);
+});
+static_assert(kHourRowHeads.size() == kDoubleHourCount);
 
 void AppendHourNames(std::wstring& page, const wchar_t* label, const SpiritStarList& list) {
   const std::size_t used = UsedSlotCount(list);

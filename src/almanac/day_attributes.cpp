@@ -20,7 +20,7 @@ struct NayinRow {
 
 // Two consecutive pairs of the sixty-pair cycle share one nayin; rows in cycle order.
 // first pair, second pair, nayin
-constexpr std::array<NayinRow, 30> kNayinRows = {{
+constexpr auto kNayinRows = std::to_array<NayinRow>({
     {L"甲子", L"乙丑", L"海中金"}, {L"丙寅", L"丁卯", L"爐中火"}, {L"戊辰", L"己巳", L"大林木"},
     {L"庚午", L"辛未", L"路旁土"}, {L"壬申", L"癸酉", L"劍鋒金"}, {L"甲戌", L"乙亥", L"山頭火"},
     {L"丙子", L"丁丑", L"澗下水"}, {L"戊寅", L"己卯", L"城頭土"}, {L"庚辰", L"辛巳", L"白臘金"},
@@ -31,13 +31,13 @@ constexpr std::array<NayinRow, 30> kNayinRows = {{
     {L"丙午", L"丁未", L"天河水"}, {L"戊申", L"己酉", L"大驛土"}, {L"庚戌", L"辛亥", L"釵釧金"},
     {L"壬子", L"癸丑", L"桑枝木"}, {L"甲寅", L"乙卯", L"大溪水"}, {L"丙辰", L"丁巳", L"沙中土"},
     {L"戊午", L"己未", L"天上火"}, {L"庚申", L"辛酉", L"石榴木"}, {L"壬戌", L"癸亥", L"大海水"},
-}};
+});
 static_assert(kNayinRows.size() == 30);
 
-constexpr std::array<std::wstring_view, 28> kLunarMansions = {
-    L"角", L"亢", L"氐", L"房", L"心", L"尾", L"箕", L"斗", L"牛", L"女",
-    L"虛", L"危", L"室", L"壁", L"奎", L"婁", L"胃", L"昂", L"畢", L"觜",
-    L"參", L"井", L"鬼", L"柳", L"星", L"張", L"翼", L"軫"};
+constexpr auto kLunarMansions = std::to_array<std::wstring_view>(
+    {L"角", L"亢", L"氐", L"房", L"心", L"尾", L"箕", L"斗", L"牛", L"女",
+     L"虛", L"危", L"室", L"壁", L"奎", L"婁", L"胃", L"昂", L"畢", L"觜",
+     L"參", L"井", L"鬼", L"柳", L"星", L"張", L"翼", L"軫"});
 static_assert(kLunarMansions.size() == 28);
 
 // The sha direction of a day branch by branch index mod 4: 申子辰 南, 巳酉丑 東, 寅午戌 北,
@@ -45,17 +45,17 @@ static_assert(kLunarMansions.size() == 28);
 constexpr auto kShaDirections = std::to_array<std::wstring_view>({L"南", L"東", L"北", L"西"});
 static_assert(kShaDirections.size() == 4);
 
-constexpr std::array<std::wstring_view, 12> kDayOfficers = {
-    L"建", L"除", L"滿", L"平", L"定", L"執", L"破", L"危", L"成", L"收", L"開", L"閉"};
+constexpr auto kDayOfficers = std::to_array<std::wstring_view>(
+    {L"建", L"除", L"滿", L"平", L"定", L"執", L"破", L"危", L"成", L"收", L"開", L"閉"});
 static_assert(kDayOfficers.size() == 12);
 
 // Flying star by value 1..9 at index value - 1.
-constexpr std::array<std::wstring_view, 9> kNineStars = {
-    L"一白", L"二黑", L"三碧", L"四綠", L"五黃", L"六白", L"七赤", L"八白", L"九紫"};
+constexpr auto kNineStars = std::to_array<std::wstring_view>(
+    {L"一白", L"二黑", L"三碧", L"四綠", L"五黃", L"六白", L"七赤", L"八白", L"九紫"});
 static_assert(kNineStars.size() == 9);
 
-constexpr std::array<std::wstring_view, 8> kTrigrams = {L"乾", L"兌", L"離", L"震",
-                                                        L"巽", L"坎", L"艮", L"坤"};
+constexpr auto kTrigrams =
+    std::to_array<std::wstring_view>({L"乾", L"兌", L"離", L"震", L"巽", L"坎", L"艮", L"坤"});
 static_assert(kTrigrams.size() == 8);
 
 // Index of name in list, or list.size() when absent.

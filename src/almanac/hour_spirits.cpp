@@ -20,7 +20,7 @@ struct HourStemCell {
 
 // clang-format off
 // day stem, hour, names (天乙貴人, 日祿, 福星貴人, 喜神, 天官貴人)
-constexpr std::array<HourStemCell, 53> kHourAuspiciousByStem = {{
+constexpr auto kHourAuspiciousByStem = std::to_array<HourStemCell>({
     {L"甲", L"丑", {L"天乙貴人"}},
     {L"甲", L"寅", {L"日祿", L"福星貴人", L"喜神"}},
     {L"甲", L"未", {L"天乙貴人"}},
@@ -74,7 +74,7 @@ constexpr std::array<HourStemCell, 53> kHourAuspiciousByStem = {{
     {L"癸", L"辰", {L"喜神", L"天官貴人"}},
     {L"癸", L"巳", {L"天乙貴人"}},
     {L"癸", L"戌", {L"天官貴人"}},
-}};
+});
 // clang-format on
 static_assert(kHourAuspiciousByStem.size() == 53);
 
@@ -86,7 +86,7 @@ struct HourStemInauspiciousRow {
 };
 
 // day stem, 五不遇時 hours, 路空 hours
-constexpr std::array<HourStemInauspiciousRow, 10> kHourInauspiciousByStem = {{
+constexpr auto kHourInauspiciousByStem = std::to_array<HourStemInauspiciousRow>({
     {L"甲", L"午", L"申酉"},
     {L"乙", L"巳", L"午未"},
     {L"丙", L"辰", L"辰巳"},
@@ -97,7 +97,7 @@ constexpr std::array<HourStemInauspiciousRow, 10> kHourInauspiciousByStem = {{
     {L"辛", L"酉", L"辰巳"},
     {L"壬", L"申", L"寅卯"},
     {L"癸", L"未", L"子丑戌亥"},
-}};
+});
 static_assert(kHourInauspiciousByStem.size() == 10);
 
 // The travelling horse (驛馬) of each day branch, "子" first: 申子辰 寅, 寅午戌 申, 巳酉丑 亥,
@@ -112,7 +112,7 @@ struct PathSpirit {
 };
 
 // name, yellow path
-constexpr std::array<PathSpirit, 12> kHourPathSpirits = {{
+constexpr auto kHourPathSpirits = std::to_array<PathSpirit>({
     {L"青龍", true},
     {L"明堂", true},
     {L"天刑", false},
@@ -125,7 +125,7 @@ constexpr std::array<PathSpirit, 12> kHourPathSpirits = {{
     {L"玄武", false},
     {L"司命", true},
     {L"勾陳", false},
-}};
+});
 static_assert(kHourPathSpirits.size() == 12);
 
 // Position in the path cycle of the spirit on an hour: 青龍 stands on (8 + 2 × (day mod 6)) mod

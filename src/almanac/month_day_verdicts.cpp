@@ -22,7 +22,7 @@ struct MonthDayVerdictRow {
 // phrases only, 244 suitable phrases only, 72 both and 49 neither.
 // clang-format off
 // month branch, day branch, day pillars, suitable phrase, avoid phrase
-constexpr std::array<MonthDayVerdictRow, 310> kMonthDayVerdicts = {{
+constexpr auto kMonthDayVerdicts = std::to_array<MonthDayVerdictRow>({
     // 寅 month
     {L"寅", L"寅", L"", L"", L"納采, 結婚, 起造. "},
     {L"寅", L"卯", L"", L"", L"婚姻, 起造. "},
@@ -345,7 +345,7 @@ constexpr std::array<MonthDayVerdictRow, 310> kMonthDayVerdicts = {{
     {L"丑", L"丑", L"丁丑", L"", L"婚姻, 鼓樂,喧嘩. "},
     {L"丑", L"丑", L"辛丑", L"", L""},
     {L"丑", L"丑", L"癸丑", L"", L"大事不宜. "},
-}};
+});
 // clang-format on
 static_assert(kMonthDayVerdicts.size() == 310);
 

@@ -14,7 +14,7 @@ constexpr const auto& kMonthColumns = vocabulary::kMonthBranches;
 
 // Auspicious month stars on the day stem.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
-constexpr std::array<SpiritStarRow<12>, 9> kMonthAuspiciousByStem = {{
+constexpr auto kMonthAuspiciousByStem = std::to_array<SpiritStarRow<12>>({
     {L"天德", {L"丁", L"", L"壬", L"辛", L"", L"甲", L"癸", L"", L"丙", L"乙", L"己", L"庚"}},
     {L"月德", {L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚"}},
     {L"天德合, 月德合", {L"", L"", L"丁", L"", L"", L"己", L"", L"", L"辛", L"", L"", L"乙"}},
@@ -26,12 +26,12 @@ constexpr std::array<SpiritStarRow<12>, 9> kMonthAuspiciousByStem = {{
      {L"丙 丁", L"丙 丁", L"丙 丁", L"戊 己", L"戊 己", L"戊 己", L"壬 癸", L"壬 癸", L"壬 癸",
       L"甲 乙", L"甲 乙", L"甲 乙"}},
     {L"青龍", {L"丁", L"", L"", L"", L"", L"", L"", L"", L"", L"", L"", L""}},
-}};
+});
 static_assert(kMonthAuspiciousByStem.size() == 9);
 
 // Auspicious month stars on the day branch. The last two rows are the same in every month.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
-constexpr std::array<SpiritStarRow<12>, 46> kMonthAuspiciousByBranch = {{
+constexpr auto kMonthAuspiciousByBranch = std::to_array<SpiritStarRow<12>>({
     {L"月除(吉期, 兵寶)",
      {L"卯", L"辰", L"巳", L"午", L"未", L"申", L"酉", L"戌", L"亥", L"子", L"丑", L"寅"}},
     {L"月成(天醫, 天喜)",
@@ -97,11 +97,11 @@ constexpr std::array<SpiritStarRow<12>, 46> kMonthAuspiciousByBranch = {{
     {L"除神",
      {L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉",
       L"申 酉", L"申 酉", L"申 酉"}},
-}};
+});
 static_assert(kMonthAuspiciousByBranch.size() == 46);
 
 // month branch, day branch, names in the almanac's order
-constexpr std::array<OrderedCell, 5> kMonthAuspiciousByBranchOrder = {{
+constexpr auto kMonthAuspiciousByBranchOrder = std::to_array<OrderedCell>({
     {L"寅", L"午", {L"祿庫", L"月定(時陰)", L"時德", L"民日", L"臨日", L"天馬", L"三合"}},
     {L"午", L"戌", {L"祿庫", L"月定(時陰)", L"臨日", L"兵吉", L"天倉", L"普護", L"三合"}},
     {L"申",
@@ -109,20 +109,21 @@ constexpr std::array<OrderedCell, 5> kMonthAuspiciousByBranchOrder = {{
      {L"月滿(福德, 天巫, 天狗)", L"守日", L"天富", L"六儀", L"母倉", L"敬安", L"陽德", L"司命"}},
     {L"酉", L"戌", {L"月除(吉期, 兵寶)", L"母倉", L"守日", L"續世"}},
     {L"戌", L"戌", {L"母倉", L"守日", L"天馬"}},
-}};
+});
+static_assert(kMonthAuspiciousByBranchOrder.size() == 5);
 static_assert(ReordersMatchingRows(kMonthAuspiciousByBranch, kMonthColumns,
                                    kMonthAuspiciousByBranchOrder));
 
 // Inauspicious month stars on the day stem.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
-constexpr std::array<SpiritStarRow<12>, 1> kMonthInauspiciousByStem = {{
+constexpr auto kMonthInauspiciousByStem = std::to_array<SpiritStarRow<12>>({
     {L"復日", {L"甲", L"乙", L"戊", L"丙", L"丁", L"己", L"庚", L"辛", L"戊", L"壬", L"癸", L"己"}},
-}};
+});
 static_assert(kMonthInauspiciousByStem.size() == 1);
 
 // Inauspicious month stars on the day branch. The last two rows are the same in every month.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
-constexpr std::array<SpiritStarRow<12>, 40> kMonthInauspiciousByBranch = {{
+constexpr auto kMonthInauspiciousByBranch = std::to_array<SpiritStarRow<12>>({
     {L"月收(河魁)", {L"亥", L"", L"丑", L"", L"卯", L"", L"巳", L"", L"未", L"", L"酉", L""}},
     {L"月閉(血支)",
      {L"丑", L"寅", L"卯", L"辰", L"巳", L"午", L"未", L"申", L"酉", L"戌", L"亥", L"子"}},
@@ -182,11 +183,11 @@ constexpr std::array<SpiritStarRow<12>, 40> kMonthInauspiciousByBranch = {{
     {L"五離",
      {L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉", L"申 酉",
       L"申 酉", L"申 酉", L"申 酉"}},
-}};
+});
 static_assert(kMonthInauspiciousByBranch.size() == 40);
 
 // month branch, day branch, names in the almanac's order
-constexpr std::array<OrderedCell, 7> kMonthInauspiciousByBranchOrder = {{
+constexpr auto kMonthInauspiciousByBranchOrder = std::to_array<OrderedCell>({
     {L"子",
      L"午",
      {L"月破(大耗)", L"厭對(招搖)", L"天賊", L"血忌", L"災煞(天火)", L"兵禁", L"五虛"}},
@@ -196,13 +197,14 @@ constexpr std::array<OrderedCell, 7> kMonthInauspiciousByBranchOrder = {{
     {L"巳", L"未", {L"月厭(地火)", L"九空", L"天賊", L"九坎(九焦)", L"大煞"}},
     {L"午", L"午", {L"月建(兵福, 小時, 土府)", L"月厭(地火)", L"天瘟", L"月刑", L"兵禁", L"土符"}},
     {L"未", L"亥", {L"死氣", L"厭對(招搖)", L"重日"}},
-}};
+});
+static_assert(kMonthInauspiciousByBranchOrder.size() == 7);
 static_assert(ReordersMatchingRows(kMonthInauspiciousByBranch, kMonthColumns,
                                    kMonthInauspiciousByBranchOrder));
 
 // Folk day marks on the day branch, for the extra-marks list.
 // spirit star, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥, 子, 丑 (month branch)
-constexpr std::array<SpiritStarRow<12>, 4> kExtraMarksByBranch = {{
+constexpr auto kExtraMarksByBranch = std::to_array<SpiritStarRow<12>>({
     {L"小紅砂",
      {L"巳", L"酉", L"丑", L"巳", L"酉", L"丑", L"巳", L"酉", L"丑 酉", L"巳", L"酉", L"丑"}},
     {L"受死",
@@ -211,13 +213,14 @@ constexpr std::array<SpiritStarRow<12>, 4> kExtraMarksByBranch = {{
      {L"子 亥", L"子 亥", L"子 亥", L"寅 卯", L"寅 卯", L"寅 卯", L"巳 午", L"巳 午", L"巳 午",
       L"申 酉", L"申 酉", L"申 酉"}},
     {L"黃砂", {L"午", L"寅", L"子", L"午", L"寅", L"子", L"午", L"寅", L"子", L"午", L"寅", L"子"}},
-}};
+});
 static_assert(kExtraMarksByBranch.size() == 4);
 
 // month branch, day branch, names in the almanac's order
-constexpr std::array<OrderedCell, 1> kExtraMarksByBranchOrder = {{
+constexpr auto kExtraMarksByBranchOrder = std::to_array<OrderedCell>({
     {L"申", L"午", {L"黃砂", L"刀砧"}},
-}};
+});
+static_assert(kExtraMarksByBranchOrder.size() == 1);
 static_assert(ReordersMatchingRows(kExtraMarksByBranch, kMonthColumns, kExtraMarksByBranchOrder));
 
 }  // namespace

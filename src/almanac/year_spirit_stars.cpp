@@ -15,18 +15,18 @@ constexpr const auto& kBranchColumns = vocabulary::kEarthlyBranches;
 // Year stem against day stem. A yang year's 歲德 is the year stem itself and its 歲德合 the
 // stem five places on; a yin year the other way round. 歲幹合: either of the two.
 // spirit star, 甲, 乙, 丙, 丁, 戊, 己, 庚, 辛, 壬, 癸 (year stem)
-constexpr std::array<SpiritStarRow<10>, 3> kYearStemAuspicious = {{
+constexpr auto kYearStemAuspicious = std::to_array<SpiritStarRow<10>>({
     {L"歲德", {L"甲", L"庚", L"丙", L"壬", L"戊", L"甲", L"庚", L"丙", L"壬", L"戊"}},
     {L"歲德合", {L"己", L"乙", L"辛", L"丁", L"癸", L"己", L"乙", L"辛", L"丁", L"癸"}},
     {L"歲幹合",
      {L"甲 己", L"乙 庚", L"丙 辛", L"丁 壬", L"戊 癸", L"甲 己", L"乙 庚", L"丙 辛", L"丁 壬",
       L"戊 癸"}},
-}};
+});
 static_assert(kYearStemAuspicious.size() == 3);
 
 // Year branch against day branch; 歲支德 is the branch five places after the year branch.
 // spirit star, 子, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 (year branch)
-constexpr std::array<SpiritStarRow<12>, 3> kYearBranchAuspicious = {{
+constexpr auto kYearBranchAuspicious = std::to_array<SpiritStarRow<12>>({
     {L"歲支德",
      {L"巳", L"午", L"未", L"申", L"酉", L"戌", L"亥", L"子", L"丑", L"寅", L"卯", L"辰"}},
     {L"奏書",
@@ -35,25 +35,25 @@ constexpr std::array<SpiritStarRow<12>, 3> kYearBranchAuspicious = {{
     {L"博士",
      {L"辰 巳", L"辰 巳", L"未 申", L"未 申", L"未 申", L"戌 亥", L"戌 亥", L"戌 亥", L"丑 寅",
       L"丑 寅", L"丑 寅", L"辰 巳"}},
-}};
+});
 static_assert(kYearBranchAuspicious.size() == 3);
 
 // Year stem against the day stem or branch; each cell holds stems only or branches only.
 // spirit star, 甲, 乙, 丙, 丁, 戊, 己, 庚, 辛, 壬, 癸 (year stem)
-constexpr std::array<SpiritStarRow<10>, 3> kYearStemInauspicious = {{
+constexpr auto kYearStemInauspicious = std::to_array<SpiritStarRow<10>>({
     {L"金神",
      {L"午 未 申 酉", L"辰 巳", L"子 丑 寅 卯 午 未", L"寅 卯 戌 亥", L"子 丑 申 酉",
       L"午 未 申 酉", L"辰 巳", L"子 丑 寅 卯 午 未", L"寅 卯 戌 亥", L"子 丑 申 酉"}},
     {L"破敗五鬼", {L"", L"", L"", L"甲 乙", L"丙 丁", L"壬 癸", L"庚 辛", L"", L"", L""}},
     {L"破敗五鬼",
      {L"辰 巳", L"丑 寅", L"未 申", L"卯", L"午", L"子", L"酉", L"戌 亥", L"辰 巳", L"丑 寅"}},
-}};
+});
 static_assert(kYearStemInauspicious.size() == 3);
 
 // Year branch against the day stem (伏兵 only) or the day branch. 太歲 is the year branch
 // itself, 歲破 the opposite branch; no day matches both.
 // spirit star, 子, 丑, 寅, 卯, 辰, 巳, 午, 未, 申, 酉, 戌, 亥 (year branch)
-constexpr std::array<SpiritStarRow<12>, 24> kYearBranchInauspicious = {{
+constexpr auto kYearBranchInauspicious = std::to_array<SpiritStarRow<12>>({
     {L"伏兵(大禍)",
      {L"丙 丁", L"甲 乙", L"壬 癸", L"庚 辛", L"丙 丁", L"甲 乙", L"壬 癸", L"庚 辛", L"丙 丁",
       L"甲 乙", L"壬 癸", L"庚 辛"}},
@@ -89,13 +89,14 @@ constexpr std::array<SpiritStarRow<12>, 24> kYearBranchInauspicious = {{
     {L"五鬼", {L"辰", L"卯", L"寅", L"丑", L"子", L"亥", L"戌", L"酉", L"申", L"未", L"午", L"巳"}},
     {L"劫煞", {L"巳", L"寅", L"亥", L"申", L"巳", L"寅", L"亥", L"申", L"巳", L"寅", L"亥", L"申"}},
     {L"飛廉", {L"申", L"酉", L"戌", L"巳", L"午", L"未", L"寅", L"卯", L"辰", L"亥", L"子", L"丑"}},
-}};
+});
 static_assert(kYearBranchInauspicious.size() == 24);
 
 // year branch, day branch, names in the almanac's order
-constexpr std::array<OrderedCell, 1> kYearBranchInauspiciousOrder = {{
+constexpr auto kYearBranchInauspiciousOrder = std::to_array<OrderedCell>({
     {L"午", L"戌", {L"黃幡", L"官符(畜官)", L"五鬼"}},
-}};
+});
+static_assert(kYearBranchInauspiciousOrder.size() == 1);
 static_assert(ReordersMatchingRows(kYearBranchInauspicious, kBranchColumns,
                                    kYearBranchInauspiciousOrder));
 

@@ -12,7 +12,7 @@ namespace {
 
 // The names each reference branch (row) appends at each subject branch (column), blank-separated,
 // in the order they are appended. Rows and columns 子 .. 亥.
-constexpr std::array<std::array<const wchar_t*, 12>, 12> kBranchStars = {{
+constexpr auto kBranchStars = std::to_array<std::array<const wchar_t*, 12>>({
     // 子: reference
     {L"將星 伏吟", L"", L"驛馬 孤神 喪門", L"勾絞", L"華蓋", L"劫煞 太白", L"返呤 災煞", L"", L"",
      L"桃煞 卷舌", L"血支 寡宿 弔客", L"破軍"},
@@ -49,7 +49,8 @@ constexpr std::array<std::array<const wchar_t*, 12>, 12> kBranchStars = {{
     // 亥
     {L"桃煞", L"喪門", L"孤神 破軍 勾絞", L"將星", L"", L"驛馬 返呤", L"", L"華蓋", L"劫煞 卷舌",
      L"弔客 太白 災煞", L"寡宿", L"血支 伏吟"},
-}};
+});
+static_assert(kBranchStars.size() == 12);
 
 struct PillarStarRow {
   const wchar_t* star;
@@ -57,38 +58,42 @@ struct PillarStarRow {
   const wchar_t* pillars;  // two-character stem-branch pairs, blank-separated
 };
 
-constexpr std::array<PillarStarRow, 5> kPillarStarRows = {{
+constexpr auto kPillarStarRows = std::to_array<PillarStarRow>({
     {L"魁罡", kStar魁罡, L"庚辰 庚戌 壬辰 戊戌"},
     {L"日德", kStar日德, L"甲寅 丙辰 戊辰 庚辰 壬戌"},
     {L"進神", kStar進神, L"甲子 甲午 己卯 己酉"},
     {L"六秀", kStar六秀, L"丙午 丁未 戊子 戊午 己丑 己未"},
     {L"文昌", kStar文昌, L"丙申 丁酉 戊申 己酉 壬寅 癸卯"},
-}};
+});
+static_assert(kPillarStarRows.size() == 5);
 
-constexpr std::array<PillarStarRow, 2> kSpecialDayStarRows = {{
+constexpr auto kSpecialDayStarRows = std::to_array<PillarStarRow>({
     {L"八專", kStar八專, L"甲寅 乙卯 丁未 戊戌 己未 庚申 辛酉 癸丑"},
     {L"九醜", kStar九醜, L"丁酉 戊子 戊午 己卯 己酉 辛卯 辛酉 壬子 壬午"},
-}};
+});
+static_assert(kSpecialDayStarRows.size() == 2);
 
-constexpr std::array<PillarStarRow, 5> kDayPillarStarRows = {{
+constexpr auto kDayPillarStarRows = std::to_array<PillarStarRow>({
     {L"日貴", kStar日貴, L"丁酉 丁亥 癸卯 癸巳"},
     {L"陰陽", kStar陰陽, L"丙子 戊午"},
     {L"差錯", kStar差錯, L"丙子 丙午 丁丑 丁未 戊寅 戊申 辛卯 辛酉 壬辰 壬戌 癸巳 癸亥"},
     {L"孤寡", kStar孤寡, L"甲寅 乙巳 丙午 丁巳 戊午 戊申 辛亥 壬子"},
     {L"惡敗", kStar惡敗, L"甲辰 乙巳 丙申 丁亥 戊戌 己丑 庚辰 辛巳 壬申 癸亥"},
-}};
+});
+static_assert(kDayPillarStarRows.size() == 5);
 
 // The solar terms of each season and the day pillar that receives 天赦 in it.
 struct PardonSeason {
   const wchar_t* terms;
   const wchar_t* dayPillar;
 };
-constexpr std::array<PardonSeason, 4> kPardonSeasons = {{
+constexpr auto kPardonSeasons = std::to_array<PardonSeason>({
     {L"立春 雨水 驚蟄 春分 清明 穀雨", L"戊寅"},
     {L"立夏 小滿 芒種 夏至 小暑 大暑", L"甲午"},
     {L"立秋 處暑 白露 秋分 寒露 霜降", L"戊申"},
     {L"立冬 小雪 大雪 冬至 小寒 大寒", L"甲子"},
-}};
+});
+static_assert(kPardonSeasons.size() == 4);
 
 // Whether a word stands whole in a blank-separated list of words.
 bool ListHolds(std::wstring_view list, std::wstring_view word) {

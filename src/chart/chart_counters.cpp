@@ -9,9 +9,13 @@ namespace chart {
 namespace {
 
 // Position keys in the order of the per-pillar rows they select.
-constexpr std::array<const wchar_t*, 3> kStemPositions = {L"年干", L"月干", L"時干"};
-constexpr std::array<const wchar_t*, 4> kBranchPositions = {L"年支", L"月支", L"日支", L"時支"};
-constexpr std::array<const wchar_t*, 4> kHiddenStemPositions = {L"年", L"月", L"日", L"時"};
+constexpr auto kStemPositions = std::to_array<const wchar_t*>({L"年干", L"月干", L"時干"});
+static_assert(kStemPositions.size() == 3);
+constexpr auto kBranchPositions =
+    std::to_array<const wchar_t*>({L"年支", L"月支", L"日支", L"時支"});
+static_assert(kBranchPositions.size() == 4);
+constexpr auto kHiddenStemPositions = std::to_array<const wchar_t*>({L"年", L"月", L"日", L"時"});
+static_assert(kHiddenStemPositions.size() == 4);
 
 }  // namespace
 

@@ -40,8 +40,9 @@ enum class MonthCommandDivisionScheme : int {
 };
 
 // The labels of the schemes 0 to 5, as the page's radio buttons show them.
-inline constexpr std::array<const wchar_t*, 6> kMonthCommandDivisionSchemeLabels = {
-    L"旺相", L"育吾", L"通會", L"子平", L"通考", L"新論"};
+inline constexpr auto kMonthCommandDivisionSchemeLabels =
+    std::to_array<const wchar_t*>({L"旺相", L"育吾", L"通會", L"子平", L"通考", L"新論"});
+static_assert(kMonthCommandDivisionSchemeLabels.size() == 6);
 
 // The values of the seasonal states "旺" "相" "休" "囚" "死", in that order. Nothing requires
 // them to differ or to fall in any order.

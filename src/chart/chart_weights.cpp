@@ -17,23 +17,26 @@ namespace {
 enum State : int { k旺 = 0, k相 = 1, k休 = 2, k囚 = 3, k死 = 4 };
 
 // The state of each element (columns 木 火 土 金 水) in the season of the 旺 element (rows).
-constexpr std::array<std::array<State, 5>, 5> kSeasonStates = {{
+constexpr auto kSeasonStates = std::to_array<std::array<State, 5>>({
     // 木   火    土    金    水
     {k旺, k相, k死, k囚, k休},  // 木
     {k休, k旺, k相, k死, k囚},  // 火
     {k囚, k休, k旺, k相, k死},  // 土
     {k死, k囚, k休, k旺, k相},  // 金
     {k相, k死, k囚, k休, k旺},  // 水
-}};
+});
 static_assert(kSeasonStates.size() == 5);
 
 // The hidden term adds the first h of these; the stem term the first s, then the first
 // min(h, s) again.
-constexpr std::array<State, 4> kHiddenSequence = {k死, k囚, k休, k相};
-constexpr std::array<State, 4> kStemSequence = {k囚, k休, k相, k旺};
+constexpr auto kHiddenSequence = std::to_array<State>({k死, k囚, k休, k相});
+static_assert(kHiddenSequence.size() == 4);
+constexpr auto kStemSequence = std::to_array<State>({k囚, k休, k相, k旺});
+static_assert(kStemSequence.size() == 4);
 
 // The own-root value of each pillar, year to hour: a stem rooted in its own branch.
-constexpr std::array<State, 4> kOwnRootStates = {k休, k相, k休, k休};
+constexpr auto kOwnRootStates = std::to_array<State>({k休, k相, k休, k休});
+static_assert(kOwnRootStates.size() == 4);
 
 std::int64_t SumOfFirst(const std::array<State, 4>& sequence, int count,
                         const SeasonalStrengthValues& values) {
@@ -93,7 +96,8 @@ void ComputeTenGodWeights(FourPillarsChart& chart) {
 void RankTenGodWeights(FourPillarsChart& chart) {
   std::array<int, 10> sorted = chart.tenGodWeights;
   std::qsort(sorted.data(), sorted.size(), sizeof(int), CompareDescending);
-  constexpr std::array<int, 3> kTargets = {1, 3, 5};
+  constexpr auto kTargets = std::to_array<int>({1, 3, 5});
+  static_assert(kTargets.size() == 3);
   for (int rank = 0; rank < 3; ++rank) {
     for (const wchar_t* name : kTenGodCountOrder) {
       if (chart.tenGodWeights[TenGodWeightSlotOf(name)] != sorted[rank]) {

@@ -19,53 +19,60 @@ struct BranchTriple {
 };
 
 // In the order tested, which is also the slot order of threeHarmonyFlags (土 is slot 4).
-constexpr std::array<BranchTriple, 4> kThreeHarmonyFrames = {{
+constexpr auto kThreeHarmonyFrames = std::to_array<BranchTriple>({
     // branches, central, element, marker
     {{L"申", L"子", L"辰"}, L"子", L"水", L"水局"},
     {{L"亥", L"卯", L"未"}, L"卯", L"木", L"木局"},
     {{L"寅", L"午", L"戌"}, L"午", L"火", L"火局"},
     {{L"巳", L"酉", L"丑"}, L"酉", L"金", L"金局"},
-}};
+});
+static_assert(kThreeHarmonyFrames.size() == 4);
 
 // The earth frame: the year, month, day and hour branches in one of these orders. Orders with
 // 戌 in the month, or 戌 in the year and 丑 in the month, are not among them.
-constexpr std::array<const wchar_t*, 16> kEarthFrameOrders = {
-    L"丑辰未戌", L"丑辰戌未", L"丑未辰戌", L"丑未戌辰", L"辰丑未戌", L"辰丑戌未",
-    L"辰未丑戌", L"辰未戌丑", L"未辰丑戌", L"未辰戌丑", L"未丑戌辰", L"未丑辰戌",
-    L"戌辰未丑", L"戌辰丑未", L"戌未丑辰", L"戌未辰丑"};
+constexpr auto kEarthFrameOrders = std::to_array<const wchar_t*>(
+    {L"丑辰未戌", L"丑辰戌未", L"丑未辰戌", L"丑未戌辰", L"辰丑未戌", L"辰丑戌未", L"辰未丑戌",
+     L"辰未戌丑", L"未辰丑戌", L"未辰戌丑", L"未丑戌辰", L"未丑辰戌", L"戌辰未丑", L"戌辰丑未",
+     L"戌未丑辰", L"戌未辰丑"});
+static_assert(kEarthFrameOrders.size() == 16);
 constexpr int kEarthFrameSlot = 4;
 
 // In the order tested, which is also the slot order of directionFlags.
-constexpr std::array<BranchTriple, 4> kDirectionalCombinations = {{
+constexpr auto kDirectionalCombinations = std::to_array<BranchTriple>({
     // branches, central, element, marker
     {{L"亥", L"子", L"丑"}, L"子", L"水", L"水方"},
     {{L"寅", L"卯", L"辰"}, L"卯", L"木", L"木方"},
     {{L"巳", L"午", L"未"}, L"午", L"火", L"火方"},
     {{L"申", L"酉", L"戌"}, L"酉", L"金", L"金方"},
-}};
+});
+static_assert(kDirectionalCombinations.size() == 4);
 
 // Nayin element of the pairs 2k and 2k + 1 of the sixty (甲子乙丑 .. 壬戌癸亥), k = 0 .. 29.
-constexpr std::array<const wchar_t*, 30> kNayinElements = {
+constexpr auto kNayinElements = std::to_array<const wchar_t*>({
     L"金", L"火", L"木", L"土", L"金", L"火", L"水", L"土", L"金", L"木",  // 甲子 .. 癸未
     L"水", L"土", L"火", L"木", L"水", L"金", L"火", L"木", L"土", L"金",  // 甲申 .. 癸卯
     L"火", L"水", L"土", L"金", L"木", L"水", L"土", L"火", L"木", L"水",  // 甲辰 .. 癸亥
-};
+});
 static_assert(kNayinElements.size() == 30);
 
 // Group of the combination element (columns 木 火 土 金 水) for the day element (rows).
-constexpr std::array<std::array<const wchar_t*, 5>, 5> kCombinationGroups = {{
+constexpr auto kCombinationGroups = std::to_array<std::array<const wchar_t*, 5>>({
     // 木     火     土     金     水
     {L"比", L"食", L"財", L"官", L"印"},  // 木
     {L"印", L"比", L"食", L"財", L"官"},  // 火
     {L"官", L"印", L"比", L"食", L"財"},  // 土
     {L"財", L"官", L"印", L"比", L"食"},  // 金
     {L"食", L"財", L"官", L"印", L"比"},  // 水
-}};
+});
+static_assert(kCombinationGroups.size() == 5);
 
 // Flag slots of each element, in the order 木 火 土 金 水 that the group rule tests them.
-constexpr std::array<int, 5> kFrameSlotsByElement = {1, 2, 4, 3, 0};
-constexpr std::array<int, 4> kDirectionSlotsByElement = {1, 2, 3, 0};  // 木 火 金 水
-constexpr std::array<int, 4> kDirectionElementIndexes = {0, 1, 3, 4};  // 木 火 金 水
+constexpr auto kFrameSlotsByElement = std::to_array<int>({1, 2, 4, 3, 0});
+static_assert(kFrameSlotsByElement.size() == 5);
+constexpr auto kDirectionSlotsByElement = std::to_array<int>({1, 2, 3, 0});  // 木 火 金 水
+static_assert(kDirectionSlotsByElement.size() == 4);
+constexpr auto kDirectionElementIndexes = std::to_array<int>({0, 1, 3, 4});  // 木 火 金 水
+static_assert(kDirectionElementIndexes.size() == 4);
 
 bool HoldsAll(const FourPillarsChart& chart, const std::array<const wchar_t*, 3>& branches) {
   for (const wchar_t* branch : branches) {

@@ -22,7 +22,7 @@ struct MonthRow {
 
 // clang-format off
 // Scheme 1, 《萬育吾》
-constexpr std::array<MonthRow, 12> kScheme1Rows = {{
+constexpr auto kScheme1Rows = std::to_array<MonthRow>({
     // branch, allocation sentence, section term, thresholds, stems
     {L"寅", L"戊佔5日，丙佔5日，甲佔20日。", L"立春", 2, {5, 10}, {L"戊", L"丙", L"甲"}},
     {L"卯", L"甲佔7日，乙佔23日。", L"驚蟄", 1, {7}, {L"甲", L"乙"}},
@@ -36,11 +36,11 @@ constexpr std::array<MonthRow, 12> kScheme1Rows = {{
     {L"亥", L"戊佔5日，甲佔5日，壬佔20日。", L"立冬", 2, {5, 10}, {L"戊", L"甲", L"壬"}},
     {L"子", L"壬佔7日，癸佔23日。", L"大雪", 1, {7}, {L"壬", L"癸"}},
     {L"丑", L"癸佔7日，辛佔5日，己佔18日。", L"小寒", 2, {7, 12}, {L"癸", L"辛", L"己"}},
-}};
-static_assert(kScheme1Rows[11].branch != nullptr);  // all twelve months given
+});
+static_assert(kScheme1Rows.size() == 12);
 
 // Scheme 2, 《三命通會》
-constexpr std::array<MonthRow, 12> kScheme2Rows = {{
+constexpr auto kScheme2Rows = std::to_array<MonthRow>({
     // branch, allocation sentence, section term, thresholds, stems
     {L"寅", L"戊佔7日，丙佔5日，甲佔18日。", L"立春", 2, {7, 12}, {L"戊", L"丙", L"甲"}},
     {L"卯", L"甲佔9日，癸佔3日，乙佔18日。", L"驚蟄", 2, {9, 12}, {L"甲", L"癸", L"乙"}},
@@ -54,11 +54,11 @@ constexpr std::array<MonthRow, 12> kScheme2Rows = {{
     {L"亥", L"戊佔7日，甲佔5日，壬佔18日。", L"立冬", 2, {7, 12}, {L"戊", L"甲", L"壬"}},
     {L"子", L"壬佔9日，辛佔3日，癸佔18日。", L"大雪", 2, {9, 12}, {L"壬", L"辛", L"癸"}},
     {L"丑", L"癸佔7日，辛佔3日，己佔18日。", L"小寒", 2, {7, 12}, {L"癸", L"辛", L"己"}},
-}};
-static_assert(kScheme2Rows[11].branch != nullptr);  // all twelve months given
+});
+static_assert(kScheme2Rows.size() == 12);
 
 // Scheme 3, 《淵海子平》
-constexpr std::array<MonthRow, 12> kScheme3Rows = {{
+constexpr auto kScheme3Rows = std::to_array<MonthRow>({
     // branch, allocation sentence, section term, thresholds, stems
     {L"寅", L"戊佔7日，丙佔7日，甲佔16日。", L"立春", 2, {7, 14}, {L"戊", L"丙", L"甲"}},
     {L"卯", L"甲佔10日，乙佔20日。", L"驚蟄", 1, {10}, {L"甲", L"乙"}},
@@ -72,11 +72,11 @@ constexpr std::array<MonthRow, 12> kScheme3Rows = {{
     {L"亥", L"戊佔7日，甲佔5日，壬佔18日。", L"立冬", 2, {7, 12}, {L"戊", L"甲", L"壬"}},
     {L"子", L"壬佔10日，癸佔20日。", L"大雪", 1, {10}, {L"壬", L"癸"}},
     {L"丑", L"癸佔9日，辛佔3日，己佔18日。", L"小寒", 2, {9, 12}, {L"癸", L"辛", L"己"}},
-}};
-static_assert(kScheme3Rows[11].branch != nullptr);  // all twelve months given
+});
+static_assert(kScheme3Rows.size() == 12);
 
 // Scheme 4, 《神峰通考》
-constexpr std::array<MonthRow, 12> kScheme4Rows = {{
+constexpr auto kScheme4Rows = std::to_array<MonthRow>({
     // branch, allocation sentence, section term, thresholds, stems
     {L"寅", L"戊佔7日，丙佔7日，甲佔16日。", L"立春", 2, {7, 14}, {L"戊", L"丙", L"甲"}},
     {L"卯", L"甲佔10日，乙佔20日。", L"驚蟄", 1, {10}, {L"甲", L"乙"}},
@@ -90,11 +90,11 @@ constexpr std::array<MonthRow, 12> kScheme4Rows = {{
     {L"亥", L"戊佔7日，甲佔7日，壬佔16日。", L"立冬", 2, {7, 14}, {L"戊", L"甲", L"壬"}},
     {L"子", L"壬佔10日，癸佔20日。", L"大雪", 1, {10}, {L"壬", L"癸"}},
     {L"丑", L"癸佔9日，辛佔3日，己佔18日。", L"小寒", 2, {9, 12}, {L"癸", L"辛", L"己"}},
-}};
-static_assert(kScheme4Rows[11].branch != nullptr);  // all twelve months given
+});
+static_assert(kScheme4Rows.size() == 12);
 
 // Scheme 5, 《命理新論》
-constexpr std::array<MonthRow, 12> kScheme5Rows = {{
+constexpr auto kScheme5Rows = std::to_array<MonthRow>({
     // branch, allocation sentence, section term, thresholds, stems
     {L"寅", L"戊佔7.25日，丙佔7.25日，甲佔16.5日。", L"立春", 2, {7.25, 14.5}, {L"戊", L"丙", L"甲"}},
     {L"卯", L"甲佔10.35日，乙佔20.65日。", L"驚蟄", 1, {10.35}, {L"甲", L"乙"}},
@@ -108,8 +108,8 @@ constexpr std::array<MonthRow, 12> kScheme5Rows = {{
     {L"亥", L"戊佔7.25日，甲佔7.25日，壬佔16.5日。", L"立冬", 2, {7.25, 14.5}, {L"戊", L"甲", L"壬"}},
     {L"子", L"壬佔10.35日，癸佔20.65日。", L"大雪", 1, {10.35}, {L"壬", L"癸"}},
     {L"丑", L"癸佔9.3日，辛佔3.1日，己佔18.6日。", L"小寒", 2, {9.3, 12.4}, {L"癸", L"辛", L"己"}},
-}};
-static_assert(kScheme5Rows[11].branch != nullptr);  // all twelve months given
+});
+static_assert(kScheme5Rows.size() == 12);
 // clang-format on
 
 struct Scheme {

@@ -17,7 +17,7 @@ struct DayStemStarRow {
 
 // Rows in the order their names are appended; 紅艷 (last) only for women.
 // clang-format off
-constexpr std::array<DayStemStarRow, 11> kDayStemStarRows = {{
+constexpr auto kDayStemStarRows = std::to_array<DayStemStarRow>({
     // star     slot         甲      乙      丙      丁      戊      己      庚      辛      壬      癸
     {L"祿元", kStar祿元, {L"寅",   L"卯",   L"巳",   L"午",   L"巳",   L"午",   L"申",   L"酉",   L"亥",   L"子"}},
     {L"羊刃", kStar羊刃, {L"卯",   L"辰",   L"午",   L"未",   L"午",   L"未",   L"酉",   L"戌",   L"子",   L"丑"}},
@@ -30,7 +30,8 @@ constexpr std::array<DayStemStarRow, 11> kDayStemStarRows = {{
     {L"正桃", kStar正桃, {L"卯亥", L"卯亥", L"子申", L"子申", L"午戌", L"午戌", L"巳亥", L"巳亥", L"午戌", L"午戌"}},
     {L"福星", kStar福星, {L"子寅", L"丑卯", L"子寅", L"亥",   L"申",   L"未",   L"午",   L"巳",   L"辰",   L"丑卯"}},
     {L"紅艷", kStar紅艷, {L"午申", L"申",   L"寅",   L"未",   L"辰",   L"辰",   L"申戌", L"酉",   L"子",   L"申"}},
-}};
+});
+static_assert(kDayStemStarRows.size() == 11);
 // clang-format on
 constexpr int kRedBlushRow = 10;
 
@@ -41,19 +42,22 @@ struct MonthStarRow {
 };
 
 // clang-format off
-constexpr std::array<MonthStarRow, 3> kMonthStarRows = {{
+constexpr auto kMonthStarRows = std::to_array<MonthStarRow>({
     // star   slot        寅     卯     辰     巳     午     未     申     酉     戌     亥     子     丑
     {L"天德", kStar天德, {L"丁", L"申", L"壬", L"辛", L"亥", L"甲", L"癸", L"寅", L"丙", L"乙", L"巳", L"庚"}},
     {L"月德", kStar月德, {L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚", L"丙", L"甲", L"壬", L"庚"}},
     {L"血刃", kStar血刃, {L"丑", L"未", L"寅", L"申", L"卯", L"酉", L"辰", L"戌", L"巳", L"亥", L"午", L"子"}},
-}};
+});
+static_assert(kMonthStarRows.size() == 3);
 // clang-format on
 
 // The 祿 branch of each stem 甲 .. 癸, and the 刃 branch of the yang stems (empty for yin ones).
-constexpr std::array<const wchar_t*, 10> kLuBranches = {L"寅", L"卯", L"巳", L"午", L"巳",
-                                                        L"午", L"申", L"酉", L"亥", L"子"};
-constexpr std::array<const wchar_t*, 10> kBladeBranches = {L"卯", L"",   L"午", L"",   L"午",
-                                                           L"",   L"酉", L"",   L"子", L""};
+constexpr auto kLuBranches = std::to_array<const wchar_t*>(
+    {L"寅", L"卯", L"巳", L"午", L"巳", L"午", L"申", L"酉", L"亥", L"子"});
+static_assert(kLuBranches.size() == 10);
+constexpr auto kBladeBranches =
+    std::to_array<const wchar_t*>({L"卯", L"", L"午", L"", L"午", L"", L"酉", L"", L"子", L""});
+static_assert(kBladeBranches.size() == 10);
 
 // Whether a one-character branch stands in a cell of one or two branch characters.
 bool CellHolds(const wchar_t* cell, const std::wstring& branch) {

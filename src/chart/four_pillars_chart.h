@@ -28,7 +28,7 @@ struct PillarPair {
   int second;           // PillarIndex of the other pillar
 };
 inline constexpr int kPillarPairCount = 12;
-inline constexpr std::array<PillarPair, kPillarPairCount> kPillarPairs = {{
+inline constexpr auto kPillarPairs = std::to_array<PillarPair>({
     // name     first        second
     {L"日時", kDayPillar, kHourPillar},
     {L"日月", kDayPillar, kMonthPillar},
@@ -42,7 +42,8 @@ inline constexpr std::array<PillarPair, kPillarPairCount> kPillarPairs = {{
     {L"時月", kHourPillar, kMonthPillar},
     {L"年時", kYearPillar, kHourPillar},
     {L"時年", kHourPillar, kYearPillar},
-}};
+});
+static_assert(kPillarPairs.size() == kPillarPairCount);
 
 // The ten gods in the count order of tenGodCounts, stemTenGodCounts, stemTenGodCountsByPillar,
 // hiddenTenGodCounts and hiddenTenGodCountsByBranch (and of the ten-god index of TenGodOf).
@@ -58,8 +59,9 @@ enum TenGodCountSlot : int {
   kCountPianYin = 8,    // 偏印
   kCountZhengYin = 9,   // 正印
 };
-inline constexpr std::array<const wchar_t*, 10> kTenGodCountOrder = {
-    L"比肩", L"劫財", L"食神", L"傷官", L"偏財", L"正財", L"偏官", L"正官", L"偏印", L"正印"};
+inline constexpr auto kTenGodCountOrder = std::to_array<const wchar_t*>(
+    {L"比肩", L"劫財", L"食神", L"傷官", L"偏財", L"正財", L"偏官", L"正官", L"偏印", L"正印"});
+static_assert(kTenGodCountOrder.size() == 10);
 
 // The ten gods in the weight order of tenGodWeights: the seal pair at 4 and 5 and the wealth
 // pair at 8 and 9, so that 0+1, 4+5, 2+3, 6+7 and 8+9 are the self, input, output, authority
@@ -76,8 +78,9 @@ enum TenGodWeightSlot : int {
   kWeightPianCai = 8,    // 偏財
   kWeightZhengCai = 9,   // 正財
 };
-inline constexpr std::array<const wchar_t*, 10> kTenGodWeightOrder = {
-    L"比肩", L"劫財", L"食神", L"傷官", L"偏印", L"正印", L"偏官", L"正官", L"偏財", L"正財"};
+inline constexpr auto kTenGodWeightOrder = std::to_array<const wchar_t*>(
+    {L"比肩", L"劫財", L"食神", L"傷官", L"偏印", L"正印", L"偏官", L"正官", L"偏財", L"正財"});
+static_assert(kTenGodWeightOrder.size() == 10);
 
 // Index 0..N-1 of a name in a list of names, compared whole; -1 for any other text, the empty
 // text included (so the empty entries of a list are never found).
@@ -114,21 +117,26 @@ inline constexpr int kRelationCountSlots = 9;
 
 // elementCombinationCounts: three runs of five elements in the order 金 木 水 火 土: every
 // combination from 0, stem combinations from 5, branch combinations from 10.
-inline constexpr std::array<const wchar_t*, 5> kCombinationElementOrder = {L"金", L"木", L"水",
-                                                                           L"火", L"土"};
+inline constexpr auto kCombinationElementOrder =
+    std::to_array<const wchar_t*>({L"金", L"木", L"水", L"火", L"土"});
+static_assert(kCombinationElementOrder.size() == 5);
 inline constexpr int kAllCombinationsBase = 0;
 inline constexpr int kStemCombinationsBase = 5;
 inline constexpr int kBranchCombinationsBase = 10;
 
 // Element orders of the other element-indexed members.
-inline constexpr std::array<const wchar_t*, 5> kThreeHarmonyOrder = {L"水", L"木", L"火", L"金",
-                                                                     L"土"};
-inline constexpr std::array<const wchar_t*, 4> kDirectionOrder = {L"水", L"木", L"火", L"金"};
-inline constexpr std::array<const wchar_t*, 5> kNayinCountOrder = {L"木", L"火", L"土", L"金",
-                                                                   L"水"};
+inline constexpr auto kThreeHarmonyOrder =
+    std::to_array<const wchar_t*>({L"水", L"木", L"火", L"金", L"土"});
+static_assert(kThreeHarmonyOrder.size() == 5);
+inline constexpr auto kDirectionOrder = std::to_array<const wchar_t*>({L"水", L"木", L"火", L"金"});
+static_assert(kDirectionOrder.size() == 4);
+inline constexpr auto kNayinCountOrder =
+    std::to_array<const wchar_t*>({L"木", L"火", L"土", L"金", L"水"});
+static_assert(kNayinCountOrder.size() == 5);
 // seasonalElements and SeasonalStrengthValues: the states in this order.
-inline constexpr std::array<const wchar_t*, 5> kSeasonalStateOrder = {L"旺", L"相", L"休", L"囚",
-                                                                      L"死"};
+inline constexpr auto kSeasonalStateOrder =
+    std::to_array<const wchar_t*>({L"旺", L"相", L"休", L"囚", L"死"});
+static_assert(kSeasonalStateOrder.size() == 5);
 
 // starCounts: one counter per spirit star. Names in double quotes in the comments are the
 // literals the star rules append to a pillar's starNames; slots marked "no rule" stay 0 unless

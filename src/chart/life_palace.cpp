@@ -12,7 +12,8 @@ namespace {
 
 // The stem index of the 寅 month, by year stem index mod 5 (甲己, 乙庚, 丙辛, 丁壬, 戊癸); the
 // stems then run on with the months.
-constexpr std::array<int, 5> kFirstMonthStemOffset = {2, 4, 6, 8, 0};
+constexpr auto kFirstMonthStemOffset = std::to_array<int>({2, 4, 6, 8, 0});
+static_assert(kFirstMonthStemOffset.size() == 5);
 
 // Position in the month order 寅 0 .. 丑 11 of branch index b (子 0 .. 亥 11).
 int MonthPosition(int branchIndex) { return vocabulary::FloorMod(branchIndex + 10, 12); }

@@ -17,7 +17,7 @@ struct StemRow {
   const wchar_t* combined;  // the combination's text
   int controls;             // "剋" when this stem comes first and the other is this one
 };
-constexpr std::array<StemRow, 10> kStemRows = {{
+constexpr auto kStemRows = std::to_array<StemRow>({
     // partner, text, controls
     {5, L"合土", 4},  // 甲: 己; 戊
     {6, L"合金", 5},  // 乙: 庚; 己
@@ -29,7 +29,7 @@ constexpr std::array<StemRow, 10> kStemRows = {{
     {2, L"合水", 1},  // 辛: 丙; 乙
     {3, L"合木", 2},  // 壬: 丁; 丙
     {4, L"合火", 3},  // 癸: 戊; 丁
-}};
+});
 static_assert(kStemRows.size() == 10);
 
 // How the chart writes the relations of vocabulary::kBranchRelations with a branch first: the
@@ -98,13 +98,14 @@ struct WordSlot {
   wchar_t word;
   int slot;
 };
-constexpr std::array<WordSlot, 5> kWordSlots = {{
+constexpr auto kWordSlots = std::to_array<WordSlot>({
     {L'刑', kBranchPunishments},
     {L'衝', kBranchClashes衝},
     {L'沖', kBranchClashes沖},
     {L'破', kBranchBreaks},
     {L'害', kBranchHarms},
-}};
+});
+static_assert(kWordSlots.size() == 5);
 
 // Counts a combination by its element, in the combination order 金 木 水 火 土.
 void CountCombination(wchar_t element, int groupBase, FourPillarsChart& chart) {

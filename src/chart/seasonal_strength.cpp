@@ -14,36 +14,42 @@ enum State : int { k旺 = 0, k相 = 1, k休 = 2, k囚 = 3, k死 = 4 };
 
 // The state of the element `steps` production steps after the season's own element: itself
 // 旺, produced 相, controlled 死, controlling 囚, producing 休.
-constexpr std::array<State, 5> kStateByProductionStep = {k旺, k相, k死, k囚, k休};
+constexpr auto kStateByProductionStep = std::to_array<State>({k旺, k相, k死, k囚, k休});
+static_assert(kStateByProductionStep.size() == 5);
 
-constexpr std::array<const wchar_t*, 5> kStrengthWords = {L"最強", L"強", L"平", L"弱", L"最弱"};
-constexpr std::array<const wchar_t*, 5> kStateLabels = {L"旺，最強", L"相，強", L"休，平平",
-                                                        L"囚，弱", L"死，最弱"};
+constexpr auto kStrengthWords =
+    std::to_array<const wchar_t*>({L"最強", L"強", L"平", L"弱", L"最弱"});
+static_assert(kStrengthWords.size() == 5);
+constexpr auto kStateLabels =
+    std::to_array<const wchar_t*>({L"旺，最強", L"相，強", L"休，平平", L"囚，弱", L"死，最弱"});
+static_assert(kStateLabels.size() == 5);
 
 // Season (element index) of each solar term; terms not listed have none.
 struct TermSeason {
   const wchar_t* term;
   int season;
 };
-constexpr std::array<TermSeason, 24> kTermSeasons = {{
+constexpr auto kTermSeasons = std::to_array<TermSeason>({
     // term, season: 0 spring 木, 1 summer 火, 2 earth 土, 3 autumn 金, 4 winter 水
     {L"立春", 0}, {L"雨水", 0}, {L"驚蟄", 0}, {L"春分", 0}, {L"清明", 0}, {L"穀雨", 2},
     {L"立夏", 1}, {L"小滿", 1}, {L"芒種", 1}, {L"夏至", 1}, {L"小暑", 1}, {L"大暑", 2},
     {L"立秋", 3}, {L"處暑", 3}, {L"白露", 3}, {L"秋分", 3}, {L"寒露", 3}, {L"霜降", 2},
     {L"立冬", 4}, {L"小雪", 4}, {L"大雪", 4}, {L"冬至", 4}, {L"小寒", 4}, {L"大寒", 2},
-}};
+});
 static_assert(kTermSeasons.size() == 24);
 
 // Season of each month branch 子 .. 亥 under the two options.
-constexpr std::array<int, 12> kBranchSeasonsFourSeasons = {4, 4, 0, 0, 0, 1, 1, 1, 3, 3, 3, 4};
-constexpr std::array<int, 12> kBranchSeasonsWithEarth = {4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2, 4};
+constexpr auto kBranchSeasonsFourSeasons = std::to_array<int>({4, 4, 0, 0, 0, 1, 1, 1, 3, 3, 3, 4});
+static_assert(kBranchSeasonsFourSeasons.size() == 12);
+constexpr auto kBranchSeasonsWithEarth = std::to_array<int>({4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2, 4});
+static_assert(kBranchSeasonsWithEarth.size() == 12);
 
 // Production steps from the day master to the element of each ten-god group.
 struct TenGodStep {
   const wchar_t* tenGod;
   int steps;
 };
-constexpr std::array<TenGodStep, 10> kTenGodSteps = {{
+constexpr auto kTenGodSteps = std::to_array<TenGodStep>({
     {L"比肩", 0},
     {L"劫財", 0},
     {L"食神", 1},
@@ -54,10 +60,12 @@ constexpr std::array<TenGodStep, 10> kTenGodSteps = {{
     {L"正官", 3},
     {L"偏印", 4},
     {L"正印", 4},
-}};
+});
+static_assert(kTenGodSteps.size() == 10);
 
 // The walk 旺 → 相 → 死 → 囚 → 休 → 旺 as positions of the states.
-constexpr std::array<State, 5> kStateWalk = {k旺, k相, k死, k囚, k休};
+constexpr auto kStateWalk = std::to_array<State>({k旺, k相, k死, k囚, k休});
+static_assert(kStateWalk.size() == 5);
 
 int SeasonOfTerm(const std::wstring& term) {
   for (const TermSeason& row : kTermSeasons) {

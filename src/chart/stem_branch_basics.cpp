@@ -9,7 +9,7 @@ namespace chart {
 namespace {
 
 // Hidden stems of each branch, by branch index; empty slots are "".
-constexpr std::array<std::array<const wchar_t*, 3>, 12> kHiddenStems = {{
+constexpr auto kHiddenStems = std::to_array<std::array<const wchar_t*, 3>>({
     // slot 0, slot 1, slot 2
     {L"癸", L"", L""},      // 子
     {L"己", L"辛", L"癸"},  // 丑
@@ -23,7 +23,7 @@ constexpr std::array<std::array<const wchar_t*, 3>, 12> kHiddenStems = {{
     {L"辛", L"", L""},      // 酉
     {L"戊", L"丁", L"辛"},  // 戌
     {L"壬", L"甲", L""},    // 亥
-}};
+});
 static_assert(kHiddenStems.size() == 12);
 
 void EnsureGridShape(TenByThreeStringGrid& grid) {

@@ -29,8 +29,9 @@ int YinStemIndex(const std::wstring& stem);
 
 // The five elements in the production order 木 → 火 → 土 → 金 → 水 (→ 木): each produces the
 // next and controls the one two steps on. Stem index s (甲 0 .. 癸 9) has element s / 2.
-inline constexpr std::array<const wchar_t*, 5> kElementsByProduction = {L"木", L"火", L"土", L"金",
-                                                                        L"水"};
+inline constexpr auto kElementsByProduction =
+    std::to_array<const wchar_t*>({L"木", L"火", L"土", L"金", L"水"});
+static_assert(kElementsByProduction.size() == 5);
 
 // Index 0..4 of an element in the production order; -1 for any other text.
 int ElementIndex(const std::wstring& element);

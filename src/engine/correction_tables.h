@@ -9,7 +9,7 @@ namespace engine {
 // Mean-period fits of the historical calendars: {start Julian day, mean lunation in days} for
 // each stretch of history (civil date of the start in the comment, Julian calendar, astronomical
 // years), then the end Julian day 1947168 (619-01-21).
-inline constexpr std::array<double, 23> kNewMoonFits = {
+inline constexpr auto kNewMoonFits = std::to_array<double>({
     // start Julian day, mean lunation
     1457698.231017, 29.53067166,  // -722-12-17
     1546082.512234, 29.53085106,  // -480-12-11
@@ -23,12 +23,12 @@ inline constexpr std::array<double, 23> kNewMoonFits = {
     1936596.2249,   29.5306,      // 590-02-10
     1939135.6753,   29.5306,      // 597-01-24
     1947168.0,                    // end: 619-01-21
-};
+});
 static_assert(kNewMoonFits.size() == 23);
 
 // The same for the solar terms: {start Julian day, mean interval between consecutive terms in
 // days}, then the end Julian day 2322147.76 (1645-09-21). Dates from 1582-10-15 on are Gregorian.
-inline constexpr std::array<double, 71> kSolarTermFits = {
+inline constexpr auto kSolarTermFits = std::to_array<double>({
     // start Julian day, mean term interval
     1640650.479938, 15.218425,     // -221-11-09
     1642476.703182, 15.21874996,   // -216-11-09
@@ -66,7 +66,7 @@ inline constexpr std::array<double, 71> kSolarTermFits = {
     2187525.481425, 15.218425,     // 1277-02-12
     2188621.191481, 15.218437494,  // 1280-02-13
     2322147.76,                    // end: 1645-09-21
-};
+});
 static_assert(kSolarTermFits.size() == 71);
 
 // Day corrections of the low-precision era (619 to 1959 for new moons, 1645 to 1959 for solar

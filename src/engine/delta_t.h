@@ -16,7 +16,7 @@ struct DeltaTSegment {
 
 // The piecewise cubic model of TT - UT, -4000 to 2015. The last row is the closing pair
 // {2015, 69}: it only ends the 2005 row and gives the 69 s where the extrapolation starts.
-inline constexpr std::array<DeltaTSegment, 21> kDeltaTSegments = {{
+inline constexpr auto kDeltaTSegments = std::to_array<DeltaTSegment>({
     // startYear, a, b, c, d
     {-4000, 108371.7, -13036.8, 392.0, 0.0},
     {-500, 17201.0, -627.82, 16.17, -0.3413},
@@ -39,7 +39,7 @@ inline constexpr std::array<DeltaTSegment, 21> kDeltaTSegments = {{
     {2000, 63.87, 0.1, 0.0, 0.0},
     {2005, 64.7, 0.4, 0.0, 0.0},
     {2015, 69, 0, 0, 0},  // closing pair: end of the table
-}};
+});
 static_assert(kDeltaTSegments.size() == 21);
 
 // TT - UT in days at a day number (days from J2000.0, TT or UT alike). Before 2015 the table

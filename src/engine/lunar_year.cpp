@@ -22,17 +22,17 @@ struct MonthCodeShift {
   int shift;  // added to the code; kFirstMonthIsZheng: code 0 becomes 2, others unchanged
 };
 constexpr int kFirstMonthIsZheng = -1;
-constexpr std::array<MonthCodeShift, 4> kMonthCodeShifts = {{
+constexpr auto kMonthCodeShifts = std::to_array<MonthCodeShift>({
     // first day, last day, shift          civil dates of the first days
     {-727185, -721751, 1},                   // 9-01-15 to 23-12-02: the solstice month named 十二
     {-643821, -642846, 1},                   // 237-04-12 to 239-12-13: the same
     {-452196, -452078, 2},                   // 761-12-02 to 762-03-30: the solstice month named 正
     {-478478, -474493, kFirstMonthIsZheng},  // 689-12-18 to 700-11-15: the solstice month named 正
-}};
+});
 static_assert(kMonthCodeShifts.size() == 4);
 
 // The months that open two consecutive twelfth months (23-12-02 and 239-12-13).
-constexpr std::array<int, 2> kFirstTwelfthDays = {-721751, -642846};
+constexpr auto kFirstTwelfthDays = std::to_array<int>({-721751, -642846});
 static_assert(kFirstTwelfthDays.size() == 2);
 
 // Years (astronomical) whose months are named from reference year-starts, without leap months.

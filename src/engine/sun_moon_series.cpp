@@ -167,7 +167,7 @@ double MoonLongitudeSpeed(double t) {
     double p;
     double q;
   };
-  static constexpr std::array<Term, 11> kTerms = {{
+  static constexpr auto kTerms = std::to_array<Term>({
       {160, 0.1874, 7214.0629},
       {179, 2.543, 15542.7543},
       {62, 3.14, 16657.3828},
@@ -179,7 +179,8 @@ double MoonLongitudeSpeed(double t) {
       {5, 2.32, -7700.3895},
       {5, 3.88, 8956.9934},
       {5, 0.49, 7771.3771},
-  }};
+  });
+  static_assert(kTerms.size() == 11);
   double v = 8399.71 - 914 * SeriesSin(0.7848 + 8328.691425 * t + 0.0001523 * t * t);
   for (const Term& term : kTerms) {
     v -= term.k * SeriesSin(term.p + term.q * t);

@@ -30,7 +30,7 @@ struct NutationTerm {
 
 // The ten largest terms of the IAU 1980 nutation in longitude, in the order summed. The first
 // amplitude also has a secular part, -1.742 * t, added by the evaluation.
-inline constexpr std::array<NutationTerm, 10> kNutationTerms = {{
+inline constexpr auto kNutationTerms = std::to_array<NutationTerm>({
     // phase, rate, quadratic, amplitude
     {2.1824, -33.75705, 3.6e-05, -1720},
     {3.5069, 1256.66393, 1.1e-05, -132},
@@ -42,7 +42,7 @@ inline constexpr std::array<NutationTerm, 10> kNutationTerms = {{
     {5.44, 16833.175, 0, -4},
     {3.69, 25128.11, 0, -3},
     {3.55, 628.362, 0, 2},
-}};
+});
 static_assert(kNutationTerms.size() == 10);
 
 // The Earth's heliocentric ecliptic longitude (VSOP87D, mean equinox of date), radians.

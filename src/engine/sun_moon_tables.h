@@ -12,9 +12,9 @@ namespace engine {
 // Earth heliocentric longitude, VSOP87D L0..L5. [0] the amplitude scale 1e10; [1..7] the start
 // positions of L0..L5 and the end of L5 (indexes into this array); then terms
 // {A * 1e10, B (rad), C (rad per Julian millennium)}, value A * cos(B + C * tau).
-inline constexpr std::array<double, 1136> kEarthSeries = {
+inline constexpr auto kEarthSeries = std::to_array<double>({
 #include "engine/data/earth_longitude_vsop87d.txt"
-};
+});
 static_assert(kEarthSeries.size() == 1136);
 static_assert(kEarthSeries[1] == 8 && kEarthSeries[7] == kEarthSeries.size());
 
@@ -26,16 +26,17 @@ inline constexpr int kEarthTermSize = 3;
 // A * cos(p0 + p1 * t + p2 * t^2 / 1e4 + p3 * t^3 / 1e8 + p4 * t^4 / 1e8); A in arcseconds
 // (longitude, latitude) or km (distance).
 inline constexpr int kMoonTermSize = 6;
-inline constexpr std::array<std::array<int, 3>, 3> kMoonSeriesTerms = {{
+inline constexpr auto kMoonSeriesTerms = std::to_array<std::array<int, 3>>({
     // t^0, t^1, t^2
     {442, 149, 2},  // longitude
     {206, 45, 12},  // latitude
     {221, 52, 12},  // distance
-}};
+});
+static_assert(kMoonSeriesTerms.size() == 3);
 
-inline constexpr std::array<double, 6846> kMoonSeries = {
+inline constexpr auto kMoonSeries = std::to_array<double>({
 #include "engine/data/moon_elpmpp02.txt"
-};
+});
 static_assert(kMoonSeries.size() == 6 * (442 + 149 + 2 + 206 + 45 + 12 + 221 + 52 + 12));
 
 // Position in kMoonSeries of the first double of sub-series (coordinate, power).

@@ -25,7 +25,7 @@ struct PlaceRow {
 };
 
 // clang-format off
-inline constexpr std::array<ProvinceRow, 34> kProvinceRows = {{
+inline constexpr auto kProvinceRows = std::to_array<ProvinceRow>({
     // name, firstPlace, lastPlace
     {L"臺灣", 0, 21},
     {L"香港", 22, 22},
@@ -61,10 +61,10 @@ inline constexpr std::array<ProvinceRow, 34> kProvinceRows = {{
     {L"新疆維吾爾", 2951, 3063},
     {L"寧夏回族自治區", 3064, 3089},
     {L"廣西壯族自治區", 3090, 3192},
-}};
+});
 static_assert(kProvinceRows.size() == 34);
 
-inline constexpr std::array<PlaceRow, 3193> kPlaceRows = {{
+inline constexpr auto kPlaceRows = std::to_array<PlaceRow>({
     // province, name, latDeg, latMin, lonDeg, lonMin
     {L"臺灣", L"臺北市", 25, 3, 121, 30},
     {L"臺灣", L"新北市", 25, 1, 121, 28},
@@ -3259,7 +3259,7 @@ inline constexpr std::array<PlaceRow, 3193> kPlaceRows = {{
     {L"廣西壯族自治區", L"蒼梧縣", 23, 51, 111, 32},
     {L"廣西壯族自治區", L"容縣", 22, 52, 110, 33},
     {L"廣西壯族自治區", L"陸川縣", 22, 19, 110, 16},
-}};
+});
 static_assert(kPlaceRows.size() == 3193);
 // clang-format on
 
