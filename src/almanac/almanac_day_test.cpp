@@ -5,26 +5,6 @@
 namespace almanac {
 namespace {
 
-TEST(AlmanacDay, ListsStartWithTheirFixedEmptySlots) {
-  const AlmanacDay day;
-  EXPECT_EQ(day.yearAuspicious.size(), 12u);
-  EXPECT_EQ(day.yearInauspicious.size(), 12u);
-  EXPECT_EQ(day.monthAuspicious.size(), 24u);
-  EXPECT_EQ(day.monthInauspicious.size(), 24u);
-  EXPECT_EQ(day.extraMarks.size(), 6u);
-  EXPECT_EQ(day.netVerdict.size(), 3u);
-  EXPECT_EQ(day.monthDayVerdict.size(), 3u);
-  EXPECT_EQ(day.hours.size(), 12u);
-  for (const HourSpiritLists& hour : day.hours) {
-    EXPECT_EQ(hour.hourAuspicious.size(), 9u);
-    EXPECT_EQ(hour.hourInauspicious.size(), 9u);
-    EXPECT_EQ(UsedSlotCount(hour.hourAuspicious), 0u);
-  }
-  EXPECT_EQ(UsedSlotCount(day.monthAuspicious), 0u);
-  EXPECT_TRUE(day.nayin.empty());
-  EXPECT_TRUE(day.otherNotes.empty());
-}
-
 TEST(AlmanacDay, AppenderWritesFromTheFirstEmptySlotOnwards) {
   SpiritStarList list(4);
   list[0] = L"歲德";

@@ -7,19 +7,6 @@
 namespace chart {
 namespace {
 
-TEST(ChartSettings, InitialAndCommandLineValues) {
-  EXPECT_EQ(kInitialSpiritStarBasis, SpiritStarBasis::kYearAndDayBranch);
-  EXPECT_EQ(static_cast<int>(kInitialSpiritStarBasis), 2);
-  EXPECT_EQ(static_cast<int>(kInitialYearChangeRule), 1);
-  EXPECT_EQ(static_cast<int>(kInitialMonthCommandDivisionScheme), 4);
-  EXPECT_EQ(std::wstring(kMonthCommandDivisionSchemeLabels[4]), L"通考");
-  EXPECT_EQ(kInitialSeasonalStrengthValues, (SeasonalStrengthValues{8, 5, 3, 2, 1}));
-  EXPECT_EQ(static_cast<int>(kInitialEarthMonthOption), 1);
-  EXPECT_EQ(static_cast<int>(kCommandLineYearChangeRule), 1);
-  EXPECT_EQ(static_cast<int>(kCommandLineMonthCommandDivisionScheme), 1);
-  EXPECT_EQ(kCommandLineSeasonalStrengthValues, (SeasonalStrengthValues{1, 1, 1, 1, 1}));
-}
-
 TEST(ChartSettings, RadioButtonsReadTheFirstSelected) {
   EXPECT_EQ(ReadSpiritStarBasis(true, true, true), SpiritStarBasis::kYearBranch);
   EXPECT_EQ(ReadSpiritStarBasis(false, true, true), SpiritStarBasis::kDayBranch);

@@ -35,18 +35,6 @@ DayRiseSet Compute(int year, int month, int day, double longitudeDeg, double lat
 
 std::wstring Minutes(const std::wstring& text) { return text.substr(0, 5); }
 
-TEST(RiseSetState, NewStateIsEmpty) {
-  const RiseSetState state;
-  ASSERT_EQ(state.days.size(), 31u);
-  EXPECT_EQ(state.days[0].sunriseText, L"");
-  EXPECT_EQ(state.days[30].messages, L"");
-  EXPECT_EQ(state.days[0].riseTime, 0);
-  EXPECT_EQ(state.longitude, 0);
-  EXPECT_EQ(state.latitude, 0);
-  EXPECT_EQ(state.deltaT, 0);
-  EXPECT_EQ(state.obliquity, 0.409092614);
-}
-
 // Taipei, 121.5 E 25.05 N, UTC+8: the Sun to the second, the Moon to the minute.
 TEST(ComputeRiseSetTimes, TaipeiSummerSolstice) {
   RiseSetState state;

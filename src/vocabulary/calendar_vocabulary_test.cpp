@@ -7,19 +7,6 @@
 namespace vocabulary {
 namespace {
 
-TEST(CalendarVocabulary, ListSizesInMemberOrder) {
-  const CalendarVocabulary v;
-  EXPECT_EQ(v.monthNames.size(), 12u);
-  EXPECT_EQ(v.termNames.size(), 24u);
-  EXPECT_EQ(v.stems.size(), 10u);
-  EXPECT_EQ(v.branches.size(), 12u);
-  EXPECT_EQ(v.dayNames.size(), 31u);
-  EXPECT_EQ(v.animals.size(), 12u);
-  EXPECT_EQ(v.phaseNames.size(), 4u);
-  EXPECT_EQ(v.signNames.size(), 12u);
-  EXPECT_EQ(v.digitNames.size(), 11u);
-}
-
 TEST(CalendarVocabulary, OrdersStartAtTheWinterSolstice) {
   const CalendarVocabulary v;
   EXPECT_EQ(v.monthNames[0], L"十一");
