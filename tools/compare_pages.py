@@ -59,6 +59,8 @@ def main():
     parser.add_argument("--years", type=int, default=100)
     parser.add_argument("--seed", type=int, default=17)
     options = parser.parse_args()
+    options.old = os.path.abspath(options.old)
+    options.new = os.path.abspath(options.new)
 
     environment = dict(os.environ)
     environment.pop("DISPLAY", None)
