@@ -252,10 +252,12 @@ void AddChartSpiritStars(FourPillarsChart& chart, SpiritStarBasis basis) {
       }
     }
   };
-  if (basis == SpiritStarBasis::kYearBranch || basis == SpiritStarBasis::kYearAndDayBranch) {
+  // A basis outside 0..2 (the command line passes any number) acts as 2, the pages' initial
+  // value, as the notes that print the basis already read it.
+  if (basis != SpiritStarBasis::kDayBranch) {
     addFrom(kYearPillar);
   }
-  if (basis == SpiritStarBasis::kDayBranch || basis == SpiritStarBasis::kYearAndDayBranch) {
+  if (basis != SpiritStarBasis::kYearBranch) {
     addFrom(kDayPillar);
   }
 

@@ -43,11 +43,12 @@ void AddVoidStar(const std::wstring& branch, std::vector<std::wstring>& starName
                  FourPillarsChart& chart);
 
 // The whole star pass of a derived chart, in its fixed order: the day-stem and month stars of
-// the five pillars, the branch stars by the basis (the year set, the day set, both, or none for
-// a value outside 0..2), 隔角, the pillar stars, 八專/九醜, the day-pillar stars, 天赦 by the
-// chart's sectionTermName and 空亡 of the year, month and hour. The life palace's names are
-// listed but not counted. The pattern counts of CountMonthLuAndBlade and CountHourLu are not part
-// of it: the chart derivation makes them just before.
+// the five pillars, the branch stars by the basis (the year-keyed set unless the basis is 1, the
+// day-keyed set unless it is 0, so a value outside 0..2 acts as 2), 隔角, the pillar stars,
+// 八專/九醜, the day-pillar stars, 天赦 by the chart's sectionTermName and 空亡 of the year, month
+// and hour. The life palace's names are listed but not counted. The pattern counts of
+// CountMonthLuAndBlade and CountHourLu are not part of it: the chart derivation makes them just
+// before.
 void AddChartSpiritStars(FourPillarsChart& chart, SpiritStarBasis basis);
 
 }  // namespace chart

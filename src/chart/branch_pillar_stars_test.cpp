@@ -200,8 +200,10 @@ TEST(ChartSpiritStars, BasisSelectsTheBranchSets) {
   EXPECT_EQ(hourStarCount(0), 1);
   EXPECT_EQ(hourStarCount(1), 1);
   EXPECT_EQ(hourStarCount(2), 2);
-  EXPECT_EQ(hourStarCount(3), 0);
-  EXPECT_EQ(hourStarCount(-1), 0);
+  // Any other value (the command line's "R2" passes any number) acts as 2, "年日".
+  EXPECT_EQ(hourStarCount(3), 2);
+  EXPECT_EQ(hourStarCount(7), 2);
+  EXPECT_EQ(hourStarCount(-1), 2);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace chart {
 // what they show at each request, the command line its fixed values.
 
 // Which branch the branch spirit stars are seen from. Another value (the command line passes
-// "R2" unchanged) adds stars from neither branch.
+// "R2" unchanged) acts as kYearAndDayBranch, as the chart's note on the basis reads it.
 enum class SpiritStarBasis : int {
   kYearBranch = 0,        // "年"
   kDayBranch = 1,         // "日"
