@@ -90,6 +90,103 @@ PageTemplate BoneWeightPageTemplate() {
           }};
 }
 
+// The radio groups run from a kFirstRadio to the next one, whatever stands between: the six
+// schemes 1020-1025 are one group although the value boxes and the annotation come between 1022
+// and 1023.
+PageTemplate FourPillarsPageTemplate() {
+  return {L"八字排盤",
+          300,
+          195,
+          {
+              // id, kind, text, x, y, width, height
+              {1, K::kDefaultButton, L"查詢", 206, 164, 50, 14},
+              {1009, K::kEdit, L"", 14, 96, 37, 12},
+              {-1, K::kGroupBox, L"姓名", 7, 84, 49, 34},
+              {1005, K::kEdit, L"", 103, 96, 21, 12},
+              {-1, K::kLabel, L"月", 157, 98, 9, 8},
+              {1006, K::kEdit, L"", 141, 96, 13, 12},
+              {-1, K::kLabel, L"日", 185, 98, 9, 8},
+              {1007, K::kEdit, L"", 169, 96, 13, 12},
+              {-1, K::kLabel, L"年", 128, 98, 9, 8},
+              {-1, K::kGroupBox, L"出生於西元", 98, 84, 157, 34},
+              {-1, K::kLabel, L"時", 212, 98, 9, 8},
+              {1008, K::kEdit, L"", 197, 96, 13, 12},
+              {-1, K::kLabel, L"分", 240, 98, 8, 8},
+              {1010, K::kEdit, L"", 224, 96, 13, 12},
+              {1065, K::kEdit, L"", 170, 58, 27, 12},
+              {-1, K::kGroupBox, L"經緯度", 7, 46, 248, 34},
+              {-1, K::kLabel, L"東經", 153, 59, 16, 8},
+              {1030, K::kComboBox, L"", 14, 58, 64, 57},
+              {1031, K::kComboBox, L"", 81, 58, 67, 57},
+              {-1, K::kGroupBox, L"姓別", 60, 84, 34, 34},
+              {1032, K::kComboBox, L"", 64, 96, 22, 57},
+              {-1, K::kLabel, L"北緯", 205, 59, 18, 10},
+              {1012, K::kLabel, L"", 221, 59, 20, 10},
+              {1015, K::kFirstRadio, L"年", 189, 22, 17, 10},
+              {1016, K::kRadio, L"日", 208, 22, 17, 10},
+              {1017, K::kRadio, L"年日", 227, 22, 25, 10},
+              {-1, K::kGroupBox, L"年日支見神煞", 183, 9, 72, 34},
+              {1018, K::kFirstRadio, L"冬至", 201, 135, 25, 10},
+              {1019, K::kRadio, L"立春", 227, 135, 26, 10},
+              {-1, K::kGroupBox, L"換年", 199, 123, 56, 33},
+              {1020, K::kFirstRadio, L"旺相", 93, 19, 25, 10},
+              {1021, K::kRadio, L"育吾", 121, 19, 27, 10},
+              {-1, K::kGroupBox, L"月令分日用事", 88, 8, 91, 34},
+              {1022, K::kRadio, L"通會", 149, 19, 28, 10},
+              {1011, K::kEdit, L"", 69, 23, 11, 12},
+              {1026, K::kEdit, L"", 55, 23, 11, 12},
+              {1027, K::kEdit, L"", 41, 23, 11, 12},
+              {1028, K::kEdit, L"", 27, 23, 11, 12},
+              {1033, K::kEdit, L"", 14, 23, 11, 12},
+              {-1, K::kGroupBox, L"月令旺相休囚死值", 7, 8, 77, 34},
+              {1013, K::kMultiLineEdit, L"", 13, 135, 177, 37},
+              {-1, K::kGroupBox, L"解說註解", 7, 123, 188, 55},
+              {1023, K::kRadio, L"子平", 93, 29, 25, 10},
+              {1024, K::kRadio, L"通考", 121, 29, 25, 10},
+              {1025, K::kRadio, L"新論", 149, 29, 27, 10},
+          }};
+}
+
+PageTemplate StemBranchPageTemplate() {
+  return {L"干支排盤",
+          300,
+          195,
+          {
+              // id, kind, text, x, y, width, height
+              {1005, K::kEdit, L"", 110, 96, 20, 12},
+              {-1, K::kLabel, L"月", 167, 98, 9, 8},
+              {1006, K::kEdit, L"", 146, 96, 20, 12},
+              {-1, K::kLabel, L"日", 199, 98, 9, 8},
+              {1007, K::kEdit, L"", 178, 96, 20, 12},
+              {-1, K::kLabel, L"年", 133, 98, 9, 8},
+              {-1, K::kGroupBox, L"天干地支", 99, 84, 156, 34},
+              {-1, K::kLabel, L"時", 233, 98, 9, 8},
+              {1008, K::kEdit, L"", 210, 96, 20, 12},
+              {1015, K::kFirstRadio, L"年", 188, 21, 17, 10},
+              {1016, K::kRadio, L"日", 209, 21, 18, 10},
+              {1017, K::kRadio, L"年日", 228, 21, 25, 10},
+              {-1, K::kGroupBox, L"年日支見神煞", 183, 8, 73, 34},
+              {1009, K::kEdit, L"", 14, 96, 37, 12},
+              {-1, K::kGroupBox, L"姓名", 7, 84, 49, 34},
+              {-1, K::kGroupBox, L"姓別", 60, 84, 34, 34},
+              {1032, K::kComboBox, L"", 64, 96, 22, 57},
+              {1011, K::kEdit, L"", 81, 23, 13, 12},
+              {1026, K::kEdit, L"", 64, 23, 13, 12},
+              {1027, K::kEdit, L"", 47, 23, 13, 12},
+              {1028, K::kEdit, L"", 30, 23, 13, 12},
+              {1033, K::kEdit, L"", 14, 23, 13, 12},
+              {-1, K::kGroupBox, L"月令旺相休囚死強度值", 7, 8, 93, 34},
+              {1, K::kDefaultButton, L"查詢", 206, 164, 50, 14},
+              {1010, K::kEdit, L"", 110, 62, 95, 12},
+              {-1, K::kLabel, L"甲子、甲子、甲子、甲子", 18, 64, 88, 10},
+              {1013, K::kMultiLineEdit, L"", 13, 135, 177, 37},
+              {-1, K::kGroupBox, L"解說註解", 7, 123, 188, 55},
+              {1018, K::kFirstRadio, L"木火金水", 110, 21, 41, 10},
+              {1019, K::kRadio, L"土", 154, 21, 17, 10},
+              {-1, K::kGroupBox, L"辰未戌丑月取", 105, 8, 73, 34},
+          }};
+}
+
 // A grid of study buttons inside a group box "內容".
 template <std::size_t N>
 PageTemplate StudyPageTemplate(const wchar_t* caption, int height,
@@ -125,7 +222,7 @@ const std::vector<PageTemplate>& SheetPageTemplates() {
   static const std::vector<PageTemplate> pages = {
       AlmanacPageTemplate(),           DateSelectionStudyPageTemplate(),
       PerpetualCalendarPageTemplate(), BoneWeightPageTemplate(),
-      {L"八字排盤", 300, 195, {}},     {L"干支排盤", 300, 195, {}},
+      FourPillarsPageTemplate(),       StemBranchPageTemplate(),
       FourPillarsStudyPageTemplate(),
   };
   return pages;

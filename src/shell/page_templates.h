@@ -15,6 +15,9 @@ enum class ControlKind {
   kGroupBox,      // a captioned frame drawn behind the controls inside it
   kComboBox,      // drop-down list with an edit field, unsorted
   kMonthCalendar,
+  kFirstRadio,     // automatic radio button, no tab stop, starting a new group of radios
+  kRadio,          // automatic radio button, no tab stop, in the group of the last kFirstRadio
+  kMultiLineEdit,  // multi-line edit box with a vertical scroll bar and a double border
 };
 
 // One control: id (-1 for a label or frame that nothing addresses), kind, text, and position in
@@ -40,7 +43,7 @@ struct PageTemplate {
 };
 
 // The seven pages in tab order: "農民曆", "擇日學", "萬年曆", "袁天罡稱骨術", "八字排盤",
-// "干支排盤", "八字學". The two chart pages have no controls yet.
+// "干支排盤", "八字學".
 const std::vector<PageTemplate>& SheetPageTemplates();
 
 // The sheet's caption: "Tavrel, " and the product's web address.

@@ -1,6 +1,7 @@
 #include "shell/property_sheet.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <clocale>
@@ -69,6 +72,9 @@ class QtPageControls : public PageControls {
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       return combo->currentText().toStdWString();
     }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+      return text->toPlainText().toStdWString();
+    }
     return {};
   }
   void SetText(int id, std::wstring_view text) override {
@@ -82,6 +88,8 @@ class QtPageControls : public PageControls {
       button->setText(ToQString(text));
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       combo->setEditText(ToQString(text));
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
+      lines->setPlainText(ToQString(text));
     }
   }
   void ResetComboItems(int id) override {
@@ -197,6 +205,7 @@ PropertySheet::PropertySheet(const PageControllerFactory& makeController) {
     page->controls = std::make_unique<QtPageControls>(page->widgets, page->message);
     Page* raw = page.get();
     std::vector<QWidget*> frames;
+    QButtonGroup* radios = nullptr;  // the group of the last kFirstRadio
     for (const ControlTemplate& control : pageTemplate.controls) {
       const QString text = ToQString(control.text);
       QWidget* widget = nullptr;
@@ -256,6 +265,26 @@ PropertySheet::PropertySheet(const PageControllerFactory& makeController) {
             }
           });
           widget = calendar;
+          break;
+        }
+        case ControlKind::kFirstRadio:
+        case ControlKind::kRadio: {
+          auto* radio = new QRadioButton(text, page->widget);
+          radio->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+          if (control.kind == ControlKind::kFirstRadio || radios == nullptr) {
+            radios = new QButtonGroup(page->widget);
+          }
+          radios->addButton(radio);
+          widget = radio;
+          break;
+        }
+        case ControlKind::kMultiLineEdit: {
+          auto* lines = new QPlainTextEdit(page->widget);
+          lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+          lines->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+          lines->setLineWidth(2);
+          lines->setTabChangesFocus(true);
+          widget = lines;
           break;
         }
       }

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "chart/chart_settings.h"
+#include "places/place_selection.h"
+#include "shell/chart_page_controls.h"
+#include "shell/page_controls.h"
+#include "shell/platform.h"
+
+namespace shell {
+
+// What "查詢" on "八字排盤" reads from the page: the birth data and the chart settings.
+struct FourPillarsQuery {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  std::wstring name;  // at most 31 characters
+  std::wstring sex;   // "男" or "女"
+  chart::SpiritStarBasis spiritStarBasis = chart::kInitialSpiritStarBasis;
+  chart::YearChangeRule yearChangeRule = chart::kInitialYearChangeRule;
+  chart::MonthCommandDivisionScheme scheme = chart::kInitialMonthCommandDivisionScheme;
+  chart::SeasonalStrengthValues values = chart::kInitialSeasonalStrengthValues;
+  chart::AnnotationText annotationText;  // at most 1,023 characters, line breaks kept
+  double longitude = 0;                  // degrees east
+};
+
+// The chart page of a query, or the message that rejects its birth data.
+using FourPillarsPageBuilder = std::function<std::wstring(const FourPillarsQuery&)>;
+
+// The "八字排盤" page: name, sex, birth date and time, the place lists with the longitude box and
+// the latitude, the chart settings and the annotation; "查詢" writes the chart page (or the
+// message that rejects the birth data) as "八字.htm" and opens it.
+class FourPillarsPage : public PageController, public ChartPageControlIds {
+ public:
+  static constexpr int kYearBox = 1005;
+  static constexpr int kMonthBox = 1006;
+  static constexpr int kDayBox = 1007;
+  static constexpr int kHourBox = 1008;
+  static constexpr int kMinuteBox = 1010;
+  static constexpr int kLatitudeText = 1012;
+  static constexpr int kWinterSolsticeRadio = 1018;     // "冬至"
+  static constexpr int kBeginningOfSpringRadio = 1019;  // "立春"
+  static constexpr int kSchemeRadios[6] = {1020, 1021, 1022, 1023, 1024, 1025};  // "旺相" .. "新論"
+  static constexpr int kProvinceList = 1030;
+  static constexpr int kPlaceList = 1031;
+  static constexpr int kLongitudeBox = 1065;
+
+  FourPillarsPage(PageControls& controls, Platform& platform, FourPillarsPageBuilder buildPage);
+
+  // The birth boxes show the current date and time, the values 8 5 3 2 1, "年日", "立春" and
+  // "通考" are on, the sex is "男", the place "臺灣" / "臺北市" with its longitude and latitude.
+  void Initialize() override;
+  void Command(int controlId, ControlEvent event) override;
+
+  // The query that the controls hold now, as "查詢" reads it.
+  FourPillarsQuery ReadQuery() const;
+
+ private:
+  void ProvinceChanged();
+  void PlaceChanged();
+
+  PageControls& controls_;
+  Platform& platform_;
+  FourPillarsPageBuilder buildPage_;
+  places::PlaceSelection places_;
+};
+
+}  // namespace shell
