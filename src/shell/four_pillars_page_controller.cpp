@@ -40,7 +40,7 @@ void FourPillarsPage::Command(int controlId, ControlEvent event) {
     PlaceChanged();
   } else if (controlId == kQueryButton) {
     if (WriteRequestPage(platform_, controls_, buildPage_(ReadQuery()), L"八字.htm")) {
-      OpenPageInBrowser(platform_, L"八字.htm");
+      OpenRequestDocument(platform_, controls_, L"八字.htm");
     }
   }
 }

@@ -37,7 +37,7 @@ void StemBranchPage::Command(int controlId, ControlEvent /*event*/) {
     return;
   }
   if (WriteRequestPage(platform_, controls_, buildPage_(ReadQuery()), L"八字.htm")) {
-    OpenPageInBrowser(platform_, L"八字.htm");
+    OpenRequestDocument(platform_, controls_, L"八字.htm");
   }
 }
 
