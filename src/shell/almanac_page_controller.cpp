@@ -12,6 +12,7 @@
 #include "shell/dialog_numbers.h"
 #include "shell/index_documents.h"
 #include "shell/page_request.h"
+#include "shell/place_lists.h"
 
 namespace shell {
 
@@ -38,11 +39,7 @@ void AlmanacPage::Initialize() {
   const LocalTime now = platform_.CurrentLocalTime();
   hour_ = now.hour;
   minute_ = now.minute;
-  controls_.ResetComboItems(kProvinceList);
-  for (const std::wstring& province : places::ProvinceList()) {
-    controls_.AddComboItem(kProvinceList, province);
-  }
-  controls_.SetComboSelection(kProvinceList, 0);
+  FillProvinceList(controls_, kProvinceList);
   ProvinceChanged();
   PlaceChanged();
   Today();
@@ -61,18 +58,9 @@ void AlmanacPage::Command(int controlId, ControlEvent event) {
 }
 
 void AlmanacPage::ProvinceChanged() {
-  const int province = controls_.ComboSelection(kProvinceList);
-  const int provinceCount = static_cast<int>(places::ProvinceList().size());
-  if (province < 0 || province >= provinceCount) {
-    return;  // text typed into the list names no province: the chosen place stays
+  if (ShowPlacesOfChosenProvince(controls_, places_, kProvinceList, kPlaceList)) {
+    PlaceChanged();
   }
-  places_.SelectProvince(province);
-  controls_.ResetComboItems(kPlaceList);
-  for (const std::wstring& place : places_.placeNames()) {
-    controls_.AddComboItem(kPlaceList, place);
-  }
-  controls_.SetComboSelection(kPlaceList, 0);
-  PlaceChanged();
 }
 
 void AlmanacPage::PlaceChanged() {

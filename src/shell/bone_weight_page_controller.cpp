@@ -10,6 +10,7 @@
 #include "shell/index_documents.h"
 #include "shell/page_output.h"
 #include "shell/page_request.h"
+#include "shell/place_lists.h"
 
 namespace shell {
 
@@ -58,11 +59,7 @@ void BoneWeightPage::Initialize() {
   }
   controls_.SetComboSelection(kSexList, 0);
 
-  controls_.ResetComboItems(kProvinceList);
-  for (const std::wstring& province : places::ProvinceList()) {
-    controls_.AddComboItem(kProvinceList, province);
-  }
-  controls_.SetComboSelection(kProvinceList, 0);
+  FillProvinceList(controls_, kProvinceList);
   ProvinceChanged();
   PlaceChanged();
 }
@@ -78,18 +75,9 @@ void BoneWeightPage::Command(int controlId, ControlEvent event) {
 }
 
 void BoneWeightPage::ProvinceChanged() {
-  const int province = controls_.ComboSelection(kProvinceList);
-  const int provinceCount = static_cast<int>(places::ProvinceList().size());
-  if (province < 0 || province >= provinceCount) {
-    return;  // text typed into the list names no province: the chosen place stays
+  if (ShowPlacesOfChosenProvince(controls_, places_, kProvinceList, kPlaceList)) {
+    PlaceChanged();
   }
-  places_.SelectProvince(province);
-  controls_.ResetComboItems(kPlaceList);
-  for (const std::wstring& place : places_.placeNames()) {
-    controls_.AddComboItem(kPlaceList, place);
-  }
-  controls_.SetComboSelection(kPlaceList, 0);
-  PlaceChanged();
 }
 
 void BoneWeightPage::PlaceChanged() {

@@ -3,6 +3,7 @@
 #include "shell/dialog_numbers.h"
 #include "shell/page_output.h"
 #include "shell/page_request.h"
+#include "shell/place_lists.h"
 
 namespace shell {
 
@@ -24,11 +25,7 @@ void FourPillarsPage::Initialize() {
   controls_.SetChecked(kSchemeRadios[static_cast<int>(chart::kInitialMonthCommandDivisionScheme)],
                        true);
   InitializeSexList(controls_);
-  controls_.ResetComboItems(kProvinceList);
-  for (const std::wstring& province : places::ProvinceList()) {
-    controls_.AddComboItem(kProvinceList, province);
-  }
-  controls_.SetComboSelection(kProvinceList, 0);
+  FillProvinceList(controls_, kProvinceList);
   ProvinceChanged();
   PlaceChanged();
 }
@@ -46,17 +43,9 @@ void FourPillarsPage::Command(int controlId, ControlEvent event) {
 }
 
 void FourPillarsPage::ProvinceChanged() {
-  const int province = controls_.ComboSelection(kProvinceList);
-  if (province < 0 || province >= static_cast<int>(places::ProvinceList().size())) {
-    return;  // text typed into the list names no province: the chosen place stays
+  if (ShowPlacesOfChosenProvince(controls_, places_, kProvinceList, kPlaceList)) {
+    PlaceChanged();
   }
-  places_.SelectProvince(province);
-  controls_.ResetComboItems(kPlaceList);
-  for (const std::wstring& place : places_.placeNames()) {
-    controls_.AddComboItem(kPlaceList, place);
-  }
-  controls_.SetComboSelection(kPlaceList, 0);
-  PlaceChanged();
 }
 
 void FourPillarsPage::PlaceChanged() {
