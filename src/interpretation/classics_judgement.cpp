@@ -2,46 +2,46 @@
 
 #include <array>
 
+#include "interpretation/classics_books.h"
 #include "interpretation/text_pools.h"
 
 namespace interpretation {
 namespace {
 
-// The 31 books in the order of the judgement, with their readers. A book's sentences are a
-// function named after it; a part whose sentences are not written yet prints nothing.
+// The 31 books in the order of the judgement, with their readers and sentences.
 // clang-format off
 constexpr auto kClassicsBooks = std::to_array<ClassicsBook>({
-    {L"《五言獨步》",         {Readers::kEveryone, nullptr}},
-    {L"《滴天髓》",           {Readers::kEveryone, nullptr}},
-    {L"《百章歌》",           {Readers::kEveryone, nullptr}},
-    {L"《論用神所忌》",       {Readers::kEveryone, nullptr}},
-    {L"《碧淵賦》",           {Readers::kEveryone, nullptr}},
-    {L"《論喜忌總歌》",       {Readers::kEveryone, nullptr}},
-    {L"《諸論口訣》",         {Readers::kEveryone, nullptr}},
-    {L"《寸金搜髓論》",       {Readers::kEveryone, nullptr}},
-    {L"《金玉賦》",           {Readers::kEveryone, nullptr}},
-    {L"《繼善篇》",           {Readers::kEveryone, nullptr}},
-    {L"《四言獨步》",         {Readers::kEveryone, nullptr}},
-    {L"《幽微賦》",           {Readers::kEveryone, nullptr}},
-    {L"《幽微天干賦》",       {Readers::kEveryone, nullptr}},
-    {L"《金不換看命繩尺》",   {Readers::kEveryone, nullptr}},
-    {L"《淵源集說》",         {Readers::kEveryone, nullptr}},
-    {L"《愛憎賦》",           {Readers::kEveryone, nullptr}},
-    {L"《五行元理消息賦》",   {Readers::kEveryone, nullptr}},
-    {L"《喜忌》",             {Readers::kEveryone, nullptr}},
-    {L"《子平泛論》",         {Readers::kEveryone, nullptr}},
-    {L"《子平舉要》",         {Readers::kEveryone, nullptr}},
-    {L"《講命捷徑賦》",       {Readers::kEveryone, nullptr}},
-    {L"《人鑒論》",           {Readers::kEveryone, nullptr}},
-    {L"《仙機賦》",           {Readers::kMen, nullptr}, {Readers::kWomen, nullptr}},
-    {L"《子平真銓評注》",     {Readers::kEveryone, nullptr}},
-    {L"《星平會海全書》",     {Readers::kEveryone, nullptr}},
-    {L"《氣象篇》",           {Readers::kEveryone, nullptr}},
-    {L"《崖泉女命賦》",       {Readers::kWomen, nullptr}},
-    {L"《其他》",             {Readers::kEveryone, nullptr}},
-    {L"《女命賤格》",         {Readers::kWomen, nullptr}},
-    {L"《女命總斷歌》",       {Readers::kWomen, nullptr}},
-    {L"《女命詩訣》",         {Readers::kWomen, nullptr}},
+    {L"《五言獨步》",     {Readers::kEveryone, WuYanDuBu}},
+    {L"《滴天髓》",       {Readers::kEveryone, DiTianSui}},
+    {L"《百章歌》",       {Readers::kEveryone, BaiZhangGe}},
+    {L"《論用神所忌》",   {Readers::kEveryone, LunYongShenSuoJi}},
+    {L"《碧淵賦》",       {Readers::kEveryone, BiYuanFu}},
+    {L"《論喜忌總歌》",   {Readers::kEveryone, LunXiJiZongGe}},
+    {L"《諸論口訣》",     {Readers::kEveryone, ZhuLunKouJue}},
+    {L"《寸金搜髓論》",   {Readers::kEveryone, CunJinSouSuiLun}},
+    {L"《金玉賦》",       {Readers::kEveryone, JinYuFu}},
+    {L"《繼善篇》",       {Readers::kEveryone, JiShanPian}},
+    {L"《四言獨步》",     {Readers::kEveryone, SiYanDuBu}},
+    {L"《幽微賦》",       {Readers::kEveryone, YouWeiFu}},
+    {L"《幽微天干賦》",   {Readers::kEveryone, YouWeiTianGanFu}},
+    {L"《金不換看命繩尺》", {Readers::kEveryone, JinBuHuanKanMingShengChi}},
+    {L"《淵源集說》",     {Readers::kEveryone, YuanYuanJiShuo}},
+    {L"《愛憎賦》",       {Readers::kEveryone, AiZengFu}},
+    {L"《五行元理消息賦》", {Readers::kEveryone, WuXingYuanLiXiaoXiFu}},
+    {L"《喜忌》",         {Readers::kEveryone, XiJi}},
+    {L"《子平泛論》",     {Readers::kEveryone, ZiPingFanLun}},
+    {L"《子平舉要》",     {Readers::kEveryone, ZiPingJuYao}},
+    {L"《講命捷徑賦》",   {Readers::kEveryone, JiangMingJieJingFu}},
+    {L"《人鑒論》",       {Readers::kEveryone, RenJianLun}},
+    {L"《仙機賦》",       {Readers::kMen, XianJiFuForMen}, {Readers::kWomen, XianJiFuForWomen}},
+    {L"《子平真銓評注》", {Readers::kEveryone, ZiPingZhenQuanPingZhu}},
+    {L"《星平會海全書》", {Readers::kEveryone, XingPingHuiHaiQuanShu}},
+    {L"《氣象篇》",       {Readers::kEveryone, QiXiangPian}},
+    {L"《崖泉女命賦》",   {Readers::kWomen, YaQuanNuMingFu}},
+    {L"《其他》",         {Readers::kEveryone, QiTa}},
+    {L"《女命賤格》",     {Readers::kWomen, NuMingJianGe}},
+    {L"《女命總斷歌》",   {Readers::kWomen, NuMingZongDuanGe}},
+    {L"《女命詩訣》",     {Readers::kWomen, NuMingShiJue}},
 });
 // clang-format on
 static_assert(kClassicsBooks.size() == 31);

@@ -75,4 +75,8 @@ extern const std::array<PoolEntry, 97> kSpiritStarPassages;
 // the sentence's number in its book).
 extern const std::array<PoolEntry, 7> kClassicsLongSentences;
 
+// The verses of the chart patterns found in the sources, keyed (pattern name, verse number), in
+// the order of the sources' sections; a pattern's record takes the ones it uses with VersesOf.
+extern const std::array<PoolEntry, 170> kPatternVerses;
+
 }  // namespace interpretation
