@@ -89,9 +89,11 @@ TEST(ElementSeasonText, SeasonMonthAndWinterPassagesOfTheDayMastersElement) {
   }
 }
 
-// The chart from the typed pillars 庚辰 戊寅 甲子 甲子: no term and no month name, a 寅 month.
+// The derived chart from the typed pillars 庚辰 戊寅 甲子 甲子: no term and no month name, a 寅
+// month.
 TEST(ElementSeasonText, TypedChart庚辰戊寅甲子甲子) {
-  const auto chart = ChartOfPillars(L"庚辰", L"戊寅", L"甲子", L"甲子");
+  const auto chart = InterpretedTypedChart({L"庚辰", L"戊寅", L"甲子", L"甲子"});
+  ASSERT_NE(chart, nullptr);
   EXPECT_EQ(U8(ElementSeasonText(*chart)), U8(L"<font color=red>木</font><br>" + kNineRegions));
 }
 

@@ -11,7 +11,10 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart_balance.h"
+#include "chart/chart_derivation.h"
 #include "chart/four_pillars_chart.h"
+#include "chart/stem_branch_chart_entry.h"
 #include "interpretation/text_pools.h"
 #include "testing/utf8.h"
 
@@ -32,6 +35,33 @@ inline std::unique_ptr<chart::FourPillarsChart> ChartOfPillars(std::wstring_view
         std::wstring(texts[pillar].substr(texts[pillar].empty() ? 0 : 1));
   }
   return chart;
+}
+
+// The chart of four typed pillars as the interpretation receives it: made by the stem-branch
+// entry (sex, basis, earth-month option and values as given), derived, and with the element and
+// balance weights the chart page writes before it composes the interpretation. Empty when the
+// entry rejects a pillar.
+inline std::unique_ptr<chart::FourPillarsChart> InterpretedTypedChart(
+    std::array<std::wstring, 4> pillars, std::wstring sex = L"男",
+    chart::SpiritStarBasis basis = chart::SpiritStarBasis::kYearAndDayBranch,
+    chart::EarthMonthOption option = chart::EarthMonthOption::kEarth,
+    chart::SeasonalStrengthValues values = {8, 5, 3, 2, 1}) {
+  chart::StemBranchChartRequest request;
+  request.pillarTexts = std::move(pillars);
+  request.sex = std::move(sex);
+  request.spiritStarBasis = basis;
+  request.earthMonthOption = option;
+  request.values = values;
+  chart::ChartEntryResult result = chart::MakeStemBranchChart(request);
+  auto* handOver = std::get_if<chart::ChartHandOver>(&result);
+  if (handOver == nullptr) {
+    return nullptr;
+  }
+  chart::DeriveFourPillarsChart(*handOver);
+  chart::FourPillarsChart& c = *handOver->chart;
+  chart::SetElementWeights(chart::ComputeElementWeights(c, values), c);
+  chart::SetBalanceWeights(chart::ComputeChartBalance(c), c);
+  return std::move(handOver->chart);
 }
 
 // UTF-8 form of a text, so that a failed comparison prints it readably.
