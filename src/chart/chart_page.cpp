@@ -1,6 +1,7 @@
 #include "chart/chart_page.h"
 
 #include "chart/chart_balance.h"
+#include "chart/chart_derivation.h"
 #include "chart/chart_page_notes.h"
 #include "chart/chart_page_table.h"
 #include "chart/chart_summary_notes.h"
@@ -30,6 +31,15 @@ std::wstring RenderFourPillarsChartPage(int birthMonth, int birthDay, int birthH
   AppendChartPageNotes(*chart, balance, texts, basis, values, annotationText, page);
   DeleteFourPillarsChart(chart);
   return page;
+}
+
+std::wstring BuildFourPillarsChartPage(ChartHandOver handOver,
+                                       const ChartInterpretationComposer& composeInterpretation) {
+  DeriveFourPillarsChart(handOver);
+  return RenderFourPillarsChartPage(handOver.birthMonth, handOver.birthDay, handOver.birthHour,
+                                    handOver.birthMinute, handOver.spiritStarBasis, handOver.scheme,
+                                    handOver.values, std::move(handOver.chart),
+                                    handOver.annotationText, composeInterpretation);
 }
 
 }  // namespace chart

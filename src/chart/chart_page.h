@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "chart/chart_hand_over.h"
 #include "chart/chart_settings.h"
 #include "chart/four_pillars_chart.h"
 
@@ -30,5 +31,10 @@ std::wstring RenderFourPillarsChartPage(int birthMonth, int birthDay, int birthH
                                         std::unique_ptr<FourPillarsChart> chart,
                                         const AnnotationText& annotationText,
                                         const ChartInterpretationComposer& composeInterpretation);
+
+// The page of the chart an entry handed over: derives the rest of the chart from its name, basis
+// and values, then renders it as RenderFourPillarsChartPage does.
+std::wstring BuildFourPillarsChartPage(ChartHandOver handOver,
+                                       const ChartInterpretationComposer& composeInterpretation);
 
 }  // namespace chart

@@ -21,8 +21,10 @@
 #include "engine/lunar_year.h"
 #include "shell/almanac_page_controller.h"
 #include "shell/bone_weight_page_controller.h"
+#include "shell/chart_page_builders.h"
 #include "shell/command_line_mode.h"
 #include "shell/perpetual_calendar_page_controller.h"
+#include "shell/stem_branch_page_controller.h"
 #include "shell/study_pages.h"
 
 namespace shell {
@@ -166,7 +168,10 @@ struct PropertySheet::Page {
 };
 
 PageControllerFactory StandardPageControllers(Platform& platform) {
-  return [&platform](int pageIndex, PageControls& controls) -> std::unique_ptr<PageController> {
+  // One set of chart builders for the sheet's two chart tabs.
+  auto charts = std::make_shared<ChartPageBuilders>();
+  return [&platform, charts](int pageIndex,
+                             PageControls& controls) -> std::unique_ptr<PageController> {
     switch (pageIndex) {
       case 0:
         return std::make_unique<AlmanacPage>(controls, platform);
@@ -174,6 +179,11 @@ PageControllerFactory StandardPageControllers(Platform& platform) {
         return std::make_unique<PerpetualCalendarPage>(controls, platform);
       case 3:
         return std::make_unique<BoneWeightPage>(controls, platform);
+      case 5:
+        return std::make_unique<StemBranchPage>(controls, platform,
+                                                [charts](const StemBranchQuery& query) {
+                                                  return charts->BuildStemBranchChartPage(query);
+                                                });
       case 1:
         return std::make_unique<StudyPage>(controls, platform, L"擇日學",
                                            kDateSelectionStudyButtons);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "chart/bone_weight_page.h"
+#include "shell/chart_page_builders.h"
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
 
@@ -252,6 +253,36 @@ TEST_F(PropertySheetTest, TheBoneWeighingPageWritesTheReading) {
   EXPECT_TRUE(query() ==
               chart::BuildBoneWeightPage(calendar, 2024, 2, 9, 0, 5, L"<陳>", L"女", 100.25));
   EXPECT_EQ(platform.launched.size(), 2u);
+}
+
+// "干支排盤" writes the chart page of the program's builders, or the message of the first pillar
+// that fails its test, as "八字.htm" and opens it.
+TEST_F(PropertySheetTest, TheStemBranchPageWritesTheChartPage) {
+  testing::ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.workingDirectory = "/w";
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  sheet.show();
+  sheet.tabs()->setCurrentIndex(5);
+  auto query = [&sheet, &directory]() {
+    qobject_cast<QPushButton*>(sheet.control(5, 1))->click();
+    return testing::DecodeCodePage950(testing::ReadFileBytes(directory.path() / "八字.htm"));
+  };
+  StemBranchQuery expected;
+  expected.pillarTexts = {L"甲子", L"甲子", L"甲子", L"甲子"};
+  expected.sex = L"男";
+  const std::wstring page = query();
+  EXPECT_TRUE(page == ChartPageBuilders().BuildStemBranchChartPage(expected));
+  EXPECT_EQ(page.substr(page.size() - 22), L"</p><br></body></html>");
+  EXPECT_EQ(platform.launched, std::vector<std::string>{"file:///w/%E5%85%AB%E5%AD%97.htm"});
+
+  auto* single = qobject_cast<QLineEdit*>(sheet.control(5, 1010));
+  single->setText(QStringLiteral("庚午辛巳壬申癸卯"));
+  EXPECT_TRUE(query() == L"月天干輸入錯誤 !");
+  single->setText(QStringLiteral(" "));
+  EXPECT_TRUE(query() == L"年天干輸入錯誤 !");
+  EXPECT_EQ(platform.launched.size(), 3u);
 }
 
 // A date the reading refuses is a message box on the sheet, and nothing is written.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "chart/chart_page.h"
+#include "shell/four_pillars_page_controller.h"
+#include "shell/stem_branch_page_controller.h"
+
+namespace shell {
+
+// The interpretation that closes the program's chart pages.
+chart::ChartInterpretationComposer ProgramInterpretationComposer();
+
+// The chart pages of the program's two chart tabs and of the command line's mode 4: each query
+// goes through its chart entry, and a rejected input gives its one-line message as the whole
+// page, an accepted one the chart page closed by the interpretation.
+class ChartPageBuilders {
+ public:
+  explicit ChartPageBuilders(
+      chart::ChartInterpretationComposer composeInterpretation = ProgramInterpretationComposer());
+
+  // "干支排盤": the chart of four typed pillars, without dates.
+  std::wstring BuildStemBranchChartPage(const StemBranchQuery& query) const;
+
+ private:
+  chart::ChartInterpretationComposer composeInterpretation_;
+};
+
+}  // namespace shell
