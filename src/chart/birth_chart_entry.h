@@ -6,6 +6,7 @@
 #include "chart/chart_settings.h"
 #include "engine/month_calendar.h"
 #include "engine/terms_in_force.h"
+#include "vocabulary/calendar_vocabulary.h"
 
 namespace chart {
 
@@ -37,6 +38,7 @@ class BirthChartEntry {
   ChartEntryResult MakeBirthChart(const BirthChartRequest& request);
 
  private:
+  vocabulary::CalendarVocabulary vocabulary_;  // pillar and term names
   engine::MonthCalendar calendar_;
   engine::TermsInForceFinder terms_;
 };

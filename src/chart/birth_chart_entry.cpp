@@ -1,0 +1,164 @@
+#include "chart/birth_chart_entry.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "chart/birth_date.h"
+#include "chart/commanding_stem.h"
+#include "chart/four_pillars_at.h"
+#include "chart/luck_cycles.h"
+#include "chart/season_term.h"
+#include "chart/seasonal_strength.h"
+#include "chart/stem_branch_basics.h"
+#include "engine/julian_day.h"
+#include "engine/time_frames.h"
+#include "vocabulary/vocabulary_lists.h"
+
+namespace chart {
+
+namespace {
+
+// The name of term k of termNames (from "冬至"); empty for -1, a moment outside the terms laid
+// out, which no accepted date reaches.
+std::wstring TermName(const vocabulary::CalendarVocabulary& names, int termIndex) {
+  return termIndex >= 0 && termIndex < static_cast<int>(names.termNames.size())
+             ? names.termNames[static_cast<std::size_t>(termIndex)]
+             : std::wstring();
+}
+
+// The year pillar one year on: the next stem and the next branch, 甲 after 癸, 子 after 亥.
+void AdvanceYearPillar(ChartPillar& year) {
+  year.stem = StemName((vocabulary::LookupStemIndex(year.stem) + 1) % 10);
+  year.branch = BranchName((vocabulary::LookupBranchIndex(year.branch) + 1) % 12);
+}
+
+// Whether the winter-solstice year change moves the year on: after 冬至 and before 立春, when
+// the mid-term in force is 冬至 or 大寒 and the section term not yet 立春.
+bool FallsBetweenWinterSolsticeAndSpring(const FourPillarsChart& chart) {
+  return chart.sectionTermName != L"立春" &&
+         (chart.midTermName == L"冬至" || chart.midTermName == L"大寒");
+}
+
+// "8歲151日交大運,立春後4.750000日起運": whole years of three days each, the rest of the days at
+// 121 days of life a day, then the section term in force and the days since it ("%f").
+std::wstring LuckStartSentence(const FourPillarsChart& chart) {
+  const double days = chart.luckStartDays;
+  const int years = static_cast<int>(days / 3);
+  const int restDays = static_cast<int>((days - 3 * years) * 121.0);
+  return std::to_wstring(years) + L"歲" + std::to_wstring(restDays) + L"日交大運," +
+         chart.sectionTermName + L"後" + std::to_wstring(chart.daysSinceSectionTerm) + L"日起運";
+}
+
+// Scheme 0: the day master's state and the seasonal elements in the season of the section term
+// in force, or of an earth mid-term in its own solar month.
+void CommandBySeasonTerm(FourPillarsChart& chart, const SeasonalStrengthValues& values) {
+  const std::wstring term = SeasonTermInForce(chart.sectionTermName, chart.midTermName).name;
+  const std::wstring dayElement = ElementOfStem(chart.pillars[kDayPillar].stem);
+  chart.dayMasterStrengthValue =
+      SeasonalStateValue(SeasonalStateOfElement(term, dayElement), values);
+  for (int state = 0; state < 5; ++state) {
+    chart.seasonalElements[state] = ElementOfSeasonalState(term, kSeasonalStateOrder[state]);
+  }
+}
+
+// Schemes 1 to 5: the school's commanding stem, the day master's state in its season and the
+// seasonal elements of its element. The school's explanation is not kept here.
+void CommandByCommandingStem(FourPillarsChart& chart, MonthCommandDivisionScheme scheme,
+                             const SeasonalStrengthValues& values) {
+  switch (scheme) {
+    case MonthCommandDivisionScheme::kYuWu:
+      DescribeCommandingStemScheme1(chart);
+      break;
+    case MonthCommandDivisionScheme::kTongHui:
+      DescribeCommandingStemScheme2(chart);
+      break;
+    case MonthCommandDivisionScheme::kZiPing:
+      DescribeCommandingStemScheme3(chart);
+      break;
+    case MonthCommandDivisionScheme::kTongKao:
+      DescribeCommandingStemScheme4(chart);
+      break;
+    case MonthCommandDivisionScheme::kXinLun:
+      DescribeCommandingStemScheme5(chart);
+      break;
+    default:
+      return;
+  }
+  chart.dayMasterStrengthValue =
+      ComputeDayMasterSeasonalValue(chart.pillars[kDayPillar].stem, chart.commandingStem, values);
+  SetSeasonalElements(ElementOfStem(chart.commandingStem), chart);
+}
+
+}  // namespace
+
+ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& request) {
+  const BirthDate date = CheckBirthDate(calendar_, request.year, request.month, request.day,
+                                        request.hour, request.minute);
+  if (!date.message.empty()) {
+    return ChartRejection{date.message};
+  }
+  if (std::wstring message = CheckBirthLongitude(request.longitude); !message.empty()) {
+    return ChartRejection{std::move(message)};
+  }
+
+  // The typed civil time of UTC+8; hour 24 and minute 60 run on into the next day or hour.
+  const double julianDay = engine::ComputeJulianDay(
+      request.year, request.month, request.day + (request.hour + request.minute / 60.0) / 24.0);
+  std::unique_ptr<FourPillarsChart> chart = NewFourPillarsChart();
+  FourPillarsChart& c = *chart;
+  ComputeFourPillarsAt(vocabulary_, engine::UtDayNumberOfBeijingJulianDay(julianDay),
+                       request.longitude / engine::kDegreesPerRadian, c);
+
+  const engine::TermsInForce terms = terms_.FindTermsInForce(request.year, julianDay);
+  c.sectionTermName = TermName(vocabulary_, terms.sectionTerm.termIndex);
+  c.midTermName = TermName(vocabulary_, terms.midTerm.termIndex);
+
+  if (YearTurnsAtWinterSolstice(request.yearChangeRule) && FallsBetweenWinterSolsticeAndSpring(c)) {
+    AdvanceYearPillar(c.pillars[kYearPillar]);
+    c.yearAdvanced = 1;
+  }
+
+  c.yearText = std::to_wstring(request.year);
+  const engine::CalendarDay& lunarDay = LunarRecordOfBirth(date, request.hour, c.trueSolarHour);
+  c.lunarYearText = lunarDay.yearPillarName;
+  c.lunarMonthText = lunarDay.lunarMonthName;
+  c.lunarDayText = lunarDay.lunarDayName;
+  c.lunarHourText = c.pillars[kHourPillar].branch;
+  c.zodiacText = std::wstring(
+      vocabulary::kZodiacAnimals[vocabulary::LookupBranchIndex(c.pillars[kYearPillar].branch)]);
+
+  c.sexText = request.sex;
+  c.yinYangText = IsYangStem(c.pillars[kYearPillar].stem) == 1 ? L"陽" : L"陰";
+
+  // Term days count from 12:00 of their date (Julian day day + 2451545). A moment outside the
+  // terms laid out (none for an accepted date) keeps the luck start at 0.
+  if (terms.sectionTerm.termIndex >= 0) {
+    const double sinceTerm = julianDay - engine::JulianDayOfDayNumber(terms.sectionTerm.day);
+    const double toNextTerm = engine::JulianDayOfDayNumber(terms.sectionTerm.nextDay) - julianDay;
+    c.daysSinceSectionTerm = sinceTerm;
+    c.luckStartDays = LuckRunsForward(c.sexText, c.yinYangText) ? toNextTerm : sinceTerm;
+  }
+  c.luckStartText = LuckStartSentence(c);
+
+  if (request.scheme == MonthCommandDivisionScheme::kSeasonalState) {
+    CommandBySeasonTerm(c, request.values);
+  } else {
+    CommandByCommandingStem(c, request.scheme, request.values);
+  }
+
+  ChartHandOver handOver;
+  handOver.birthMonth = request.month;
+  handOver.birthDay = request.day;
+  handOver.birthHour = request.hour;
+  handOver.birthMinute = request.minute;
+  handOver.nameText = request.name;
+  handOver.spiritStarBasis = request.spiritStarBasis;
+  handOver.scheme = request.scheme;
+  handOver.values = request.values;
+  handOver.annotationText = request.annotationText;
+  handOver.chart = std::move(chart);
+  return handOver;
+}
+
+}  // namespace chart
