@@ -1,6 +1,7 @@
 #include "interpretation/pattern_judgement.h"
 
 #include <array>
+#include <map>
 
 namespace interpretation {
 namespace {
@@ -114,6 +115,24 @@ std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool,
     if (entry.keys[0] == pattern && IsFilled(entry)) {
       verses.push_back(entry.text);
     }
+  }
+  return verses;
+}
+
+std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool, std::wstring_view pattern,
+                                        std::initializer_list<QuotedVerse> quoted) {
+  std::map<int, std::wstring_view> byNumber;
+  for (const PoolEntry& entry : pool) {
+    if (entry.keys[0] == pattern && IsFilled(entry)) {
+      byNumber[std::stoi(std::wstring(entry.keys[1]))] = entry.text;
+    }
+  }
+  for (const QuotedVerse& verse : quoted) {
+    byNumber[verse.number] = verse.text;
+  }
+  std::vector<std::wstring_view> verses;
+  for (const auto& [number, text] : byNumber) {
+    verses.push_back(text);
   }
   return verses;
 }
