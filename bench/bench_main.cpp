@@ -1,7 +1,7 @@
 // Entry of tavrel-bench: the Google Benchmark runner, or with the first argument "solar-terms",
-// "lunar-days" or "pillars" a whole-process workload that can be timed against other programs
-// doing the same work, or "soak", which builds every page kind many times over and watches the
-// peak resident memory.
+// "lunar-days", "pillars" or "chart-pages" a whole-process workload that can be timed against
+// other programs doing the same work, or "soak", which builds every page kind many times over
+// and watches the peak resident memory.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -49,6 +49,9 @@ int RunPillars(int argc, char** argv);
 // "soak [inputs] [passes]" (soak_bench.cpp).
 int RunSoak(int argc, char** argv);
 
+// "chart-pages <count>" (chart_pages_bench.cpp).
+int RunChartPages(int argc, char** argv);
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "solar-terms") {
     return RunSolarTerms(argc, argv);
@@ -61,6 +64,9 @@ int main(int argc, char** argv) {
   }
   if (argc >= 2 && std::string_view(argv[1]) == "soak") {
     return RunSoak(argc, argv);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "chart-pages") {
+    return RunChartPages(argc, argv);
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

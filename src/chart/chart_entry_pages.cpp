@@ -23,4 +23,9 @@ std::wstring BuildStemBranchChartPage(const StemBranchChartRequest& request,
   return PageOf(MakeStemBranchChart(request), composeInterpretation);
 }
 
+std::wstring BuildBirthChartPage(BirthChartEntry& entry, const BirthChartRequest& request,
+                                 const ChartInterpretationComposer& composeInterpretation) {
+  return PageOf(entry.MakeBirthChart(request), composeInterpretation);
+}
+
 }  // namespace chart

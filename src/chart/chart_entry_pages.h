@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chart/birth_chart_entry.h"
 #include "chart/chart_page.h"
 #include "chart/stem_branch_chart_entry.h"
 
@@ -12,5 +13,10 @@ namespace chart {
 // dates.
 std::wstring BuildStemBranchChartPage(const StemBranchChartRequest& request,
                                       const ChartInterpretationComposer& composeInterpretation);
+
+// The page of a birth: the message of the first birth number that fails its check as the whole
+// page, else the chart page of the birth. The entry keeps its tables between births.
+std::wstring BuildBirthChartPage(BirthChartEntry& entry, const BirthChartRequest& request,
+                                 const ChartInterpretationComposer& composeInterpretation);
 
 }  // namespace chart

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chart/birth_chart_entry.h"
 #include "chart/chart_page.h"
 #include "shell/four_pillars_page_controller.h"
 #include "shell/stem_branch_page_controller.h"
@@ -19,10 +20,15 @@ class ChartPageBuilders {
   explicit ChartPageBuilders(
       chart::ChartInterpretationComposer composeInterpretation = ProgramInterpretationComposer());
 
+  // "八字排盤" and the command line's mode 4: the chart of a birth.
+  std::wstring BuildBirthChartPage(const FourPillarsQuery& query);
+
   // "干支排盤": the chart of four typed pillars, without dates.
   std::wstring BuildStemBranchChartPage(const StemBranchQuery& query) const;
 
  private:
+  // One entry for all births: it keeps the month tables and solar terms it has laid out.
+  chart::BirthChartEntry birthEntry_;
   chart::ChartInterpretationComposer composeInterpretation_;
 };
 

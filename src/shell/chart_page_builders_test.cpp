@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -66,6 +67,18 @@ TEST(ChartPageBuilders, TypedPillarsThatFailGiveTheirMessage) {
     SCOPED_TRACE(EncodeUtf8(c.pillars[0] + L"," + c.pillars[1]));
     EXPECT_EQ(builders.BuildStemBranchChartPage(TypedQuery(c.pillars)), c.page);
   }
+}
+
+// The values are the user's unbounded numbers: at the int limit every weight and sum saturates
+// instead of overflowing, and the page is complete.
+TEST(ChartPageBuilders, ValuesAtTheIntLimitGiveACompletePage) {
+  StemBranchQuery query = TypedQuery({L"庚辰", L"戊寅", L"甲子", L"甲子"});
+  query.values = {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX};
+  const std::wstring page = ChartPageBuilders().BuildStemBranchChartPage(query);
+  EXPECT_NE(page.find(L"[天干權重比] 甲(2,1)2147483647："), std::wstring::npos);
+  EXPECT_NE(page.find(L"內外&nbsp;2147483647("), std::wstring::npos);
+  const std::wstring end = L"</p><br></body></html>";
+  EXPECT_EQ(page.substr(page.size() - end.size()), end);
 }
 
 // The composer runs once per page, with the values of the query and the birth day 0 of a chart

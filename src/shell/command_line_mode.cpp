@@ -61,7 +61,7 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
          values.name + L", sex=" + values.sex + L" , R2=" + std::to_wstring(values.r2);
 }
 
-bool IsCommandLineMode(int r1) { return r1 >= 1 && r1 <= 3; }
+bool IsCommandLineMode(int r1) { return r1 >= 1 && r1 <= 4; }
 
 std::wstring CheckCommandLineValues(const CommandLineValues& values) {
   switch (values.r1) {
@@ -80,15 +80,33 @@ std::wstring CheckCommandLineValues(const CommandLineValues& values) {
     case 2:
       return values.given.year ? std::wstring() : L"年份輸入錯誤 !";
     case 3:
-      return {};  // the reading refuses a birth with its own message, written as its page
+    case 4:
+      return {};  // the reading and the chart refuse a birth with its own message as the page
     default:
       return {};
   }
 }
 
+FourPillarsQuery CommandLineChartQuery(const CommandLineValues& values) {
+  FourPillarsQuery query;
+  query.year = values.year;
+  query.month = values.month;
+  query.day = values.day;
+  query.hour = values.hour;
+  query.minute = values.minute;
+  query.name = values.name;
+  query.sex = values.sex;
+  query.spiritStarBasis = static_cast<chart::SpiritStarBasis>(values.r2);
+  query.yearChangeRule = chart::kCommandLineYearChangeRule;
+  query.scheme = chart::kCommandLineMonthCommandDivisionScheme;
+  query.values = chart::kCommandLineSeasonalStrengthValues;
+  query.longitude = kCommandLineLongitude;
+  return query;
+}
+
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
                                              almanac::CalendarTables& tables,
-                                             almanac::LocalDate today) {
+                                             ChartPageBuilders& charts, almanac::LocalDate today) {
   std::vector<NamedPage> pages;
   switch (values.r1) {
     case 1: {
@@ -113,8 +131,11 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
                                                   values.day, values.hour, values.minute,
                                                   values.name, values.sex, kCommandLineLongitude)});
       break;
+    case 4:
+      pages.push_back({L"八字.htm", charts.BuildBirthChartPage(CommandLineChartQuery(values))});
+      break;
     default:
-      break;  // mode 4 comes with the chart page; IsCommandLineMode turns others away
+      break;  // IsCommandLineMode turns the other modes away
   }
   return pages;
 }
@@ -133,9 +154,10 @@ int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
   int status = 1;
   // One run writes one request's pages: the tables live for it.
   almanac::CalendarTables tables;
+  ChartPageBuilders charts;
   const LocalTime now = platform.CurrentLocalTime();
-  for (const NamedPage& page :
-       BuildCommandLinePages(values, tables, almanac::LocalDate{now.year, now.month, now.day})) {
+  for (const NamedPage& page : BuildCommandLinePages(
+           values, tables, charts, almanac::LocalDate{now.year, now.month, now.day})) {
     std::string error;
     if (!WritePageFile(platform, page.text, page.fileName, error)) {
       diagnostics << "tavrel: cannot write " << WideToUtf8(page.fileName) << ": " << error << '\n';

@@ -8,6 +8,7 @@
 
 #include "almanac/calendar_tables.h"
 #include "almanac/lunar_month_page.h"
+#include "shell/chart_page_builders.h"
 #include "shell/platform.h"
 
 namespace shell {
@@ -49,14 +50,14 @@ struct NamedPage {
   std::wstring text;
 };
 
-// Whether mode `r1` writes pages: 1, 2 and 3.
+// Whether mode `r1` writes pages: 1, 2, 3 and 4.
 bool IsCommandLineMode(int r1);
 
 // The message that refuses the values of the mode before any page is built, the one the sheet
 // gives for them, or an empty text. Mode 1 takes a date that CheckAlmanacDate passes (year,
 // month and day given as numbers) and a time that CheckTimeOfDay passes; mode 2 any year given
-// as a number (a year outside the calendar gets a page that says so); mode 3 anything, the
-// reading refusing a birth with its own message as the page.
+// as a number (a year outside the calendar gets a page that says so); modes 3 and 4 anything,
+// the reading and the chart refusing a birth with its own message as the page.
 std::wstring CheckCommandLineValues(const CommandLineValues& values);
 
 // The longitude in degrees east that the command line's readings use: that of "臺北市", the place
@@ -64,13 +65,19 @@ std::wstring CheckCommandLineValues(const CommandLineValues& values);
 inline constexpr double kCommandLineLongitude = 121.5;
 
 // The pages that mode `values.r1` writes, in order: 1 "陰曆.htm" and "吉凶曆.htm", 2 "萬年曆.htm",
-// 3 "八字重.htm" (the bone-weighing reading, or the message that refuses its birth); none for
-// any other mode; the values must have passed CheckCommandLineValues. `today` is the date of the
-// computer's clock (the lunar month page takes a negative year, month or day from it); the pages
-// work with `tables`.
+// 3 "八字重.htm" (the bone-weighing reading, or the message that refuses its birth), 4 "八字.htm"
+// (the chart of the birth with the command line's settings, or the message that refuses it);
+// none for any other mode; the values must have passed CheckCommandLineValues. `today` is the
+// date of the computer's clock (the lunar month page takes a negative year, month or day from
+// it); the pages work with `tables` and `charts`.
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
                                              almanac::CalendarTables& tables,
-                                             almanac::LocalDate today);
+                                             ChartPageBuilders& charts, almanac::LocalDate today);
+
+// The chart query of mode 4: the birth, name and sex as read, "R2" as the spirit-star basis
+// unchecked, the year changing at 立春, the scheme 育吾, the values 1 1 1 1 1, no annotation, and
+// the longitude 121.5.
+FourPillarsQuery CommandLineChartQuery(const CommandLineValues& values);
 
 // Runs the mode and returns the exit status. A mode that writes no pages prints the usage line
 // on `diagnostics` and gives 1. Values that CheckCommandLineValues refuses print its message on

@@ -288,6 +288,55 @@ TEST(RunCommandLineMode, PerpetualCalendarModeWritesTheYearPage) {
   EXPECT_TRUE(platform.launched.empty());
 }
 
+// Mode 4: the chart of the birth with the command line's own settings as "八字.htm", or the
+// message that refuses the birth in its place.
+TEST(RunCommandLineMode, ChartModeWritesTheChartPage) {
+  struct Case {
+    std::wstring second;
+    std::wstring message;  // empty for a chart
+  };
+  const Case cases[] = {
+      {L"year=1984&month=2&day=9&hour=6&min=0&name=王小明&sex=男&R2=2", L""},
+      {L"year=1990&month=5&day=20&hour=23&min=30&name=<b>陳&sex=女&R2=7", L""},
+      {L"year=1984&month=13&day=9&hour=6&min=0&name=王小明&sex=男&R2=2", L"生日月份輸入錯誤 !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.second));
+    ScopedWorkingDirectory directory;
+    RecordingPlatform platform;
+    std::ostringstream diagnostics;
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=4", c.second}, diagnostics), 1);
+    EXPECT_EQ(diagnostics.str(), "");
+    EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字.htm"});
+    ChartPageBuilders charts;
+    const std::wstring page =
+        charts.BuildBirthChartPage(CommandLineChartQuery(ReadCommandLineValues(L"R1=4", c.second)));
+    if (!c.message.empty()) {
+      EXPECT_TRUE(page == c.message);
+    }
+    ExpectPageFile(directory.path() / "八字.htm", page);
+    EXPECT_TRUE(platform.launched.empty());
+  }
+}
+
+TEST(CommandLineChartQuery, TheCommandLinesOwnSettings) {
+  const FourPillarsQuery query = CommandLineChartQuery(ReadCommandLineValues(
+      L"R1=4", L"year=1984&month=2&day=9&hour=6&min=5&name=王小明&sex=x&R2=7"));
+  EXPECT_EQ(query.year, 1984);
+  EXPECT_EQ(query.month, 2);
+  EXPECT_EQ(query.day, 9);
+  EXPECT_EQ(query.hour, 6);
+  EXPECT_EQ(query.minute, 5);
+  EXPECT_EQ(query.name, L"王小明");
+  EXPECT_EQ(query.sex, L"x");
+  EXPECT_EQ(static_cast<int>(query.spiritStarBasis), 7);  // unchecked; the page reads it as 年日
+  EXPECT_EQ(query.yearChangeRule, chart::YearChangeRule::kBeginningOfSpring);
+  EXPECT_EQ(query.scheme, chart::MonthCommandDivisionScheme::kYuWu);
+  EXPECT_EQ(query.values, (chart::SeasonalStrengthValues{1, 1, 1, 1, 1}));
+  EXPECT_EQ(query.annotationText, L"");
+  EXPECT_EQ(query.longitude, 121.5);
+}
+
 TEST(RunCommandLineMode, AlmanacModeWritesTheMonthAndDayPages) {
   ScopedWorkingDirectory directory;
   RecordingPlatform platform;
@@ -317,8 +366,9 @@ TEST(BuildCommandLinePages, TheMonthPageMarksTheTodayItIsGiven) {
   values.month = 5;
   values.day = -1;
   almanac::CalendarTables tables;
+  ChartPageBuilders charts;
   const std::vector<NamedPage> pages =
-      BuildCommandLinePages(values, tables, almanac::LocalDate{2024, 5, 10});
+      BuildCommandLinePages(values, tables, charts, almanac::LocalDate{2024, 5, 10});
   ASSERT_EQ(pages.size(), 2u);
   const std::wstring page =
       almanac::BuildLunarMonthPage(tables, 2024, 5, -1, almanac::LocalDate{2024, 5, 10});

@@ -23,6 +23,7 @@
 #include "shell/bone_weight_page_controller.h"
 #include "shell/chart_page_builders.h"
 #include "shell/command_line_mode.h"
+#include "shell/four_pillars_page_controller.h"
 #include "shell/perpetual_calendar_page_controller.h"
 #include "shell/stem_branch_page_controller.h"
 #include "shell/study_pages.h"
@@ -179,6 +180,10 @@ PageControllerFactory StandardPageControllers(Platform& platform) {
         return std::make_unique<PerpetualCalendarPage>(controls, platform);
       case 3:
         return std::make_unique<BoneWeightPage>(controls, platform);
+      case 4:
+        return std::make_unique<FourPillarsPage>(
+            controls, platform,
+            [charts](const FourPillarsQuery& query) { return charts->BuildBirthChartPage(query); });
       case 5:
         return std::make_unique<StemBranchPage>(controls, platform,
                                                 [charts](const StemBranchQuery& query) {

@@ -255,6 +255,40 @@ TEST_F(PropertySheetTest, TheBoneWeighingPageWritesTheReading) {
   EXPECT_EQ(platform.launched.size(), 2u);
 }
 
+// "八字排盤" writes the chart page of the birth, or the message that refuses it, as "八字.htm" and
+// opens it.
+TEST_F(PropertySheetTest, TheFourPillarsPageWritesTheChartPage) {
+  testing::ScopedWorkingDirectory directory;
+  RecordingPlatform platform;
+  platform.workingDirectory = "/w";
+  platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  sheet.show();
+  sheet.tabs()->setCurrentIndex(4);
+  auto query = [&sheet, &directory]() {
+    qobject_cast<QPushButton*>(sheet.control(4, 1))->click();
+    return testing::DecodeCodePage950(testing::ReadFileBytes(directory.path() / "八字.htm"));
+  };
+  FourPillarsQuery expected;
+  expected.year = 2024;
+  expected.month = 2;
+  expected.day = 10;
+  expected.hour = 8;
+  expected.minute = 30;
+  expected.sex = L"男";
+  expected.longitude = 121.5;
+  ChartPageBuilders charts;
+  const std::wstring page = query();
+  EXPECT_TRUE(page == charts.BuildBirthChartPage(expected));
+  EXPECT_EQ(page.substr(page.size() - 22), L"</p><br></body></html>");
+  EXPECT_EQ(platform.launched, std::vector<std::string>{"file:///w/%E5%85%AB%E5%AD%97.htm"});
+
+  qobject_cast<QLineEdit*>(sheet.control(4, 1006))->setText(QStringLiteral("13"));
+  EXPECT_TRUE(query() == L"生日月份輸入錯誤 !");
+  EXPECT_EQ(platform.launched.size(), 2u);
+}
+
 // "干支排盤" writes the chart page of the program's builders, or the message of the first pillar
 // that fails its test, as "八字.htm" and opens it.
 TEST_F(PropertySheetTest, TheStemBranchPageWritesTheChartPage) {
