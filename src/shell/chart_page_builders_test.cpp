@@ -50,6 +50,26 @@ TEST(ChartPageBuilders, TypedChartMatchesItsGoldenPage) {
       builders.BuildStemBranchChartPage(TypedQuery({L"庚辰", L"戊寅", L"甲子", L"甲子"})));
 }
 
+// The birth of the command line's example with the command line's settings (R2 2: 年日, 立春,
+// 育吾, values 1 1 1 1 1, longitude 121.5).
+TEST(ChartPageBuilders, BirthChartMatchesItsGoldenPage) {
+  FourPillarsQuery query;
+  query.year = 1984;
+  query.month = 2;
+  query.day = 9;
+  query.hour = 6;
+  query.minute = 0;
+  query.name = L"王小明";
+  query.sex = L"男";
+  query.spiritStarBasis = chart::SpiritStarBasis::kYearAndDayBranch;
+  query.yearChangeRule = chart::kCommandLineYearChangeRule;
+  query.scheme = chart::kCommandLineMonthCommandDivisionScheme;
+  query.values = chart::kCommandLineSeasonalStrengthValues;
+  query.longitude = 121.5;
+  ChartPageBuilders builders;
+  ExpectGoldenPage("birth_chart_1984_02_09_0600.html", builders.BuildBirthChartPage(query));
+}
+
 // A pillar that fails its test gives its message as the whole page; the first failure wins.
 TEST(ChartPageBuilders, TypedPillarsThatFailGiveTheirMessage) {
   struct Case {
