@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
                                                {1, "date-selection-study.png"},
                                                {2, "perpetual-calendar.png"},
                                                {3, "bone-weighing.png"},
+                                               {4, "four-pillars.png"},
+                                               {5, "stem-branch.png"},
                                                {6, "four-pillars-study.png"}};
   for (const auto& [tab, file] : pages) {
     sheet.tabs()->setCurrentIndex(tab);
