@@ -27,6 +27,9 @@ std::wstring RenderFourPillarsChartPage(int birthMonth, int birthDay, int birthH
   MakeNotesAfterInterpretation(*chart, texts);
 
   std::wstring page;
+  // A page with its interpretation runs to about 40,000 characters; room for them at once spares
+  // the copies of a growing text.
+  page.reserve(std::size_t{1} << 16);
   AppendChartPageTable(*chart, texts, page);
   AppendChartPageNotes(*chart, balance, texts, basis, values, annotationText, page);
   DeleteFourPillarsChart(chart);

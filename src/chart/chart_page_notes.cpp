@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "chart/chart_page_table.h"
+#include "chart/decimal_text.h"
 #include "chart/saturated_int.h"
 #include "chart/seasonal_strength.h"
 
@@ -12,8 +13,8 @@ namespace chart {
 namespace {
 
 // The empty grid cells that fix the widths of the table's 25 columns.
-constexpr std::array<int, 25> kColumnWidths = {50, 50, 9,  44, 12, 21, 19, 38, 9,  11, 18, 22, 19,
-                                               19, 9,  8,  39, 19, 17, 10, 28, 19, 21, 26, 37};
+constexpr std::array<int, 25> kColumnWidths = {50, 50, 9, 44, 12, 21, 19, 38, 9,  11, 18, 22, 19,
+                                               19, 9,  8, 39, 19, 17, 10, 28, 19, 21, 26, 37};
 
 struct RelationCountLabel {
   int slot;
@@ -54,17 +55,24 @@ constexpr std::array<RelationNote, 12> kRelationNotes = {{
 constexpr wchar_t kConclusionOpening[] =
     L"</font><p class=MsoNormal style='margin-top:0.0pt;margin-right:0cm;margin-bottom:0.0pt "
     L"margin-left:0cm; line-height:18.0pt; "
-    L"mso-line-height-rule:exactly'>八字，以日干為己身，法分月氣深淺得令不得令，先看干支有無合化衝剋"
-    L"刑破害，十神狀態，有何神煞，入何格，得何方局。吉凶斷之，不可拘執不知通變！<br>《賦云》古人論造"
+    L"mso-line-height-rule:exactly'>"
+    L"八字，以日干為己身，法分月氣深淺得令不得令，先看干支有無合化衝剋"
+    L"刑破害，十神狀態，有何神煞，入何格，得何方局。吉凶斷之，不可拘執不知通變！<br>"
+    L"《賦云》古人論造"
     L"<font color=blue>(本命造日主";
 
 constexpr wchar_t kConclusionPassages[] =
     L"</font>，不入格無方局無足論已。<br>《百章歌》立法先定生與死，次分貴賤吉和凶。一官二印三財位"
-    L"，四煞五食六傷官(逢官看財，逢財看殺，逢殺看印，逢印看官)，六格局中分造化，高低貴賤幾千般。年看"
-    L"祖宗興廢事，月推父母定留存，日干專論夫妻局，時上高低定子孫。<br>《滴天髓》何知其人富，財氣通門"
-    L"戶。何知其人貧，財神反不真。何知其人貴，官星有理會。何知其人賤，官星還不見。何知其人吉，喜神為"
-    L"輔弼。何知其人凶，忌神輾轉攻。何知其入壽，性定元氣厚。何知其人夭，氣濁神枯了。<br>《論大運》運"
-    L"行一宮十載，流年乃逐歲推移。隨格局喜忌推之，其驗如神。當不宜與流年太歲相剋，若歲沖大運又吉，運"
+    L"，四煞五食六傷官(逢官看財，逢財看殺，逢殺看印，逢印看官)"
+    L"，六格局中分造化，高低貴賤幾千般。年看"
+    L"祖宗興廢事，月推父母定留存，日干專論夫妻局，時上高低定子孫。<br>"
+    L"《滴天髓》何知其人富，財氣通門"
+    L"戶。何知其人貧，財神反不真。何知其人貴，官星有理會。何知其人賤，官星還不見。何知其人吉，喜神"
+    L"為"
+    L"輔弼。何知其人凶，忌神輾轉攻。何知其入壽，性定元氣厚。何知其人夭，氣濁神枯了。<br>"
+    L"《論大運》運"
+    L"行一宮十載，流年乃逐歲推移。隨格局喜忌推之，其驗如神。當不宜與流年太歲相剋，若歲沖大運又吉，"
+    L"運"
     L"沖歲則甚不利。歲運相生者吉，宜細推無不應驗。<br><br><font color=red>[八字解盤] </font>";
 
 std::wstring Spaces(int count) {
@@ -75,7 +83,7 @@ std::wstring Spaces(int count) {
   return text;
 }
 
-std::wstring Number(std::int64_t value) { return std::to_wstring(value); }
+std::wstring Number(std::int64_t value) { return DecimalText(value); }
 
 // The prefix of a group line: 本我 first (after a blank, or a non-breaking space in the adjusted
 // block), the other groups after a comma and 18 non-breaking spaces.
@@ -93,15 +101,22 @@ std::wstring BalanceLine(int total, int inner, int outer) {
 
 void AppendElementSum(const std::wstring& label, const ElementWeightParts& parts,
                       std::wstring& page) {
-  page += label + Number(parts.stemPart) + L"+" + Number(parts.addedPart) + L"=" +
-          Number(parts.total);
+  page +=
+      label + Number(parts.stemPart) + L"+" + Number(parts.addedPart) + L"=" + Number(parts.total);
 }
 
 void AppendStemWeights(const FourPillarsChart& chart, const SeasonalStrengthValues& values,
                        std::wstring& page) {
-  static constexpr std::array<const wchar_t*, 10> kOpenings = {
-      L"<br>[天干權重比] 甲(", L"：乙(", L"：丙(", L"：丁(", L"：戊(",
-      L"：己(",              L"：庚(", L"：辛(", L"：壬(", L"：癸("};
+  static constexpr std::array<const wchar_t*, 10> kOpenings = {L"<br>[天干權重比] 甲(",
+                                                               L"：乙(",
+                                                               L"：丙(",
+                                                               L"：丁(",
+                                                               L"：戊(",
+                                                               L"：己(",
+                                                               L"：庚(",
+                                                               L"：辛(",
+                                                               L"：壬(",
+                                                               L"：癸("};
   for (int stem = 0; stem < 10; ++stem) {
     page += kOpenings[stem] + Number(chart.stemCounts[stem]) + L"," +
             Number(chart.hiddenStemCounts[stem]) + L")" + Number(chart.stemWeights[stem]);
@@ -152,8 +167,7 @@ void AppendCombinationLines(const FourPillarsChart& chart, const ChartBalance& b
     const int sum = balance.groups[g].sum;
     const int term = PairTerm(chart, pair.first, pair.second);
     combined[g] = SaturatedInt(std::int64_t{sum} + term);
-    page += GroupPrefix(g, L" ") + Number(sum) + L"+" + Number(term) + L" = " +
-            Number(combined[g]);
+    page += GroupPrefix(g, L" ") + Number(sum) + L"+" + Number(term) + L" = " + Number(combined[g]);
   }
   const int inner = SaturatedInt(std::int64_t{combined[kSelfGroup]} + combined[kInputGroup]);
   const int outer = SaturatedInt(std::int64_t{combined[kOutputGroup]} + combined[kPowerGroup] +

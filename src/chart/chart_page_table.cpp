@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "chart/decimal_text.h"
 #include "chart/html_escape.h"
 
 namespace chart {
@@ -23,8 +24,7 @@ constexpr wchar_t kDateNumberStyle[] = L"font-size:13.0pt;font-family:Arial Unic
 constexpr wchar_t kPillarStyle[] = L"font-size:18.0pt;font-family:標楷體";
 constexpr wchar_t kPalacePillarStyle[] = L"font-size:18.0pt;font-family:標楷體;color:#00B0F0";
 constexpr wchar_t kHiddenStemStyle[] = L"font-size:14.0pt;font-family:標楷體";
-constexpr wchar_t kPalaceHiddenStemStyle[] =
-    L"font-size:14.0pt;font-family:標楷體;color:#00B0F0";
+constexpr wchar_t kPalaceHiddenStemStyle[] = L"font-size:14.0pt;font-family:標楷體;color:#00B0F0";
 constexpr wchar_t kStarStyle[] = L"font-size:9.0pt;font-family:標楷體;color:black";
 constexpr wchar_t kPalaceStarStyle[] = L"font-size:9.0pt;font-family:標楷體;color:#00B0F0";
 constexpr wchar_t kStageStyle[] = L"font-size:10.0pt;font-family:標楷體";
@@ -49,9 +49,9 @@ static_assert(kLuckSpans[0] + kLuckSpans[1] + kLuckSpans[2] + kLuckSpans[3] + kL
               21);
 
 // The organ of each stem in the element column.
-constexpr std::array<const wchar_t*, 10> kStemOrgans = {
-    L"膽囊甲", L"肝臟乙", L"小腸丙", L"心臟丁", L"胃臟戊",
-    L"脾臟己", L"大腸庚", L"肺臟辛", L"膀胱壬", L"腎臟癸"};
+constexpr std::array<const wchar_t*, 10> kStemOrgans = {L"膽囊甲", L"肝臟乙", L"小腸丙", L"心臟丁",
+                                                        L"胃臟戊", L"脾臟己", L"大腸庚", L"肺臟辛",
+                                                        L"膀胱壬", L"腎臟癸"};
 
 const std::wstring& EntryAt(const std::vector<std::wstring>& list, std::size_t i) {
   static const std::wstring kNone;
@@ -66,10 +66,10 @@ wchar_t CharacterOrNull(const std::wstring& text, std::size_t position) {
 void OpenCell(std::wstring& page, int columns, int rows = 1) {
   page += L"<td";
   if (columns > 1) {
-    page += L" colspan=" + std::to_wstring(columns);
+    page += L" colspan=" + DecimalText(columns);
   }
   if (rows > 1) {
-    page += L" rowspan=" + std::to_wstring(rows);
+    page += L" rowspan=" + DecimalText(rows);
   }
   page += L" style='border:solid red 1.0pt;padding:0cm 1.0pt'>";
 }
@@ -142,8 +142,8 @@ void AppendRow0(const FourPillarsChart& chart, std::wstring& page) {
   AppendCell(page, 1, 1, kLabelStyle, TwoLineText(L"備", L"註"));
   const auto& e = chart.seasonalElements;
   AppendCell(page, 2, 2, kSeasonalStyle,
-             std::array<std::wstring, 1>{L"旺" + e[0] + L"相" + e[1] + L"休" + e[2] + L"囚" +
-                                         e[3] + L"死" + e[4]});
+             std::array<std::wstring, 1>{L"旺" + e[0] + L"相" + e[1] + L"休" + e[2] + L"囚" + e[3] +
+                                         L"死" + e[4]});
   AppendCell(page, 3, 1, kLabelStyle, TwoLineText(L"命", L"宮"));
   AppendTextCell(page, 4, kLabelStyle, L"時");
   AppendTextCell(page, 4, kLabelStyle, L"日");
@@ -162,14 +162,12 @@ void AppendRow1(const ChartSummaryTexts& texts, std::wstring& page) {
              TwoLineText(chars[kLifePalacePillar][0], chars[kLifePalacePillar][1]));
   AppendCell(page, 4, 1, kTenGodStyle, TwoLineText(chars[kHourPillar][0], chars[kHourPillar][1]));
   AppendTextCell(page, 4, kTenGodStyle, L"&nbsp;");
-  AppendCell(page, 4, 1, kTenGodStyle,
-             TwoLineText(chars[kMonthPillar][0], chars[kMonthPillar][1]));
+  AppendCell(page, 4, 1, kTenGodStyle, TwoLineText(chars[kMonthPillar][0], chars[kMonthPillar][1]));
   AppendCell(page, 4, 1, kTenGodStyle, TwoLineText(chars[kYearPillar][0], chars[kYearPillar][1]));
   page += L"</tr>";
 }
 
-void AppendRow2(const FourPillarsChart& chart, const ChartSummaryTexts& texts,
-                std::wstring& page) {
+void AppendRow2(const FourPillarsChart& chart, const ChartSummaryTexts& texts, std::wstring& page) {
   page += L"<tr>";
   std::array<std::wstring, 10> organs;
   for (std::size_t stem = 0; stem < organs.size(); ++stem) {
@@ -195,24 +193,25 @@ void AppendRow2(const FourPillarsChart& chart, const ChartSummaryTexts& texts,
   AppendEmptyCell(page, 1);
 
   OpenCell(page, 1, 10);
-  AppendMixedParagraph(page, {{kDateStyle, L"農曆"},
-                              {kLunarYearStyle, chart.lunarYearText},
-                              {kDateStyle, L"年" + chart.lunarMonthText + L"月" +
-                                               chart.lunarDayText + L"日" + chart.lunarHourText +
-                                               L"時○屬" + chart.zodiacText}});
+  AppendMixedParagraph(
+      page, {{kDateStyle, L"農曆"},
+             {kLunarYearStyle, chart.lunarYearText},
+             {kDateStyle, L"年" + chart.lunarMonthText + L"月" + chart.lunarDayText + L"日" +
+                              chart.lunarHourText + L"時○屬" + chart.zodiacText}});
   CloseCell(page);
   OpenCell(page, 1, 10);
-  AppendMixedParagraph(page, {{kDateStyle, L"西元"},
-                              {kDateYearStyle, chart.yearText},
-                              {kDateStyle, L"年"},
-                              {kDateNumberStyle, texts.paddedMonthText},
-                              {kDateStyle, L"月"},
-                              {kDateNumberStyle, texts.paddedDayText},
-                              {kDateStyle, L"日"},
-                              {kDateNumberStyle, texts.paddedHourText},
-                              {kDateStyle, L"時"},
-                              {kDateNumberStyle, texts.paddedMinuteText},
-                              {kDateStyle, L"分○" + chart.yinYangText + HtmlEscape(chart.sexText)}});
+  AppendMixedParagraph(page,
+                       {{kDateStyle, L"西元"},
+                        {kDateYearStyle, chart.yearText},
+                        {kDateStyle, L"年"},
+                        {kDateNumberStyle, texts.paddedMonthText},
+                        {kDateStyle, L"月"},
+                        {kDateNumberStyle, texts.paddedDayText},
+                        {kDateStyle, L"日"},
+                        {kDateNumberStyle, texts.paddedHourText},
+                        {kDateStyle, L"時"},
+                        {kDateNumberStyle, texts.paddedMinuteText},
+                        {kDateStyle, L"分○" + chart.yinYangText + HtmlEscape(chart.sexText)}});
   CloseCell(page);
   page += L"</tr>";
 }
@@ -261,10 +260,10 @@ void AppendRow5(const FourPillarsChart& chart, std::wstring& page) {
   page += L"<tr>";
   for (std::size_t column = 0; column < kColumnPillars.size(); ++column) {
     const ChartPillar& pillar = chart.pillars[kColumnPillars[column]];
-    AppendCell(page, kPillarSpans[column], 1,
-               kColumnPillars[column] == kLifePalacePillar ? kPalaceHiddenStemStyle
-                                                            : kHiddenStemStyle,
-               HiddenStemParagraphs(pillar.hiddenStems, pillar.hiddenTenGods));
+    AppendCell(
+        page, kPillarSpans[column], 1,
+        kColumnPillars[column] == kLifePalacePillar ? kPalaceHiddenStemStyle : kHiddenStemStyle,
+        HiddenStemParagraphs(pillar.hiddenStems, pillar.hiddenTenGods));
   }
   page += L"</tr>";
 }

@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <cwchar>
 
+#include "chart/decimal_text.h"
+
 namespace chart {
 
 namespace {
 
 // The note of each three-harmony frame (threeHarmonyFlags order 水 木 火 金 土) and of each
 // directional combination (directionFlags order 水 木 火 金).
-constexpr std::array<const wchar_t*, 5> kFrameNotes = {
-    L"(有申子辰水局)", L"(有亥卯未木局)", L"(有寅午戌火局)", L"(有巳酉丑金局)", L"(有辰戌丑未土局)"};
+constexpr std::array<const wchar_t*, 5> kFrameNotes = {L"(有申子辰水局)", L"(有亥卯未木局)",
+                                                       L"(有寅午戌火局)", L"(有巳酉丑金局)",
+                                                       L"(有辰戌丑未土局)"};
 constexpr std::array<const wchar_t*, 4> kDirectionNotes = {
     L"(有子丑亥會水方)", L"(有卯寅辰會木方)", L"(有午巳未會火方)", L"(有酉申戌會金方)"};
 
@@ -27,9 +30,8 @@ std::wstring TwoDigitText(int value) {
 }
 
 std::wstring WealthOfficeNote(const FourPillarsChart& chart) {
-  const bool wealth = std::int64_t{chart.tenGodCounts[kCountPianCai]} +
-                          chart.tenGodCounts[kCountZhengCai] >
-                      0;
+  const bool wealth =
+      std::int64_t{chart.tenGodCounts[kCountPianCai]} + chart.tenGodCounts[kCountZhengCai] > 0;
   const bool office = chart.tenGodCounts[kCountZhengGuan] > 0;
   if (wealth && office) {
     return L"(有財官)";
@@ -51,8 +53,8 @@ std::wstring TransformationNote(const FourPillarsChart& chart) {
 }
 
 std::wstring PatternNote(const FourPillarsChart& chart) {
-  std::wstring note = L"(像入格" + std::to_wstring(chart.candidatePatternCount) + L"，入格" +
-                      std::to_wstring(chart.truePatternCount);
+  std::wstring note = L"(像入格" + DecimalText(chart.candidatePatternCount) + L"，入格" +
+                      DecimalText(chart.truePatternCount);
   if (chart.truePatternCount > 0) {
     note += L"：" + chart.truePatternList;
   }
@@ -73,9 +75,8 @@ std::wstring CombinationNote(const FourPillarsChart& chart) {
   return L"(無會方無合局)";
 }
 
-void MakeDateTextsAndWealthOfficeNote(int birthMonth, int birthDay, int birthHour,
-                                      int birthMinute, const FourPillarsChart& chart,
-                                      ChartSummaryTexts& texts) {
+void MakeDateTextsAndWealthOfficeNote(int birthMonth, int birthDay, int birthHour, int birthMinute,
+                                      const FourPillarsChart& chart, ChartSummaryTexts& texts) {
   texts.paddedMonthText.clear();
   texts.paddedDayText.clear();
   texts.paddedHourText.clear();
@@ -96,7 +97,7 @@ void MakeNotesAfterInterpretation(const FourPillarsChart& chart, ChartSummaryTex
   texts.emptyText.clear();
   for (int stem = 0; stem < 10; ++stem) {
     texts.stemTotalTexts[stem] =
-        std::to_wstring(std::int64_t{chart.stemCounts[stem]} + chart.hiddenStemCounts[stem]);
+        DecimalText(std::int64_t{chart.stemCounts[stem]} + chart.hiddenStemCounts[stem]);
   }
   for (int p = 0; p < kPillarCount; ++p) {
     texts.stemTenGodCharacters[p] = {};
