@@ -236,8 +236,16 @@ class ChartNotation {
   // The stem and the branch relation of an ordered pillar pair.
   ChartWord SR(PillarPair pair) const { return {record.stemRelations[pair]}; }
   ChartWord BR(PillarPair pair) const { return {record.branchRelations[pair]}; }
-  // relationCounts: relations(害), relations(branch衝), ...
+  // relationCounts: relations(害), relations(branch衝), ...; a list sums its counters, each as
+  // often as it is named: relations({害, 刑, branch衝, 破}).
   int relations(RelationCount r) const { return record.relationCounts[r]; }
+  int relations(std::initializer_list<RelationCount> rs) const {
+    int sum = 0;
+    for (RelationCount r : rs) {
+      sum += relations(r);
+    }
+    return sum;
+  }
 
   // Three-harmony frames (水 木 火 金 土) and directional combinations (水 木 火 金; 土 has none
   // and reads 0), combinations of all kinds by element, nayin elements by element.
