@@ -25,8 +25,7 @@ int InYearAndMonth(CC c, TenGod x) {
 
 // 財 in the month branch, or two of one kind of wealth.
 bool HasWealth(CC c) {
-  return c.branchTG(月, 正財) > 0 || c.TG(正財) >= 2 || c.branchTG(月, 偏財) > 0 ||
-         c.TG(偏財) >= 2;
+  return c.branchTG(月, 正財) > 0 || c.TG(正財) >= 2 || c.branchTG(月, 偏財) > 0 || c.TG(偏財) >= 2;
 }
 
 }  // namespace
@@ -117,8 +116,7 @@ void BiYuanFu(CC c, BookText& w) {
   w.say(c.star(驛馬) > 0 && c.star(陰陽) > 0, L"逐馬如遇陽差，公姑真假。");
   w.say(c.holds(年, 偏官) && c.BR(月年).is({L"刑", L"害"}), L"歲月值殺有刑害，公父連傷。");
   w.say(c.TG(正財) == 0 && c.TG(偏財) == 0 && c.TG(正官) == 0, L"正日神背祿無財助，妻兒離散。");
-  w.say(c.holds(日, 財) && (c.BR(日月).joins() || c.BR(日時).joins()),
-        L"正財偏財見合，妻妾姦淫。");
+  w.say(c.holds(日, 財) && (c.BR(日月).joins() || c.BR(日時).joins()), L"正財偏財見合，妻妾姦淫。");
   w.say(c.男 && c.S <= c.v囚 && c.TG(財) >= 3, L"男遇財多身弱，妻話偏聽。");
   w.say(c.stemTG(正官) > 0 && (c.branchTG(月, 正財) > 0 || c.TG(財) >= 3), L"旺財官而致富。");
   w.say(c.star(祿元) > 0 && c.star(驛馬) > 0, L"暗祿馬以榮華。");

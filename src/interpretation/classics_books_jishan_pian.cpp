@@ -1,6 +1,6 @@
-#include "interpretation/classics_books.h"
-
 #include <algorithm>
+
+#include "interpretation/classics_books.h"
 
 namespace interpretation {
 
@@ -17,9 +17,8 @@ bool HasThreeMarvels(CC c) {
 // nothing, not the empty slots of the hidden-stem list.
 bool DayStemIsHiddenInDayBranch(CC c) {
   const chart::ChartPillar& day = c.record.pillars[日];
-  return !day.stem.empty() &&
-         std::find(day.hiddenStems.begin(), day.hiddenStems.end(), day.stem) !=
-             day.hiddenStems.end();
+  return !day.stem.empty() && std::find(day.hiddenStems.begin(), day.hiddenStems.end(), day.stem) !=
+                                  day.hiddenStems.end();
 }
 
 }  // namespace
@@ -67,8 +66,8 @@ void SiYanDuBu(CC c, BookText& w) {
   w.say(c.branches(子) > 0 && c.branches(午) > 0 && c.branches(卯) > 0 && c.branches(酉) > 0,
         L"子午卯酉，四敗之局；男犯興衰，女犯孤獨。");
   w.say(c.somePillar([&](Pillar p) {
-          return (c.holds(p, 正財) || c.holds(p, 偏財) || c.holds(p, 正官)) && c.stage(p) == L"墓";
-        }),
+    return (c.holds(p, 正財) || c.holds(p, 偏財) || c.holds(p, 正官)) && c.stage(p) == L"墓";
+  }),
         L"財官臨庫，不沖不發；四柱干支，喜刑相合。");
   w.say(c.TG(正官) >= 2 && c.TG(偏官) >= 2, L"官殺重逢，制殺有功；如行帝旺，逢之必凶。");
   w.say(c.hiddenTG(正印) + c.hiddenTG(偏印) <= 1 && c.S >= c.v相,
@@ -109,22 +108,24 @@ void SiYanDuBu(CC c, BookText& w) {
   w.say(c.pillarIs(日, {L"庚午", L"辛未"}), L"庚金坐午，辛金坐未；煞旺西方，東生取貴。");
   w.say(c.pillarIs(日, {L"辛卯"}) && c.branch(年) == 酉 && monthBranch == 酉,
         L"辛逢卯日，年月見酉；時帶朝陽，為僧道丑。");
-  w.say(c.pillarIs(日, {L"辛亥"}) && monthBranch == 亥, L"辛日坐亥，月莫臨戌；水運若行，須防目疾。");
+  w.say(c.pillarIs(日, {L"辛亥"}) && monthBranch == 亥,
+        L"辛日坐亥，月莫臨戌；水運若行，須防目疾。");
   w.say(c.pillarIs(日, {L"辛巳"}), L"辛日坐巳，官印通祿；順行南方，顯貴榮福。");
   w.say(c.pillarIs(日, {L"壬寅", L"壬戌"}) && c.stems(戊) >= 1 && c.TG(正官) == 0,
         L"壬寅壬戌，陽土透立；不混官星，祿顯名崇。");
   w.say(OneOf(dayStem, {壬, 癸}) && OneOf(dayBranch, {酉, 申}) && OneOf(monthBranch, {酉, 申}),
         L"壬癸兼金，生於酉申；土旺則貴，水旺則貧。");
   w.say(c.pillarIs(日, {L"癸巳"}), L"癸向巳宮，財官拘印；運至南方，利名必振。");
-  w.say(c.pillarIs(日, {L"癸寅"}) && c.branches(亥) > 0, L"癸日寅亥，殺財透露；地合傷官，有勞無福。");
+  w.say(c.pillarIs(日, {L"癸寅"}) && c.branches(亥) > 0,
+        L"癸日寅亥，殺財透露；地合傷官，有勞無福。");
   w.say(dayStem == 癸 && monthBranch == 申 && OneOf(hourBranch, {卯, 寅, 戌}) &&
             c.holds(年, 偏官) && c.holds(月, 劫財),
         L"癸日申提，卯寅戌時；年殺月劫，林下孤淒。");
   w.say(dayStem == 癸 && c.stems(己) > 0 && c.TG(正官) == 0,
         L"癸日干己，陰煞重逢；無官混雜，名利富貴。");
-  w.say(c.女 && (c.branchTG(月, 偏官) > 0 || c.stemTG(偏官) > 0) && c.TG(偏官) >= 2 &&
-            c.TG(食神) > 0,
-        L"殺多有制，女人必貴。");
+  w.say(
+      c.女 && (c.branchTG(月, 偏官) > 0 || c.stemTG(偏官) > 0) && c.TG(偏官) >= 2 && c.TG(食神) > 0,
+      L"殺多有制，女人必貴。");
   w.say(c.女 && c.stemTG(正官) >= 3 && c.TG(偏官) > 0, L"官星犯重，濁淫濫類。");
   w.say(OneOf(dayStem, {丙, 丁}) && monthBranch == 申, L"陽火申提，無根從煞；有根南旺，脫根壽促。");
   w.say(dayStem == 壬 && c.pillarIs(月, {L"癸戌"}), L"壬日戌提，癸干來月；運喜東方，逢沖即絕。");
@@ -141,7 +142,8 @@ void SiYanDuBu(CC c, BookText& w) {
   w.say(monthBranch == 酉 && c.branchTG(月, 正官) > 0, L"八月官星，大忌卯丁；卯丁克破，有情無情。");
   w.say(c.isTrue(印綬格) && c.TG(比劫) > 0, L"印煞比劫，喜行財鄉。")
       .otherwise(c.isTrue(印綬格), L"印無比肩，畏行財鄉。");
-  w.say(c.stemTG(傷官) > 0 || c.branchTG(月, 傷官) > 0, L"傷官見官，格中大忌；不損用神，何愁官至。");
+  w.say(c.stemTG(傷官) > 0 || c.branchTG(月, 傷官) > 0,
+        L"傷官見官，格中大忌；不損用神，何愁官至。");
   w.say(c.isTrue(歸祿格) && c.branchTG(月, 偏財) + c.branchTG(月, 正財) + c.branchTG(月, 正官) > 0,
         L" 日祿居時，青雲得路；月令財官，遇之吉助。");
   w.say(c.isTrue(壬騎龍背格), L"壬騎龍背，見戌無情。寅多則富，辰多則榮。");

@@ -158,18 +158,46 @@ TEST(BaiZhangGe, Sentences) {
 }
 
 TEST(LunYongShenSuoJi, Sentences) {
-  CheckBook(L"《論用神所忌》",
-            {
-                {"時上偏財格", [](Chart& c) { MakeTrue(c, 時上偏財格); }, "用之為財不可劫。"},
-                {"七煞格 and 拱祿格",
-                 [](Chart& c) {
-                   MakeTrue(c, 七煞格);
-                   MakeTrue(c, 拱祿格);
-                 },
-                 "用之為祿不可沖，有祿怕見官星到。若用七殺要有制，制殺太過反為凶；七殺喜見食神刑。"},
-                {"羊刃", [](Chart& c) { c.starCounts[羊刃] = 1; }, "羊刃怕衝喜合迎。"},
-                {"three 比肩", [](Chart& c) { c.tenGodCounts[比肩] = 3; }, "比肩要逢七殺制。"},
-            });
+  CheckBook(
+      L"《論用神所忌》",
+      {
+          {"時上偏財格", [](Chart& c) { MakeTrue(c, 時上偏財格); }, "用之為財不可劫。"},
+          {"七煞格 and 拱祿格",
+           [](Chart& c) {
+             MakeTrue(c, 七煞格);
+             MakeTrue(c, 拱祿格);
+           },
+           "用之為祿不可沖，有祿怕見官星到。若用七殺要有制，制殺太過反為凶；七殺喜見食神刑。"},
+          {"羊刃", [](Chart& c) { c.starCounts[羊刃] = 1; }, "羊刃怕衝喜合迎。"},
+          {"three 比肩", [](Chart& c) { c.tenGodCounts[比肩] = 3; }, "比肩要逢七殺制。"},
+      });
+}
+
+// The sentences of more than 40 characters in books 1 to 11, as their books cite them: a text,
+// once a source gives it, has this length and begins and ends so; until then it is empty.
+TEST(LongSentence, CitationsOfBooksOneToEleven) {
+  struct Citation {
+    const wchar_t* book;
+    int sentence;
+    std::size_t length;
+    std::wstring_view first, last;
+  };
+  const Citation citations[] = {
+      {L"《滴天髓》", 2, 48, L"方是方兮局是局，方要", L"生地庫地皆非福。"},
+      {L"《滴天髓》", 3, 48, L"方是方兮局是局，方要", L"左邊右邊空碌碌。"},
+      {L"《金玉賦》", 4, 43, L"寅申巳亥互依倚，不遷", L"女命得之主心不定"},
+      {L"《金玉賦》", 5, 48, L"金玉賦與洪範云，子午", L"酉，定是隨人走。"},
+      {L"《金玉賦》", 6, 47, L"洪範云，辰戌丑末全備", L"忌。此言女命也。"},
+  };
+  for (const Citation& k : citations) {
+    SCOPED_TRACE(U8(k.book) + std::to_string(k.sentence));
+    const std::wstring_view text = LongSentence(k.book, k.sentence);
+    if (!text.empty()) {
+      EXPECT_EQ(text.size(), k.length);
+      EXPECT_TRUE(text.starts_with(k.first));
+      EXPECT_TRUE(text.ends_with(k.last));
+    }
+  }
 }
 
 }  // namespace

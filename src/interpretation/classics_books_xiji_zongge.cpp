@@ -47,10 +47,9 @@ void LunXiJiZongGe(CC c, BookText& w) {
   w.say(c.S <= c.v囚 && (c.branchTG(月, 偏官) > 0 || c.TG(偏官) >= 3),
         L"身弱煞強定主窮，運行制伏反興隆。");
   w.say(c.branchTG(月, 偏官) > 0 || c.stemTG(偏官) > 0 ||
-            (c.star(羊刃) > 0 &&
-             (DayRelationIs(c, &ChartNotation::SR, L"剋") ||
-              DayRelationIs(c, &ChartNotation::BR, L"沖") ||
-              DayRelationIs(c, &ChartNotation::BR, L"刑"))),
+            (c.star(羊刃) > 0 && (DayRelationIs(c, &ChartNotation::SR, L"剋") ||
+                                  DayRelationIs(c, &ChartNotation::BR, L"沖") ||
+                                  DayRelationIs(c, &ChartNotation::BR, L"刑"))),
         L"刃煞衝刑皆有害，身衰遇此亦難當。");
   w.sayForEachPillar(
       [&](Pillar p) {
@@ -71,8 +70,7 @@ void ZhuLunKouJue(CC c, BookText& w) {
 }
 
 void CunJinSouSuiLun(CC c, BookText& w) {
-  w.say((c.isCandidate(正官格) || c.isCandidate(正財格) || c.isCandidate(偏財格)) &&
-            c.S >= c.v旺,
+  w.say((c.isCandidate(正官格) || c.isCandidate(正財格) || c.isCandidate(偏財格)) && c.S >= c.v旺,
         L"財官旺時日主強，紫袍金帶有何疑。");
   w.say(((c.branchTG(月, 正官) > 0 && c.TG(正官) >= 2) ||
          TrueSlotValue(c, 偏財格) + TrueSlotValue(c, 正財格) >= 2) &&
@@ -99,10 +97,10 @@ void CunJinSouSuiLun(CC c, BookText& w) {
   w.say(c.TG(比肩) > 0 && c.TG(劫財) > 0 && c.TG(比劫) >= 3 && c.TG(傷官) >= 3,
         L"比劫傷官若再旺，不但傷妻更損兒，縱有一子亦不孝，或是乞養總非宜。");
   w.say(c.S >= c.v旺 && c.somePillar([&](Pillar p) {
-          const bool shoulder = p == 日 ? c.branchTG(日, 比肩) > 0
-                                        : c.stemTenGod(p) == L"比肩" || c.branchTG(p, 比肩) > 0;
-          return c.lists(p, 驛馬) && shoulder;
-        }),
+    const bool shoulder =
+        p == 日 ? c.branchTG(日, 比肩) > 0 : c.stemTenGod(p) == L"比肩" || c.branchTG(p, 比肩) > 0;
+    return c.lists(p, 驛馬) && shoulder;
+  }),
         L"身旺比肩坐驛馬，兄弟飄蓬好瀟灑。");
   w.say(c.lists(年, 驛馬) && c.lists(月, 驛馬) && c.lists(日, 驛馬) && c.lists(時, 驛馬),
         L"八字四馬總交馳，身榮勞碌任東西。");
@@ -127,10 +125,9 @@ void CunJinSouSuiLun(CC c, BookText& w) {
   w.say(c.女 && IsHurt(c, 正官) && IsHurt(c, 財), L"若是財官俱受損，傷夫克子守空帷。");
   w.say(c.女 && c.isCandidate(傷官格) && c.branchTG(日, 傷官) > 0,
         L"女命若也傷官旺，坐下傷官會罵夫，朝暮喃喃口不絕，百年終是見刑孤。");
-  const bool sealStrengthens =
-      c.S >= c.v旺 && c.TG(印) <= 4 &&
-      (c.SR(月日) == L"剋" || c.SR(時日) == L"剋" || c.BR(月日).is({L"衝", L"刑"}) ||
-       c.BR(時日).is({L"衝", L"刑"}));
+  const bool sealStrengthens = c.S >= c.v旺 && c.TG(印) <= 4 &&
+                               (c.SR(月日) == L"剋" || c.SR(時日) == L"剋" ||
+                                c.BR(月日).is({L"衝", L"刑"}) || c.BR(時日).is({L"衝", L"刑"}));
   const bool officerOrWealth = c.stemTG(正官) > 0 || c.TG(財) > 0;
   w.say(sealStrengthens, L"印綬生身身更旺，為人刑克主貧孤");
   w.say(sealStrengthens && officerOrWealth, L"，若得官顯財又顯，亦為超群拔萃人。");
@@ -150,13 +147,16 @@ void JinYuFu(CC c, BookText& w) {
   w.say(c.branches(辰) > 0 && c.branches(戌) > 0 && c.branches(丑) > 0 && c.branches(未) > 0,
         LongSentence(L"《金玉賦》", 6));
   // 本主相衝 (a clash of the day pillar) is not read: the repeated punishment decides alone.
-  w.say((c.BR(日月) == L"刑" || c.BR(月日) == L"刑") && (c.BR(日時) == L"刑" || c.BR(時日) == L"刑"),
-        L"或見本主相衝，三刑重疊，歲運欺凌，必招橫事。");
+  w.say(
+      (c.BR(日月) == L"刑" || c.BR(月日) == L"刑") && (c.BR(日時) == L"刑" || c.BR(時日) == L"刑"),
+      L"或見本主相衝，三刑重疊，歲運欺凌，必招橫事。");
   w.say(c.女 && c.star(桃煞) > 0, L"桃花帶煞，心意猖狂。");
   w.say(c.女 && c.star(正桃) > 0 && c.allStems(壬) + c.allStems(癸) >= 3,
         L"迴眸倒插，泛水桃花，沐浴裸形，螟蛉重見，多為奴妾娼妓，少有三貞九烈。");
   w.sayForEachPillar(
-      [&](Pillar p) { return c.listed(p, 華蓋) >= 1 && c.listed(p, 天德) + c.listed(p, 月德) >= 2; },
+      [&](Pillar p) {
+        return c.listed(p, 華蓋) >= 1 && c.listed(p, 天德) + c.listed(p, 月德) >= 2;
+      },
       L"柱中若逢華蓋，遇二德清貴之人。");
   // The seal of the year and the hour is looked for in their stems only.
   w.sayForEachPillar(
@@ -168,7 +168,9 @@ void JinYuFu(CC c, BookText& w) {
       },
       L" 二德逢印，德性慈祥。");
   w.sayForEachPillar(
-      [&](Pillar p) { return c.stemTenGod(p).is({L"正官", L"偏官"}) && c.lists(p, 空亡); },
+      [&](Pillar p) {
+        return c.stemTenGod(p).is({L"正官", L"偏官"}) && c.lists(p, 空亡);
+      },
       L"官星七殺落空亡，在九流任虛閒之職。");
   w.say(c.branchTG(月, 食神) > 0, L"月令值食神健旺，喜飲食而姿質豐滿。");
   w.say(c.TG(食神) >= 4, L"食神多，而好貪飲食。");

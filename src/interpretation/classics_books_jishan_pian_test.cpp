@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "interpretation/classics_books_test_support.h"
+
+namespace interpretation::classics_test {
+namespace {
+
+TEST(JiShanPian, Sentences) {
+  CheckBook(
+      L"《繼善篇》",
+      {
+          {"S = v旺 alone", [](Chart& c) { c.dayMasterStrengthValue = 8; },
+           "生平少病、日主剛強。生平少病、日主剛強。"},
+          {"S between v死 and v旺", [](Chart& c) { c.dayMasterStrengthValue = 4; }, ""},
+          {"S = v死", [](Chart& c) { c.dayMasterStrengthValue = 1; }, "少樂多憂、蓋因日主自弱。"},
+          // The sex is not tested.
+          {"三奇 with S = v旺, 女",
+           [](Chart& c) {
+             c.sexText = L"女";
+             c.dayMasterStrengthValue = 8;
+             c.starCounts[人中三奇] = 1;
+           },
+           "生平少病、日主剛強。生平少病、日主剛強。男命身強、遇三奇為一品之貴。"},
+          {"三奇 with S below v旺",
+           [](Chart& c) {
+             c.dayMasterStrengthValue = 7;
+             c.starCounts[天上三奇] = 1;
+           },
+           ""},
+          {"hour 偏財 and 劫財; 羊刃 with 偏官 in the month",
+           [](Chart& c) {
+             c.dayMasterStrengthValue = 4;
+             PutStemTenGod(c, 時, 劫財);
+             PutHiddenTenGod(c, 時, 偏財);
+             List(c, 月, L"羊刃");
+             PutHiddenTenGod(c, 月, 偏官);
+           },
+           "時上偏財、怕逢兄弟。為人好殺、羊刃必犯於偏官。"},
+          {"天德 with 印, a true pattern without 官 or 印",
+           [](Chart& c) {
+             c.dayMasterStrengthValue = 4;
+             c.truePatternCount = 1;
+             List(c, 日, L"天德");
+             c.hiddenTenGodCountsByBranch[日][正印] = 1;
+           },
+           "無官無印、有格乃朝廷之用。素食慈心、印綬逐逢於天德。官刑不犯、印綬天德同宮。"},
+          {"正官格, 正財格, S = v旺",
+           [](Chart& c) {
+             c.dayMasterStrengthValue = 8;
+             MakeTrue(c, 正官格);
+             MakeTrue(c, 正財格);
+           },
+           "官星正氣、忌見刑沖。富而且貴、定因財旺生官。生平少病、日主剛強。"
+           "生平少病、日主剛強。一世安然、財命有氣。"},
+      });
+}
+
+TEST(SiYanDuBu, SealPatternGetsOneOfItsTwoLines) {
+  CheckBook(L"《四言獨步》", {
+                                 {"印綬格 with 比劫",
+                                  [](Chart& c) {
+                                    c.dayMasterStrengthValue = 4;
+                                    MakeTrue(c, 印綬格);
+                                    c.tenGodCounts[劫財] = 1;
+                                  },
+                                  "印煞比劫，喜行財鄉。"},
+                                 {"印綬格 without 比劫",
+                                  [](Chart& c) {
+                                    c.dayMasterStrengthValue = 4;
+                                    MakeTrue(c, 印綬格);
+                                  },
+                                  "印無比肩，畏行財鄉。"},
+                                 {"no 印綬格", [](Chart& c) { c.dayMasterStrengthValue = 4; }, ""},
+                             });
+}
+
+TEST(SiYanDuBu, DayStemsAndBranches) {
+  const auto officerAndWealth = [](Chart& c) {
+    c.tenGodCounts[正官] = 1;
+    c.tenGodCounts[偏財] = 1;
+  };
+  const auto nothing = [](Chart&) {};
+  CheckBook(
+      L"《四言獨步》",
+      {
+          {"day 庚申, hour 申, 正官 and 財",
+           officerAndWealth,
+           "庚日申時，透財歸祿；名利高強，比肩奪福。庚日申時，柱中金局；支無會合，傷官劫妻。"
+           "土生四季，日坐庚辛，何愁主弱，旺地成名。",
+           {L"", L"", L"庚申", L"甲申"}},
+          {"day 丙", nothing, "陽火無根，水鄉必忌；陰火無根，水鄉有救。", {L"", L"", L"丙子", L""}},
+          {"day 丁, month 申",
+           nothing,
+           "陽火申提，無根從煞；有根南旺，脫根壽促。陽火無根，水鄉必忌；陰火無根，水鄉有救。",
+           {L"", L"甲申", L"丁卯", L""}},
+          // Pillars of unlike polarity, as the book names them.
+          {"day 己戌 with metal and water",
+           [](Chart& c) {
+             c.allStemCounts[庚] = 2;
+             c.allStemCounts[壬] = 3;
+           },
+           "己日坐戌，火神無氣；多水多金，眼昏目暈。年干會火，日時會金；己干用印，官澈名清。",
+           {L"", L"", L"己戌", L""}},
+          {"day 癸寅 with a 亥",
+           [](Chart& c) { c.branchCounts[亥] = 1; },
+           "癸日寅亥，殺財透露；地合傷官，有勞無福。",
+           {L"", L"", L"癸寅", L""}},
+          {"day 壬, month 癸戌",
+           nothing,
+           "壬日戌提，癸干來月；運喜東方，逢沖即絕。",
+           {L"", L"癸戌", L"壬子", L""}},
+          {"day 甲, month 寅 at 臨官",
+           [](Chart& c) { c.pillars[月].stage = L"臨官"; },
+           "月令建祿，多無祖屋；一見財官，自然成福。六甲寅月，透財時節。西北行程，九流成業。",
+           {L"", L"丙寅", L"甲子", L""}},
+          {"year branch as the month's",
+           nothing,
+           "月支年同，破刑祖基。",
+           {L"甲子", L"丙子", L"", L""}},
+          {"day stem among the day branch's hidden stems",
+           [](Chart& c) {
+             c.pillars[日].hiddenStems = {L"戊", L"丙", L"甲"};
+           },
+           "干與支同，損財傷妻。",
+           {L"", L"", L"甲寅", L""}},
+          {"day stem not among them",
+           [](Chart& c) {
+             c.pillars[日].hiddenStems = {L"丁", L"己", L""};
+           },
+           "",
+           {L"", L"", L"甲午", L""}},
+      });
+}
+
+TEST(SiYanDuBu, StarsAndPatterns) {
+  CheckBook(
+      L"《四言獨步》",
+      {
+          {"女, 傷官格 with 印 and 財",
+           [](Chart& c) {
+             c.sexText = L"女";
+             c.dayMasterStrengthValue = 4;
+             MakeTrue(c, 傷官格);
+             c.tenGodCounts[正印] = c.tenGodCounts[正財] = 1;
+           },
+           "傷官之格，女人最忌。帶財帶印，返成富貴。"},
+          {"歸祿格 with a month-branch 正官",
+           [](Chart& c) {
+             c.dayMasterStrengthValue = 4;
+             MakeTrue(c, 歸祿格);
+             PutHiddenTenGod(c, 月, 正官);
+           },
+           "庚日申時，透財歸祿；名利高強，比肩奪福。 日祿居時，青雲得路；月令財官，遇之吉助。"},
+          {"桃煞 with a hidden 偏官, 惡敗, a transformation",
+           [](Chart& c) {
+             c.dayMasterStrengthValue = 4;
+             c.starCounts[桃煞] = c.starCounts[惡敗] = 1;
+             c.transformationCount = 1;
+             PutHiddenTenGod(c, 年, 偏官);
+           },
+           "十干化氣，有影無形；無中生有，禍福難憑。十惡大敗，格中不忌；若會財官，反成富貴。"
+           "煞星桃花，朝劫暮色。"},
+      });
+}
+
+}  // namespace
+}  // namespace interpretation::classics_test
