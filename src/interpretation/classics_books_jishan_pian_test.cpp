@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "interpretation/chart_interpretation.h"
 #include "interpretation/classics_books_test_support.h"
 
 namespace interpretation::classics_test {
@@ -161,6 +162,26 @@ TEST(SiYanDuBu, StarsAndPatterns) {
            "十干化氣，有影無形；無中生有，禍福難憑。十惡大敗，格中不忌；若會財官，反成富貴。"
            "煞星桃花，朝劫暮色。"},
       });
+}
+
+// The derived chart 庚辰 戊寅 甲子 甲子 through the whole interpretation: 建祿格 comes from the
+// pattern judgement and the 天上三奇 counter from the spirit-star explanations, both of which
+// run before the classics.
+TEST(ClassicsBooks, TypedChartThroughTheWholeInterpretation) {
+  auto chart = InterpretedTypedChart({L"庚辰", L"戊寅", L"甲子", L"甲子"});
+  ASSERT_NE(chart, nullptr);
+  ComposeChartInterpretation(*chart, chart::MonthCommandDivisionScheme::kSeasonalState,
+                             {8, 5, 3, 2, 1}, 0);
+  EXPECT_EQ(chart->starCounts[天上三奇], 1);
+  const std::string html = U8(chart->interpretationHtml);
+  for (const char* book : {
+           "《五言獨步》建祿生提月，財官喜透天。不宜身再旺，惟喜茂財源。<br>",
+           "《繼善篇》生平少病、日主剛強。生平少病、日主剛強。男命身強、遇三奇為一品之貴。<br>",
+           "《四言獨步》月令建祿，多無祖屋；一見財官，自然成福。三奇透露，日干要強。其根有用，"
+           "富貴榮昌。六甲寅月，透財時節。西北行程，九流成業。<br>",
+       }) {
+    EXPECT_NE(html.find(book), std::string::npos) << book;
+  }
 }
 
 }  // namespace
