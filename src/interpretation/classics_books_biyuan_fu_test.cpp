@@ -196,5 +196,25 @@ TEST(BiYuanFu, Patterns) {
             });
 }
 
+// The same chart at S = v死 and at S = v旺: the sentences of a weak day master give way to the one
+// of a strong one.
+TEST(BiYuanFu, WeakAndStrongDayMaster) {
+  const auto chart = [](int strength) {
+    return [strength](Chart& c) {
+      c.sexText = L"男";
+      c.dayMasterStrengthValue = strength;
+      MakeTrue(c, 偏財格);
+      c.tenGodCounts[正官] = c.tenGodCounts[偏官] = 1;
+      c.tenGodCounts[偏財] = 3;
+    };
+  };
+  CheckBook(L"《碧淵賦》", {
+                               {"S = v死", chart(1),
+                                "不及無生扶者夭折。逢財忌殺而有殺，十有九貧。官殺混雜，身弱則貧。"
+                                "男遇財多身弱，妻話偏聽。"},
+                               {"S = v旺", chart(8), "官殺相停，合殺為貴。"},
+                           });
+}
+
 }  // namespace
 }  // namespace interpretation::classics_test
