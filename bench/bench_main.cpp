@@ -1,7 +1,7 @@
 // Entry of tavrel-bench: the Google Benchmark runner, or with the first argument "solar-terms",
-// "lunar-days", "pillars" or "chart-pages" a whole-process workload that can be timed against
-// other programs doing the same work, or "soak", which builds every page kind many times over
-// and watches the peak resident memory.
+// "lunar-days", "pillars", "charts" or "chart-pages" a whole-process workload that can be timed
+// against other programs doing the same work, or "soak", which builds every page kind many times
+// over and watches the peak resident memory.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -52,6 +52,9 @@ int RunSoak(int argc, char** argv);
 // "chart-pages <count>" (chart_pages_bench.cpp).
 int RunChartPages(int argc, char** argv);
 
+// "charts <count>" (charts_bench.cpp).
+int RunCharts(int argc, char** argv);
+
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "solar-terms") {
     return RunSolarTerms(argc, argv);
@@ -67,6 +70,9 @@ int main(int argc, char** argv) {
   }
   if (argc >= 2 && std::string_view(argv[1]) == "chart-pages") {
     return RunChartPages(argc, argv);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "charts") {
+    return RunCharts(argc, argv);
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

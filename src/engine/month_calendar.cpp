@@ -57,25 +57,32 @@ std::wstring StemBranchName(const vocabulary::CalendarVocabulary& names, long lo
 
 int FloorToInt(double x) { return static_cast<int>(std::floor(x)); }
 
-// The day number of the 1st of a month (the floor of its Julian day at noon, so the noon day),
-// as a double: a month far from 1..12 lies outside the int range of day numbers.
-double FirstDayNumber(int year, int month) {
+// The day number of a date (the floor of its Julian day at noon, so the noon day), as a double:
+// a month far from 1..12 lies outside the int range of day numbers.
+double DayNumberOfDate(int year, int month, int day) {
   CalendarDateTime first;
   first.year = year;
   first.month = month;
-  first.day = 1;
+  first.day = day;
   first.hour = 12;
   first.minute = 0;
   first.second = 0.1;
   return std::floor(DayNumberOfJulianDay(DateTimeToJulianDay(first)));
 }
 
-void RefreshLunarYear(LunarYearTable& table, int day) {
-  const std::vector<double>& termDays = table.termDays;
-  if (termDays.size() != kLastTerm + 1 || termDays[0] == 0 || day < termDays[0] ||
-      day >= termDays[kLastTerm]) {
-    table.ComputeLunarYear(day);
-  }
+// Whether the laid-out term days (winter solstice to winter solstice) hold the day.
+bool LunarYearHolds(const std::vector<double>& termDays, int day) {
+  return termDays.size() == kLastTerm + 1 && termDays[0] != 0 && day >= termDays[0] &&
+         day < termDays[kLastTerm];
+}
+
+constexpr int kKeptLunarYears = 256;
+
+// The slot of the lunar year whose winter solstice lies near the day, by its year number from
+// 2000: the solstices fall on about day -10 + 365.2422 n.
+int LunarYearSlot(double winterSolsticeDay) {
+  return static_cast<int>(vocabulary::FloorMod(
+      static_cast<long long>(std::floor((winterSolsticeDay + 10.5) / 365.2422)), kKeptLunarYears));
 }
 
 // Index of the lunar month of the table that holds the day, 0..13.
@@ -116,9 +123,14 @@ double LunarYearNumber(const LunarYearTable& table, int day) {
   return std::floor((x + 5810) / 365.2422 + 0.5);
 }
 
-void FillDay(MonthCalendarState& state, int year, int month, int day0, int i, CalendarDays& days) {
-  const int day = day0 + i;
-  CalendarDay& record = days[static_cast<std::size_t>(i)];
+// The day number of the 1st of a month.
+double FirstDayNumber(int year, int month) { return DayNumberOfDate(year, month, 1); }
+
+// Fills the record of one day of the month table, the lunar year of the day selected. The lunar
+// month fields come from the record of the day before (`previous`, null on the first day of the
+// table) unless a new lunar month begins.
+void FillDay(MonthCalendarState& state, int year, int month, int day, const CalendarDay* previous,
+             CalendarDay& record) {
   const vocabulary::CalendarVocabulary& names = state.vocabulary;
   LunarYearTable& table = state.lunarYear;
 
@@ -129,7 +141,6 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int i, Ca
 
   record.gregorianDay = static_cast<int>(JulianDayToDate(JulianDayOfDayNumber(day)).day);
 
-  RefreshLunarYear(table, day);
   const std::vector<double>& termDays = table.termDays;
 
   const int mi = LunarMonthIndex(table, day);
@@ -144,15 +155,14 @@ void FillDay(MonthCalendarState& state, int year, int month, int day0, int i, Ca
   record.daysSinceSpringEquinox = static_cast<int>(day - termDays[kSpringEquinox]);
   record.daysSinceAutumnEquinox = static_cast<int>(day - termDays[kAutumnEquinox]);
 
-  // The first day of the Gregorian month names its lunar month even in the middle of it.
-  if (day == table.newMoonDays[mi] || i == 0) {
+  // The first day of the table names its lunar month even in the middle of it.
+  if (day == table.newMoonDays[mi] || previous == nullptr) {
     SetLunarMonthFields(state, mi, record);
   } else {
-    const CalendarDay& previous = days[static_cast<std::size_t>(i - 1)];
-    record.lunarMonthName = previous.lunarMonthName;
-    record.lunarMonthLength = previous.lunarMonthLength;
-    record.leapMark = previous.leapMark;
-    record.nextLunarMonthName = previous.nextLunarMonthName;
+    record.lunarMonthName = previous->lunarMonthName;
+    record.lunarMonthLength = previous->lunarMonthLength;
+    record.leapMark = previous->leapMark;
+    record.nextLunarMonthName = previous->nextLunarMonthName;
   }
 
   int k = std::clamp(FloorToInt((day - termDays[0] - 7) / 15.2184), -1, 23);
@@ -290,7 +300,39 @@ void MarkSolarTerms(const MonthCalendarState& state, double t, int day0, int end
 
 }  // namespace
 
-MonthCalendar::MonthCalendar() = default;
+MonthCalendar::MonthCalendar() : lunarYears_(kKeptLunarYears) {}
+
+void MonthCalendar::SelectLunarYear(int day) {
+  if (LunarYearHolds(lunarYear_.termDays, day)) {
+    return;
+  }
+  // The day's lunar year began at the solstice before it, kept in the day's own slot or, in the
+  // last days before the next solstice, the one before.
+  const int slot = LunarYearSlot(day);
+  for (const int candidate : {slot, (slot + kKeptLunarYears - 1) % kKeptLunarYears}) {
+    const LunarYearLayout& kept = lunarYears_[static_cast<std::size_t>(candidate)];
+    if (LunarYearHolds(kept.termDays, day)) {
+      lunarYear_.termDays = kept.termDays;
+      lunarYear_.priorTermDay = kept.priorTermDay;
+      lunarYear_.secondPriorTermDay = kept.secondPriorTermDay;
+      lunarYear_.newMoonDays = kept.newMoonDays;
+      lunarYear_.monthCodes = kept.monthCodes;
+      lunarYear_.monthLengths = kept.monthLengths;
+      lunarYear_.leapIndex = kept.leapIndex;
+      return;
+    }
+  }
+  lunarYear_.ComputeLunarYear(day);
+  LunarYearLayout& kept =
+      lunarYears_[static_cast<std::size_t>(LunarYearSlot(lunarYear_.termDays[0]))];
+  kept.termDays = lunarYear_.termDays;
+  kept.priorTermDay = lunarYear_.priorTermDay;
+  kept.secondPriorTermDay = lunarYear_.secondPriorTermDay;
+  kept.newMoonDays = lunarYear_.newMoonDays;
+  kept.monthCodes = lunarYear_.monthCodes;
+  kept.monthLengths = lunarYear_.monthLengths;
+  kept.leapIndex = lunarYear_.leapIndex;
+}
 
 void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days,
                                          CalendarMonth& calendarMonth) {
@@ -319,7 +361,9 @@ void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days
   calendarMonth.dayCount = dayCount;
 
   for (int i = 0; i < dayCount; ++i) {
-    FillDay(state, year, month, day0, i, days);
+    SelectLunarYear(day0 + i);
+    FillDay(state, year, month, day0 + i, i == 0 ? nullptr : &days[static_cast<std::size_t>(i - 1)],
+            days[static_cast<std::size_t>(i)]);
   }
   if (dayCount == 0) {
     return;
@@ -329,6 +373,36 @@ void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days
   const double t = JulianCenturiesTtOfUt(day0);
   MarkMoonPhases(state, t, day0, end, days);
   MarkSolarTerms(state, t, day0, end, days);
+}
+
+bool MonthCalendar::ComputeCalendarDay(int year, int month, int day, CalendarDay& record) {
+  record = CalendarDay();
+  if (year < kFirstCalendarYear || year > kLastCalendarYear || month < 1 || month > 12 || day < 1 ||
+      day > 31) {
+    return false;
+  }
+  // A day past the month's end runs on into the next month, and 1582-10-05 .. 14, read as Julian
+  // dates, fall on the 15th to the 24th: such a date is not the date of its day number.
+  const int dayNumber = static_cast<int>(DayNumberOfDate(year, month, day));
+  const DateParts date = JulianDayToDateParts(JulianDayOfDayNumber(dayNumber));
+  if (date.year != year || date.month != month || date.day != day) {
+    return false;
+  }
+  MonthCalendarState state{lunarYear_, vocabulary_};
+  SelectLunarYear(dayNumber);
+  // The month table names the lunar month on its first day and on each first day of a lunar
+  // month, in the lunar year of that day, and carries the names on from there: across a winter
+  // solstice they come from the year before.
+  const int lunarMonthStart = lunarYear_.newMoonDays[LunarMonthIndex(lunarYear_, dayNumber)];
+  const int namingDay = std::max(lunarMonthStart, static_cast<int>(FirstDayNumber(year, month)));
+  CalendarDay naming;
+  if (namingDay < dayNumber) {
+    SelectLunarYear(namingDay);
+    SetLunarMonthFields(state, LunarMonthIndex(lunarYear_, namingDay), naming);
+    SelectLunarYear(dayNumber);
+  }
+  FillDay(state, year, month, dayNumber, namingDay < dayNumber ? &naming : nullptr, record);
+  return true;
 }
 
 const CalendarDay* FindCalendarDay(const CalendarDays& days, const CalendarMonth& calendarMonth,

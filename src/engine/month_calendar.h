@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/lunar_year.h"
 #include "vocabulary/calendar_vocabulary.h"
@@ -58,10 +59,11 @@ struct CalendarMonth {
 // The day records a month table is filled into; no month has more than 31 days.
 using CalendarDays = std::array<CalendarDay, 31>;
 
-// The month calendar: the day records of any Gregorian month. It keeps the lunar year of the
-// last day it filled and lays out another only when a day lies outside it, so a caller that keeps
-// one calendar (the program keeps one for its run) pays for each lunar year about once when it
-// walks through the months. One calendar serves one thread at a time.
+// The month calendar: the day records of any Gregorian month. It keeps the lunar years it has
+// laid out (one slot per year number modulo 256) and lays out another only when a day lies
+// outside them, so a caller that keeps one calendar (the program keeps one for its run) pays for
+// each lunar year about once, whether it walks through the months or jumps between them. One
+// calendar serves one thread at a time.
 class MonthCalendar {
  public:
   MonthCalendar();
@@ -73,8 +75,31 @@ class MonthCalendar {
   // fills no record (dayCount 0).
   void ComputeMonthCalendar(int year, int month, CalendarDays& days, CalendarMonth& calendarMonth);
 
+  // The record of one date, as ComputeMonthCalendar fills it in its month's table but for the
+  // moments of the month (phaseName, termName and termTimeText stay empty), at a small part of
+  // the cost of the month: what a lunar date of a single day needs. False, with a new record,
+  // for a date that has no record in its month's table (a day past the month's end, 1582-10-05
+  // to 14, a month outside 1..12, a year outside -4712 .. 9999).
+  bool ComputeCalendarDay(int year, int month, int day, CalendarDay& record);
+
  private:
+  // What ComputeLunarYear lays out for one lunar year, kept to be put back into lunarYear_.
+  struct LunarYearLayout {
+    std::vector<double> termDays;  // empty while the slot is unused
+    double priorTermDay = 0;
+    double secondPriorTermDay = 0;
+    std::vector<int> newMoonDays;
+    std::vector<int> monthCodes;
+    std::vector<int> monthLengths;
+    int leapIndex = 0;
+  };
+
+  // Makes lunarYear_ the lunar year that holds the day: as it is, from a kept layout, or laid out
+  // anew (and kept).
+  void SelectLunarYear(int day);
+
   LunarYearTable lunarYear_;
+  std::vector<LunarYearLayout> lunarYears_;
   vocabulary::CalendarVocabulary vocabulary_;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -566,6 +567,45 @@ TEST(MonthCalendar, AMonthDoesNotDependOnTheMonthsBefore) {
     for (int i = 0; i < fromKept.month.dayCount; ++i) {
       EXPECT_TRUE(RecordText(fromKept.days[i]) == RecordText(fromFresh.days[i])) << i;
     }
+  }
+}
+
+// The record of a single date is its month's record but for the month's moments, whatever the
+// calendar filled before (the months below in turn, far eras and the two twelfth months of 23
+// among them); a date without a record gives none.
+TEST(MonthCalendar, OneDayIsTheRecordOfItsMonth) {
+  std::vector<std::pair<int, int>> months;
+  for (const int year : {-4712, -721, -104, 23, 1582, 1949, 2023, 2024, 2057, 9999}) {
+    for (int month = 1; month <= 12; ++month) {
+      months.emplace_back(year, month);
+    }
+  }
+  std::shuffle(months.begin(), months.end(), std::mt19937(5));
+  MonthCalendar single;
+  for (const auto& [year, month] : months) {
+    SCOPED_TRACE(testing::Message() << year << "-" << month);
+    const Month m = Compute(year, month);
+    for (int i = 0; i < m.month.dayCount; ++i) {
+      CalendarDay expected = m.days[i];
+      expected.phaseName.clear();
+      expected.termName.clear();
+      expected.termTimeText.clear();
+      CalendarDay record;
+      ASSERT_TRUE(single.ComputeCalendarDay(year, month, expected.gregorianDay, record));
+      EXPECT_EQ(test_text::EncodeUtf8(RecordText(record)), test_text::EncodeUtf8(RecordText(expected))) << expected.gregorianDay;
+    }
+  }
+  const int noRecord[][3] = {
+      {2024, 2, 30}, {2023, 2, 29},   {2024, 4, 31},     {1582, 10, 5},      {1582, 10, 14},
+      {2024, 0, 1},  {2024, 13, 1},   {2024, 1, 0},      {2024, 1, 32},      {-4713, 12, 31},
+      {10000, 1, 1}, {INT_MIN, 1, 1}, {INT_MAX, 12, 31}, {2024, INT_MIN, 1}, {2024, 1, INT_MAX},
+  };
+  for (const auto& date : noRecord) {
+    SCOPED_TRACE(testing::Message() << date[0] << "-" << date[1] << "-" << date[2]);
+    CalendarDay record;
+    record.lunarDayName = L"x";
+    EXPECT_FALSE(single.ComputeCalendarDay(date[0], date[1], date[2], record));
+    EXPECT_TRUE(RecordText(record) == RecordText(CalendarDay()));
   }
 }
 
