@@ -13,6 +13,7 @@
 #include "shell/command_line_mode.h"
 #include "shell/platform.h"
 #include "shell/test_support.h"
+#include "shell/utf8_text.h"
 
 namespace shell {
 namespace {
@@ -179,6 +180,27 @@ TEST(TavrelProgram, WritesTheBoneWeighingReadingOfModeThree) {
   const std::wstring page =
       chart::BuildBoneWeightPage(calendar, 2024, 2, 29, 23, 30, L"林", L"女", 121.5);
   EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "八字重.htm")) == page);
+}
+
+TEST(TavrelProgram, WritesTheChartPageOfModeFour) {
+  ScopedWorkingDirectory directory;
+  const char* birth = "year=1984&month=2&day=9&hour=6&min=0&name=王小明&sex=男&R2=2";
+  const RunResult result = RunTavrel(std::string("R1=4 '") + birth + "'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.diagnostics, "");
+  EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字.htm"});
+  ChartPageBuilders charts;
+  const std::wstring page = charts.BuildBirthChartPage(
+      CommandLineChartQuery(ReadCommandLineValues(L"R1=4", Utf8ToWide(birth))));
+  EXPECT_TRUE(DecodeCodePage950(ReadFileBytes(directory.path() / "八字.htm")) == page);
+
+  // A chart page that cannot be written: the reason on standard error and status 2.
+  std::filesystem::remove(directory.path() / "八字.htm");
+  std::filesystem::create_directory(directory.path() / "八字.htm");
+  const RunResult refused = RunTavrel(std::string("R1=4 '") + birth + "'");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.diagnostics.rfind("tavrel: cannot write 八字.htm: ", 0), 0u)
+      << refused.diagnostics;
 }
 
 TEST(TavrelProgram, AFileThatCannotBeWrittenGivesStatusTwo) {
