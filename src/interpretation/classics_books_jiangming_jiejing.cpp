@@ -74,8 +74,7 @@ void JiangMingJieJingFu(CC c, BookText& w) {
   w.say(c.TG(食神) == 1 && c.女, L"一位食神，富貴賢良之女。");
   w.say(c.allStems(癸) + c.allStems(庚) + c.allStems(壬) + c.allStems(辛) >= 7 && c.女,
         L"滿盤金水，淫邪智慧之人。");
-  w.say(c.TG(偏官) >= 1 && c.TG(正官) >= 1 && c.TG(財) >= 3 && c.女,
-        L"官殺混而財星多，夫多重疊。");
+  w.say(c.TG(偏官) >= 1 && c.TG(正官) >= 1 && c.TG(財) >= 3 && c.女, L"官殺混而財星多，夫多重疊。");
   w.say(c.S >= c.v旺 && c.TG(印) >= 4 && c.女, L"印綬多而日主旺，子息難成。");
   w.say(OneOf(c.stem(日), {甲, 乙}) && c.branch(月) == 丑, L"甲乙木生丑月，必主光亨。");
   w.say(OneOf(c.stem(日), {壬, 癸}) && c.branch(月) == 申, L"壬癸水值孟秋，終當富貴。");
@@ -89,8 +88,7 @@ void RenJianLun(CC c, BookText& w) {
   constexpr std::wstring_view kHurtChild = L"兒位逢傷，未歲損成家之子。";
   w.say((c.stemTG(比肩) > 0 || c.stemTG(劫財) > 0) && c.TG(比劫) >= 5,
         L"兄弟多逢，宜嗟原憲之貧窮。");
-  w.say((c.stemTG(正印) > 0 || c.stemTG(偏印) > 0) && c.TG(印) >= 5,
-        L"印綬疊逢，可比老彭之高壽。");
+  w.say((c.stemTG(正印) > 0 || c.stemTG(偏印) > 0) && c.TG(印) >= 5, L"印綬疊逢，可比老彭之高壽。");
   w.say(c.holds(時, 傷官) && c.男, kHurtChild);
   w.say(c.relations(branch合) + c.relations(stem合) >= 4, L"四柱合和，未免題詩於葉上。");
   w.say(c.BR(時日) == L"衝" && c.BR(月日) == L"衝", L"是以妻宮有剋，少年早娶之人。");
@@ -98,10 +96,14 @@ void RenJianLun(CC c, BookText& w) {
 }
 
 void XianJiFuForMen(CC c, BookText& w) {
-  w.say(c.somePillar([&](Pillar p) { return HoldsAtStage(c, p, 偏財, {L"死", L"絕"}); }),
+  w.say(c.somePillar([&](Pillar p) {
+    return HoldsAtStage(c, p, 偏財, {L"死", L"絕"});
+  }),
         L"早歲父亡，偏財臨絕死之宮。");
   w.say(c.TG(正財) - c.TG(正印) - c.TG(偏印) + c.TG(偏財) >= 4, L"幼歲母離，只為財多印死。");
-  w.say(c.somePillar([&](Pillar p) { return HoldsAtStage(c, p, 正官, {L"死", L"絕"}); }),
+  w.say(c.somePillar([&](Pillar p) {
+    return HoldsAtStage(c, p, 正官, {L"死", L"絕"});
+  }),
         L"官逢死氣之方，子難招得。");
   w.say(c.TG(傷官) >= 4, L"如見傷官太甚，子亦難留。");
   // The day branch "in defeat": broken (破) by the hour or the month branch.
@@ -118,7 +120,9 @@ void XianJiFuForMen(CC c, BookText& w) {
 void XianJiFuForWomen(CC c, BookText& w) {
   w.say(c.TG(印) >= 3 && c.TG(食神) == 0, L"印綬多而老無子。");
   w.say(c.stemTG(傷官) > 0 && c.TG(傷官) > 3, L"傷官旺而防傷夫。");
-  w.say(c.somePillar([&](Pillar p) { return HoldsAtStage(c, p, 食神, {L"長生", L"帝旺"}); }),
+  w.say(c.somePillar([&](Pillar p) {
+    return HoldsAtStage(c, p, 食神, {L"長生", L"帝旺"});
+  }),
         L"食神一位逢生旺，招子須當拜聖明。");
 }
 

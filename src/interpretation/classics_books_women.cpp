@@ -62,9 +62,8 @@ void NuMingShiJue(CC c, BookText& w) {
   w.say(c.somePillar([&](Pillar p) { return ListsPeachBlossom(c, p) && c.holds(p, 比劫); }),
         L"劫比桃花大不良。");
   w.say((c.star(正桃) > 0 || c.star(桃煞) > 0) &&
-            (c.BR(日月).joins() || c.BR(月日).joins() || c.BR(月年).joins() ||
-             c.BR(年月).joins() || c.BR(日時).joins() || c.BR(時日).joins() ||
-             c.BR(日年).joins() || c.BR(年日).joins()),
+            (c.BR(日月).joins() || c.BR(月日).joins() || c.BR(月年).joins() || c.BR(年月).joins() ||
+             c.BR(日時).joins() || c.BR(時日).joins() || c.BR(日年).joins() || c.BR(年日).joins()),
         L"合多切忌桃花犯。");
   if (c.isTrue(傷官格)) {
     w.say(true, L"女命傷官格內嫌");

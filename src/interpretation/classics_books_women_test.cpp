@@ -43,62 +43,76 @@ TEST(NuMingJianGe, ReversedPeachBlossom) {
 }
 
 TEST(NuMingZongDuanGe, PostHorseWithANoble) {
-  CheckSentences(NuMingZongDuanGe, {
-    {"驛馬 with 陰貴", [](K& k) { k.star(月, 驛馬).star(月, 陰貴); }, L"驛馬帶貴人，終久落風塵。"},
-    {"驛馬 with 陽貴, 官 財 and 印 without 印", [](K& k) {
-       k.star(時, 驛馬).star(時, 陽貴).branchGod(年, 正官).branchGod(月, 正財); },
-     L"驛馬帶貴人，終久落風塵。"},
-    {"驛馬 with 陽貴, 官 財 and 印", [](K& k) {
-       k.star(時, 驛馬).star(時, 陽貴).branchGod(年, 正官).branchGod(月, 正財).branchGod(日, 正印); },
-     L"驛馬帶貴人，終久落風塵。", false},
-    {"驛馬 and 陰貴 apart", [](K& k) { k.star(年, 驛馬).star(月, 陰貴); },
-     L"驛馬帶貴人，終久落風塵。", false},
-  });
+  CheckSentences(
+      NuMingZongDuanGe,
+      {
+          {"驛馬 with 陰貴", [](K& k) { k.star(月, 驛馬).star(月, 陰貴); },
+           L"驛馬帶貴人，終久落風塵。"},
+          {"驛馬 with 陽貴, 官 財 and 印 without 印",
+           [](K& k) { k.star(時, 驛馬).star(時, 陽貴).branchGod(年, 正官).branchGod(月, 正財); },
+           L"驛馬帶貴人，終久落風塵。"},
+          {"驛馬 with 陽貴, 官 財 and 印",
+           [](K& k) {
+             k.star(時, 驛馬).star(時, 陽貴).branchGod(年, 正官).branchGod(月, 正財).branchGod(
+                 日, 正印);
+           },
+           L"驛馬帶貴人，終久落風塵。", false},
+          {"驛馬 and 陰貴 apart", [](K& k) { k.star(年, 驛馬).star(月, 陰貴); },
+           L"驛馬帶貴人，終久落風塵。", false},
+      });
 }
 
 TEST(NuMingShiJue, SentencesAndTheirTests) {
-  CheckSentences(NuMingShiJue, {
-    {"官 財 印", [](K& k) { k.branchGod(年, 正官).branchGod(月, 偏財).branchGod(日, 偏印); },
-     L"財官印綬三般物，女命逢之必旺夫。"},
-    {"相, 偏官 2", [](K& k) { k.strength(5).branchGod(年, 偏官, 2); },
-     L"不犯殺多無混雜，身強制伏有稱呼。"},
-    {"相, 偏官 3", [](K& k) { k.strength(5).branchGod(年, 偏官, 3); },
-     L"不犯殺多無混雜，身強制伏有稱呼。", false},
-    {"傷官格 with 傷官 on the month's stem and branch",
-     [](K& k) { k.truePattern(傷官格).stemGod(月, 傷官).branchGod(月, 傷官); },
-     L"局中若見傷官透，必作堂前使喚人。"},
-    {"傷官 on the month's stem and branch without 傷官格",
-     [](K& k) { k.stemGod(月, 傷官).branchGod(月, 傷官); }, L"局中若見傷官透，必作堂前使喚人。",
-     false},
-    {"傷官格 with 傷官 on the year stem and month branch",
-     [](K& k) { k.truePattern(傷官格).stemGod(年, 傷官).branchGod(月, 傷官); },
-     L"局中若見傷官透，必作堂前使喚人。", false},
-    {"a stem 合 with 正官", [](K& k) { k.relations(stem合, 1).branchGod(年, 正官); },
-     L"有夫帶合須還正。"},
-    {"a stem 合 alone", [](K& k) { k.relations(stem合, 1); }, L"有合無夫定是偏。"},
-    {"no 合", [](K&) {}, L"有合無夫定是偏。", false},
-    {"weak, 官殺 4", [](K& k) { k.strength(2).branchGod(年, 正官, 2).branchGod(月, 偏官, 2); },
-     L"官殺重來成下格。"},
-    {"傷官 4 with a frame and a 合",
-     [](K& k) { k.branchGod(年, 傷官, 4).relations(branch合, 1).with([](auto& r) {
-       r.hasFrame = 1; }); }, L"傷官重合不須言。"},
-    {"傷官 4 with a frame", [](K& k) { k.branchGod(年, 傷官, 4).with([](auto& r) {
-       r.hasFrame = 1; }); }, L"傷官重合不須言。", false},
-    {"正桃 with 正官", [](K& k) { k.star(日, 正桃).branchGod(日, 正官); }, L"官帶桃花福壽長。"},
-    {"桃煞 with 正官", [](K& k) { k.star(日, 桃煞).branchGod(日, 正官); }, L"官帶桃花福壽長。",
-     false},
-    {"桃煞 with 偏官", [](K& k) { k.star(日, 桃煞).branchGod(日, 偏官); }, L"桃花帶殺少禎祥。"},
-    {"正桃 with 劫財", [](K& k) { k.star(年, 正桃).stemGod(年, 劫財); }, L"劫比桃花大不良。"},
-    {"桃煞 with the year joining the day", [](K& k) { k.starCount(桃煞, 1).BR(年日, L"合土"); },
-     L"合多切忌桃花犯。"},
-    {"桃煞 with the year joining the hour", [](K& k) { k.starCount(桃煞, 1).BR(年時, L"合土"); },
-     L"合多切忌桃花犯。", false},
-    {"傷官 5", [](K& k) { k.branchGod(年, 傷官, 5); }, L"傷官旺處傷夫主，破了傷官損壽元。"},
-    {"傷官 4", [](K& k) { k.branchGod(年, 傷官, 4); }, L"傷官旺處傷夫主，破了傷官損壽元。",
-     false},
-    {"井欄叉格", [](K& k) { k.truePattern(井欄叉格); },
-     L"飛天祿馬井欄叉，女命逢之福不佳，只好為偏並作妓，有財方可享榮華。"},
-  });
+  CheckSentences(
+      NuMingShiJue,
+      {
+          {"官 財 印", [](K& k) { k.branchGod(年, 正官).branchGod(月, 偏財).branchGod(日, 偏印); },
+           L"財官印綬三般物，女命逢之必旺夫。"},
+          {"相, 偏官 2", [](K& k) { k.strength(5).branchGod(年, 偏官, 2); },
+           L"不犯殺多無混雜，身強制伏有稱呼。"},
+          {"相, 偏官 3", [](K& k) { k.strength(5).branchGod(年, 偏官, 3); },
+           L"不犯殺多無混雜，身強制伏有稱呼。", false},
+          {"傷官格 with 傷官 on the month's stem and branch",
+           [](K& k) { k.truePattern(傷官格).stemGod(月, 傷官).branchGod(月, 傷官); },
+           L"局中若見傷官透，必作堂前使喚人。"},
+          {"傷官 on the month's stem and branch without 傷官格",
+           [](K& k) { k.stemGod(月, 傷官).branchGod(月, 傷官); },
+           L"局中若見傷官透，必作堂前使喚人。", false},
+          {"傷官格 with 傷官 on the year stem and month branch",
+           [](K& k) { k.truePattern(傷官格).stemGod(年, 傷官).branchGod(月, 傷官); },
+           L"局中若見傷官透，必作堂前使喚人。", false},
+          {"a stem 合 with 正官", [](K& k) { k.relations(stem合, 1).branchGod(年, 正官); },
+           L"有夫帶合須還正。"},
+          {"a stem 合 alone", [](K& k) { k.relations(stem合, 1); }, L"有合無夫定是偏。"},
+          {"no 合", [](K&) {}, L"有合無夫定是偏。", false},
+          {"weak, 官殺 4",
+           [](K& k) { k.strength(2).branchGod(年, 正官, 2).branchGod(月, 偏官, 2); },
+           L"官殺重來成下格。"},
+          {"傷官 4 with a frame and a 合",
+           [](K& k) {
+             k.branchGod(年, 傷官, 4).relations(branch合, 1).with([](auto& r) { r.hasFrame = 1; });
+           },
+           L"傷官重合不須言。"},
+          {"傷官 4 with a frame",
+           [](K& k) { k.branchGod(年, 傷官, 4).with([](auto& r) { r.hasFrame = 1; }); },
+           L"傷官重合不須言。", false},
+          {"正桃 with 正官", [](K& k) { k.star(日, 正桃).branchGod(日, 正官); },
+           L"官帶桃花福壽長。"},
+          {"桃煞 with 正官", [](K& k) { k.star(日, 桃煞).branchGod(日, 正官); },
+           L"官帶桃花福壽長。", false},
+          {"桃煞 with 偏官", [](K& k) { k.star(日, 桃煞).branchGod(日, 偏官); },
+           L"桃花帶殺少禎祥。"},
+          {"正桃 with 劫財", [](K& k) { k.star(年, 正桃).stemGod(年, 劫財); }, L"劫比桃花大不良。"},
+          {"桃煞 with the year joining the day",
+           [](K& k) { k.starCount(桃煞, 1).BR(年日, L"合土"); }, L"合多切忌桃花犯。"},
+          {"桃煞 with the year joining the hour",
+           [](K& k) { k.starCount(桃煞, 1).BR(年時, L"合土"); }, L"合多切忌桃花犯。", false},
+          {"傷官 5", [](K& k) { k.branchGod(年, 傷官, 5); }, L"傷官旺處傷夫主，破了傷官損壽元。"},
+          {"傷官 4", [](K& k) { k.branchGod(年, 傷官, 4); }, L"傷官旺處傷夫主，破了傷官損壽元。",
+           false},
+          {"井欄叉格", [](K& k) { k.truePattern(井欄叉格); },
+           L"飛天祿馬井欄叉，女命逢之福不佳，只好為偏並作妓，有財方可享榮華。"},
+      });
 }
 
 TEST(NuMingShiJue, HurtingOfficerPatternWithAndWithoutWealthAndSeal) {

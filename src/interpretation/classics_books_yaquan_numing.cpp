@@ -11,21 +11,21 @@ using namespace notation;
 
 bool ListsPeachBlossom(CC c, Pillar p) { return c.lists(p, 正桃) || c.lists(p, 桃煞); }
 
-// The branch relations through which a 魁罡 pillar meets 刑 or 沖 ("衝" does not count).
-// clang-format off
-constexpr std::array<std::array<PillarPair, 4>, 4> kKuiGangRelations = {{
-    {年月, 月年, 年月, 月年},  // year
-    {年月, 月年, 月日, 日月},  // month
-    {日月, 月日, 日時, 時日},  // day
-    {時日, 日時, 時日, 日時},  // hour
-}};
-// clang-format on
-
+// Whether a 魁罡 pillar meets 刑 or 沖 ("衝" does not count) in the branch relations with its
+// neighbours.
 bool MeetsPunishmentOrClash(CC c, Pillar p) {
-  for (PillarPair pair : kKuiGangRelations[p]) {
-    if (c.BR(pair).is({L"刑", L"沖"})) {
-      return true;
-    }
+  const auto meets = [&](PillarPair a, PillarPair b) {
+    return c.BR(a).is({L"刑", L"沖"}) || c.BR(b).is({L"刑", L"沖"});
+  };
+  switch (p) {
+    case 年:
+      return meets(年月, 月年);
+    case 月:
+      return meets(年月, 月年) || meets(月日, 日月);
+    case 日:
+      return meets(日月, 月日) || meets(日時, 時日);
+    case 時:
+      return meets(時日, 日時);
   }
   return false;
 }
@@ -38,7 +38,7 @@ struct KuiGangText {
 };
 
 // clang-format off
-// 壬辰 of the year, month, day and hour: the opening and the ending; each its own.
+// 壬辰 of the year, month, day and hour: its opening and its ending (their punctuation differs).
 constexpr std::array<std::array<std::wstring_view, 2>, 4> kRenChenTexts = {{
     {L"年干支壬辰為水魁罡，富有急智之心性;", L"逢刑沖，其性格具有攻擊性，常因不冷靜而易發奇禍。"},
     {L"月干支壬辰為水魁罡，富有急智之心性", L"；逢刑沖，其性格具有攻擊性，常因不冷靜而易發奇禍。"},
@@ -68,8 +68,7 @@ KuiGangText DescribeKuiGang(CC c, Pillar p) {
 
 void YaQuanNuMingFu(CC c, BookText& w) {
   w.say(c.S <= c.v囚 && c.isCandidate(正官格), L"凡觀女命，身弱為奇，官星得氣得祿得財稱美。");
-  w.say(c.TG(正官) - c.TG(傷官) > 0 && c.TG(偏官) == 0 && c.TG(正官) > 0,
-        L"無煞混官，定配賢郎。");
+  w.say(c.TG(正官) - c.TG(傷官) > 0 && c.TG(偏官) == 0 && c.TG(正官) > 0, L"無煞混官，定配賢郎。");
   w.say(c.TG(正官) == 0 && c.TG(偏官) == 0 && (c.isCandidate(正財格) || c.isCandidate(偏財格)),
         L"無官便要看財星，財旺生官富貴。");
   w.say(c.somePillar([&](Pillar p) { return c.branchTG(p, 食神) > 0 && c.stage(p) == L"墓"; }),
@@ -116,11 +115,10 @@ void QiTa(CC c, BookText& w) {
     }
   }
   w.say(kuiGangPillars == 1, L"一柱魁罡者，日主旺則為有福祿，衰則貧寒，忌刑沖。");
-  w.say(((c.SR(日年) == L"剋" || c.SR(月年) == L"剋") &&
-         c.stemTenGod(年).is({L"正財", L"偏財"})) ||
-            ((c.SR(日月) == L"剋" || c.SR(年月) == L"剋") &&
-             c.stemTenGod(月).is({L"正財", L"偏財"})),
-        L"財被剋，或貧窮，或夫妻離散，或父早亡。");
+  w.say(
+      ((c.SR(日年) == L"剋" || c.SR(月年) == L"剋") && c.stemTenGod(年).is({L"正財", L"偏財"})) ||
+          ((c.SR(日月) == L"剋" || c.SR(年月) == L"剋") && c.stemTenGod(月).is({L"正財", L"偏財"})),
+      L"財被剋，或貧窮，或夫妻離散，或父早亡。");
   const bool robberOnStemAndBranch = c.stemTG(劫財) > 0 && c.TG(劫財) >= 2;
   w.say(robberOnStemAndBranch, L"天干地支皆有劫財，自以為是。")
       .nested(c.S >= c.v旺, L"身又強，則個性剛強。");
@@ -144,9 +142,8 @@ void QiTa(CC c, BookText& w) {
   w.say(c.isTrue(七煞羊刃格), L"羊刃七煞墓官鄉，偏怕刑衝祿不昌；會合若逢財旺地，須防災禍及身殃。");
   w.say(c.TG(正官) >= 4, L"正官過多同七煞。");
   w.say(c.TG(食神) >= 4, L"食神過多同傷官。");
-  w.say(c.S <= c.v休 && MaleficStarSum(c) - 2 * (c.star(陰貴) + c.star(陽貴)) - c.star(月德) -
-                                c.star(天德) >
-                            6,
+  w.say(c.S <= c.v休 &&
+            MaleficStarSum(c) - 2 * (c.star(陰貴) + c.star(陽貴)) - c.star(月德) - c.star(天德) > 6,
         L"身弱煞神多，意外病重要小心。");
   w.say(c.stems(丙) >= 1 && c.allStems(丁) + c.allStems(丙) >= 3 && c.allStems(戊) >= 3 &&
             c.allStems(癸) == 1,

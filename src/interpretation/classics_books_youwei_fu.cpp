@@ -30,9 +30,8 @@ void YouWeiFu(CC c, BookText& w) {
   w.say(c.star(天德) > 0 && c.star(月德) > 0, L"慈祥敏慧，天月二德聚來。");
   w.say(c.TG(印) >= 5, L"印綬旺而子少息稀。");
   w.say(c.TG(正官) >= 3, L"正官旺而女多男少。");
-  w.say(c.somePillar([&](Pillar p) {
-         return (c.lists(p, 正桃) || c.lists(p, 桃煞)) && c.holds(p, 偏官);
-       }),
+  w.say(c.somePillar(
+            [&](Pillar p) { return (c.lists(p, 正桃) || c.lists(p, 桃煞)) && c.holds(p, 偏官); }),
         L"酒色猖狂，只是桃花帶殺。")
       .nested(c.女, L"女帶桃花坐殺，定主淫奔。");
   w.say(c.somePillar([&](Pillar p) { return c.lists(p, 祿元) && c.holds(p, 偏官); }),
@@ -47,9 +46,8 @@ void YouWeiFu(CC c, BookText& w) {
   w.say(c.TG(比肩) >= 4, L"比肩多而兄弟無情。");
   w.say(c.star(羊刃) >= 2, L"羊刃多而妻宮有損。");
   const std::wstring wife = WifeStem(c);
-  w.say(!wife.empty() &&
-            chart::SeasonalStateOfElement(c.record.sectionTermName, chart::ElementOfStem(wife)) ==
-                L"死",
+  w.say(!wife.empty() && chart::SeasonalStateOfElement(c.record.sectionTermName,
+                                                       chart::ElementOfStem(wife)) == L"死",
         L"妻星失令，半路拋離。");
   w.say((c.女 && c.TG(正官) <= 2 && HoldsAtStage(c, 年, 正官, L"死")) ||
             HoldsAtStage(c, 月, 正官, L"死") || HoldsAtStage(c, 日, 正官, L"死") ||
@@ -105,8 +103,7 @@ void JinBuHuanKanMingShengChi(CC c, BookText& w) {
         L"比劫偏印格，傷官克受制；侄男為親嗣，義女為偏妻。");
   w.say(c.TG(偏官) > 0 && c.TG(食神) > c.TG(偏官), L"偏官制伏過，僧道守閒居。");
   w.say(c.TG(財) >= 4 && c.S <= c.v囚, L"財多身弱者，溺水及漂屍。");
-  w.say(c.isCandidate(偏官格) && c.S >= c.v旺,
-        L"身旺而敵殺，衣紫及穿緋。虛邀並暗拱，早歲步雲梯。");
+  w.say(c.isCandidate(偏官格) && c.S >= c.v旺, L"身旺而敵殺，衣紫及穿緋。虛邀並暗拱，早歲步雲梯。");
 }
 
 void YuanYuanJiShuo(CC c, BookText& w) {
@@ -115,8 +112,8 @@ void YuanYuanJiShuo(CC c, BookText& w) {
   w.say(c.isTrue(正官格) && c.stemTG(時, 財) > 0, L"最貴者，官星為命，時得偏正財為福。");
   w.say(c.TG(偏官) >= 3 && c.star(天德) > 0 && c.star(月德) > 0,
         L"最凶者，七殺臨身，逢天月二德為祥。");
-  w.say((c.branchTG(月, 正官) > 0 || (c.stemTG(正官) > 0 && c.TG(正官) >= 2)) &&
-            c.TG(劫財) > 0 && c.TG(印) == 0,
+  w.say((c.branchTG(月, 正官) > 0 || (c.stemTG(正官) > 0 && c.TG(正官) >= 2)) && c.TG(劫財) > 0 &&
+            c.TG(印) == 0,
         L"官星若遇劫財，雖官無貴。");
   w.say(killerSeen && c.TG(財) > 0, L"七殺如逢資助，其殺愈重。");
   w.say(c.frame(水) + c.frame(木) + c.frame(火) + c.frame(金) + c.frame(土) +
@@ -140,23 +137,18 @@ void YuanYuanJiShuo(CC c, BookText& w) {
             c.TG(偏印) > 0,
         L"三偏三正，官居一品之尊。");
   // One point per joining pair; the day-hour pairs are looked at twice, so they give two.
-  const int joiningPairs = (c.BR(時日).joins() || c.BR(日時).joins()) +
-                           (c.BR(日月).joins() || c.BR(月日).joins()) +
-                           (c.BR(月年).joins() || c.BR(年月).joins()) +
-                           (c.BR(日時).joins() || c.BR(時日).joins()) +
-                           (c.SR(時日).joins() || c.SR(日時).joins()) +
-                           (c.SR(日月).joins() || c.SR(月日).joins()) +
-                           (c.SR(月年).joins() || c.SR(年月).joins()) +
-                           (c.SR(日時).joins() || c.SR(時日).joins());
+  const int joiningPairs =
+      (c.BR(時日).joins() || c.BR(日時).joins()) + (c.BR(日月).joins() || c.BR(月日).joins()) +
+      (c.BR(月年).joins() || c.BR(年月).joins()) + (c.BR(日時).joins() || c.BR(時日).joins()) +
+      (c.SR(時日).joins() || c.SR(日時).joins()) + (c.SR(日月).joins() || c.SR(月日).joins()) +
+      (c.SR(月年).joins() || c.SR(年月).joins()) + (c.SR(日時).joins() || c.SR(時日).joins());
   w.say(joiningPairs >= 4 || c.relations(branch合) + c.relations(stem合) >= 4,
         L"四柱四合，福坐眾人之上。");
-  w.say(c.TG(正官) > 0 && c.TG(偏官) > 0,
-        L"官殺同來，要知扶官扶殺。偏正混合，須知合正合偏。");
+  w.say(c.TG(正官) > 0 && c.TG(偏官) > 0, L"官殺同來，要知扶官扶殺。偏正混合，須知合正合偏。");
   w.say(c.star(祿元) > 0 && c.star(羊刃) > 0, L"福祿若逢羊刃，世事不明。");
   w.say(c.somePillar([&](Pillar p) { return c.lists(p, 羊刃) && c.holds(p, 偏官); }),
         L"羊刃兼會七殺，千里徒流。");
-  w.say(c.holds(月, 財) && c.stemTG(劫財) > 0 && c.hiddenTG(劫財) > 0,
-        L"月財若透劫奪，一生貧困。");
+  w.say(c.holds(月, 財) && c.stemTG(劫財) > 0 && c.hiddenTG(劫財) > 0, L"月財若透劫奪，一生貧困。");
   w.say(c.S <= c.v死 && c.record.truePatternCount >= 1,
         L"身弱徒然入格，縱發早亡；福轉若遇休囚，卒發傾夭。");
 }

@@ -73,8 +73,8 @@ void XiJi(CC c, BookText& w) {
         L"五行遇月支偏官，歲月時中亦宜制伏；類有去官留殺，亦有去殺留官。");
   w.say(c.S <= c.v死 && c.lists(時, 羊刃), L"日干無氣，時逢羊刃不為凶。");
   w.say(c.holds(時, 劫財) && c.lists(時, 羊刃), L"劫財羊刃，切忌時逢；歲運併臨，災殃立至。");
-  w.say((c.branchTG(日, 正官) > 0 && (c.BR(日時).joins() || c.BR(時日).joins() ||
-                                      c.BR(日月).joins() || c.BR(月日).joins())) ||
+  w.say((c.branchTG(日, 正官) > 0 &&
+         (c.BR(日時).joins() || c.BR(時日).joins() || c.BR(日月).joins() || c.BR(月日).joins())) ||
             (c.branchTG(時, 正官) > 0 && (c.BR(日時).joins() || c.BR(時日).joins())) ||
             (c.stemTG(時, 正官) > 0 && (c.SR(日時).joins() || c.SR(時日).joins())) ||
             (c.branchTG(月, 正官) > 0 && (c.BR(日月).joins() || c.BR(月日).joins() ||
@@ -96,7 +96,9 @@ void ZiPingFanLun(CC c, BookText& w) {
   w.say(c.stems(戊) == 3 && c.stems(癸) == 1, L"三戊合一癸，得再嫁妻財，受剋生子無育。");
   w.say(c.TG(比肩) > 0 && c.TG(印) > 0, L"印綬比肩，不忌財鄉。")
       .nested(c.stemTG(偏印) + c.stemTG(正印) > 0 && c.TG(印) >= 5, L"印綬多根，身旺必滯。");
-  w.say(c.somePillar([&](Pillar p) { return c.pillarIs(p, {L"辛卯", L"戊寅"}); }),
+  w.say(c.somePillar([&](Pillar p) {
+    return c.pillarIs(p, {L"辛卯", L"戊寅"});
+  }),
         L"辛卯戊寅，不怕殺合。");
   w.say(c.女 && ((c.branchTG(日, 比肩) > 0 && (c.BR(日時).joins() || c.BR(日月).joins())) ||
                  (c.branchTG(月, 比肩) > 0 && (c.BR(月日).joins() || c.BR(月年).joins())) ||
