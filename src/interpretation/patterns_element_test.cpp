@@ -185,7 +185,7 @@ TEST(ElementPatterns, SoakingDown) {
   EXPECT_EQ(Verdict(direction.chart(), 潤下格), "true");
 }
 
-// Each block shows the verse the rule quotes first; no source gives the three after it.
+// Each block shows its own first verse; no source gives the three after it.
 TEST(ElementPatterns, VersesAreTheQuotedFirst) {
   for (const PatternSlots& p : {曲直格, 炎上格, 稼穡格, 從革格, 潤下格}) {
     SCOPED_TRACE(U8(p.name));

@@ -359,9 +359,9 @@ TEST(FollowingAndSolitaryPatterns, TwoStemsInARow) {
   EXPECT_EQ(Verdict(empty.chart(), 兩干連珠格), "no candidate");
 }
 
-// Each block shows the verses the rule quotes whole and the source's verses after the first; a
-// verse no source gives is left out, and 棄命從煞格's passage, of which only the opening is
-// known, is left out whole.
+// Each block shows its own wording of the verses it has whole and the source's verses after the
+// first; a verse no source gives is left out, and 棄命從煞格's passage, of which only the opening
+// is known, is left out whole.
 TEST(FollowingAndSolitaryPatterns, VersesAreTheQuotedAndTheSourced) {
   struct Case {
     const PatternSlots& pattern;

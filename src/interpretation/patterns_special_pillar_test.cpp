@@ -283,8 +283,8 @@ TEST(SpecialPillarPatterns, DarkWarriorInPower) {
       cases);
 }
 
-// Each block shows the verse the rule quotes first and the source's verses after it; a verse no
-// source gives is left out.
+// Each block shows its own first verse and the source's verses after it; a verse no source
+// gives is left out.
 TEST(SpecialPillarPatterns, VersesAreTheQuotedFirstAndTheSourcedOthers) {
   struct Case {
     const PatternSlots& pattern;
