@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "chart/birth_chart_entry.h"
 #include "interpretation/classics_book_test_support.h"
 
 namespace interpretation {
@@ -142,6 +143,38 @@ TEST(JiangMingJieJingFu, SeasonChain) {
   BookChart fire;
   fire.pillars(L"丙子", L"甲亥", L"庚子", L"").strength(4).branchGod(年, 比肩).allStems(丙, 1);
   EXPECT_EQ(BookSays(JiangMingJieJingFu, fire), "");
+}
+
+// From birth data: the year stem gives the direction of the luck cycles. The 壬 days of the 午
+// month (芒種 to 小暑) of 1985, a 乙 year, and of 1984, a 甲 year, for a man.
+TEST(JiangMingJieJingFu, SeasonChainFromBirthData) {
+  chart::BirthChartEntry entry;
+  int found = 0;
+  for (int year : {1984, 1985}) {
+    for (int day = 10; day <= 30; ++day) {
+      chart::BirthChartRequest request;
+      request.year = year;
+      request.month = 6;
+      request.day = day;
+      request.hour = 12;
+      request.sex = L"男";
+      request.longitude = 120;
+      auto result = entry.MakeBirthChart(request);
+      auto* handOver = std::get_if<chart::ChartHandOver>(&result);
+      ASSERT_NE(handOver, nullptr);
+      const chart::FourPillarsChart& c = *handOver->chart;
+      if (c.pillars[chart::kDayPillar].stem != L"壬" ||
+          c.pillars[chart::kMonthPillar].branch != L"午") {
+        continue;
+      }
+      ++found;
+      SCOPED_TRACE(std::to_string(year) + "-06-" + std::to_string(day));
+      EXPECT_EQ(c.pillars[chart::kYearPillar].stem, year == 1985 ? L"乙" : L"甲");
+      const std::string judged = U8(ClassicsJudgement(c, kBookValues));
+      EXPECT_EQ(judged.find("壬癸生巳午月，逆運當主榮華。") != std::string::npos, year == 1985);
+    }
+  }
+  EXPECT_EQ(found, 4);  // two 壬 days in each month's window
 }
 
 TEST(RenJianLun, SentencesAndTheirTests) {
