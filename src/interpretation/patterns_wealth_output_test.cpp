@@ -63,6 +63,9 @@ TEST(WealthPattern, TestsAndReasons) {
        "true"},
       {"8", [](CraftedChart& c) { c.BR(年月, L"破"); }, "grey .非雜氣財而出現破合"},
       {"9", [](CraftedChart& c) { c.BR(日月, L"合土"); }, "grey .非雜氣財而出現破合"},
+      {"9 unless month and year branch are the same",
+       [](CraftedChart& c) { c.pillar(年, L"辛午").BR(日月, L"合土"); },
+       "true"},
       {"8 unless the month is of mixed qi",
        [](CraftedChart& c) { c.pillar(月, L"丙辰").BR(年月, L"破"); },
        "true"},
@@ -202,11 +205,17 @@ TEST(EatingGodPattern, TestsAndReasons) {
        "grey .月地支空亡 .比劫多財也要多"},
       {"many 比劫 and little wealth, true", [](CraftedChart& c) { c.TG(比肩, 3); }, "true"},
       {"17", [](CraftedChart& c) { c.BR(年月, L"合土"); }, "grey .月地支出現合"},
+      {"17 unless month and day branch are the same",
+       [](CraftedChart& c) { c.pillar(日, L"甲午").BR(年月, L"合土"); },
+       "true"},
       {"18", [](CraftedChart& c) { c.BR(日月, L"合土"); }, "grey .月地支出現合"},
       {"18 unless day and hour branch are the same",
        [](CraftedChart& c) { c.pillar(時, L"己子").BR(日月, L"合土"); },
        "true"},
       {"19", [](CraftedChart& c) { c.BR(月年, L"刑"); }, "grey .非雜氣而出現破害"},
+      {"19 unless the month is of mixed qi",
+       [](CraftedChart& c) { c.pillar(月, L"丙辰").BR(月年, L"刑"); },
+       "true"},
   };
   ExpectVerdicts(食神格, EatingGodBase, cases);
 }
@@ -259,6 +268,12 @@ TEST(HurtingOfficerPattern, TestsAndReasons) {
        "grey .木火見官官有旺"},
       {"year and month join", [](CraftedChart& c) { c.BR(年月, L"合金"); }, "grey .月地支出現合"},
       {"day and month join", [](CraftedChart& c) { c.BR(日月, L"合金"); }, "grey .月地支出現合"},
+      {"year and month join, unless month and day branch are the same",
+       [](CraftedChart& c) { c.pillar(日, L"戊酉").BR(年月, L"合金"); },
+       "true"},
+      {"day and month join, unless day and hour branch are the same",
+       [](CraftedChart& c) { c.pillar(時, L"癸寅").BR(日月, L"合金"); },
+       "true"},
   };
   ExpectVerdicts(傷官格, HurtingOfficerBase, cases);
 }
