@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "interpretation/pattern_judgement.h"
 #include "interpretation/passage_test_support.h"
+#include "interpretation/pattern_judgement.h"
 
 namespace interpretation {
 namespace {
@@ -45,7 +45,8 @@ std::vector<std::string> PatternBlocks(const std::wstring& section) {
   return blocks;
 }
 
-// The derived typed chart 庚辰 戊寅 甲子 甲子 (男, 年日, 土, 8 5 3 2 1) through the whole catalogue.
+// The derived typed chart 庚辰 戊寅 甲子 甲子 (男, 年日, 土, 8 5 3 2 1) through the whole
+// catalogue.
 TEST(ChartPatterns, TypedChartGengchenWuyinJiaziJiazi) {
   auto chart = InterpretedTypedChart({L"庚辰", L"戊寅", L"甲子", L"甲子"});
   ASSERT_NE(chart, nullptr);
@@ -67,8 +68,8 @@ TEST(ChartPatterns, TypedChartGengchenWuyinJiaziJiazi) {
   EXPECT_EQ(chart->truePatternList, L"建祿格");
   EXPECT_EQ(chart->candidatePatternCount, 4);
   EXPECT_EQ(chart->truePatternCount, 1);
-  for (int slot : {偏財格.candidateSlot, 食神格.candidateSlot, 魁罡格.candidateSlot,
-                   建祿格.candidateSlot}) {
+  for (int slot :
+       {偏財格.candidateSlot, 食神格.candidateSlot, 魁罡格.candidateSlot, 建祿格.candidateSlot}) {
     EXPECT_EQ(chart->candidatePatternFlags[slot], 1) << slot;
   }
   EXPECT_EQ(chart->truePatternFlags[建祿格.trueSlot], 1);

@@ -14,8 +14,8 @@
 #include "chart/four_pillars_chart.h"
 #include "chart/stem_branch_basics.h"
 #include "interpretation/chart_notation.h"
-#include "interpretation/pattern_judgement.h"
 #include "interpretation/passage_test_support.h"
+#include "interpretation/pattern_judgement.h"
 
 namespace interpretation {
 

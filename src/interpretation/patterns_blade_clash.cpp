@@ -32,7 +32,9 @@ bool noPunishmentClashBreakOrHarm(PC c) {
          !c.BR(年月).is({L"刑", L"沖"}) && !c.BR(月年).is({L"刑", L"沖"}) &&
          !c.BR(日月).is({L"破", L"害"}) && !c.BR(年月).is({L"破", L"害"});
 }
-bool r6(PC c) { return !c.BR(年月).joins() && !c.BR(日月).joins() && noPunishmentClashBreakOrHarm(c); }
+bool r6(PC c) {
+  return !c.BR(年月).joins() && !c.BR(日月).joins() && noPunishmentClashBreakOrHarm(c);
+}
 bool isTrue(PC c) { return r1(c) && r2(c) && r3(c) && r4(c) && r5(c) && r6(c); }
 
 }  // namespace month_blade
@@ -69,9 +71,7 @@ bool r7(PC c) {
   return c.BR(月日) != L"沖" && c.BR(月年) != L"沖" && !c.BR(日月).is({L"破", L"害"}) &&
          !c.BR(年月).is({L"破", L"害"});
 }
-bool isTrue(PC c) {
-  return r1(c) && r2(c) && r3(c) && r4(c) && r5(c) && r6(c) && r7(c);
-}
+bool isTrue(PC c) { return r1(c) && r2(c) && r3(c) && r4(c) && r5(c) && r6(c) && r7(c); }
 // A blade at the pillar whose branch hides a wealth.
 template <Pillar p>
 bool wealthUnderBlade(PC c) {
@@ -208,8 +208,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
               {L" .存在刑衝破害", Fails<month_blade::noPunishmentClashBreakOrHarm>},
           },
       .verses = VersesOf(kPatternVerses, 陽刃格.name,
-                         {{1, L"<br>羊刃嫌衝合歲君，流年遇此此災迍；三刑七煞如交遇，"
-                              L"必定閻王出引尋。"}}),
+                         {{1,
+                           L"<br>羊刃嫌衝合歲君，流年遇此此災迍；三刑七煞如交遇，"
+                           L"必定閻王出引尋。"}}),
   });
 
   patterns.push_back({
@@ -225,8 +226,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
               {L" .存在衝", Fails<blade_peer::r5>},
           },
       .verses = VersesOf(kPatternVerses, 羊刃比肩格.name,
-                         {{1, L"<br>傷官不忌比相逢，七煞無根理亦同；若忌無根只忌比，"
-                              L"身強遇比劫嫌重。"}}),
+                         {{1,
+                           L"<br>傷官不忌比相逢，七煞無根理亦同；若忌無根只忌比，"
+                           L"身強遇比劫嫌重。"}}),
   });
 
   patterns.push_back({
@@ -250,8 +252,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
               {L" .存在衝破害", Fails<killing_blade::r7>},
           },
       .verses = VersesOf(kPatternVerses, 七煞羊刃格.name,
-                         {{1, L"<br>羊刃重逢豈有傷，主人心性氣剛強，刑衝太重伙凶厄，"
-                              L"有制方為保吉昌。"}}),
+                         {{1,
+                           L"<br>羊刃重逢豈有傷，主人心性氣剛強，刑衝太重伙凶厄，"
+                           L"有制方為保吉昌。"}}),
   });
 
   patterns.push_back({
@@ -280,8 +283,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
                }},
           },
       .verses = VersesOf(kPatternVerses, 日刃格.name,
-                         {{1, L"<br>日刃還如羊刃同，官星七煞喜相逢；歲君若也無傷劫，"
-                              L"支上刑衝立武功。"}}),
+                         {{1,
+                           L"<br>日刃還如羊刃同，官星七煞喜相逢；歲君若也無傷劫，"
+                           L"支上刑衝立武功。"}}),
   });
 
   patterns.push_back({
@@ -294,8 +298,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
               {L" .存在申或巳", punishment_join::branchesPresent},
           },
       .verses = VersesOf(kPatternVerses, 刑合格.name,
-                         {{1, L"<br>六癸生人時甲寅，假名刑合亦非真；月令若加亥子位，"
-                              L"傷官格內倒推尋。"}}),
+                         {{1,
+                           L"<br>六癸生人時甲寅，假名刑合亦非真；月令若加亥子位，"
+                           L"傷官格內倒推尋。"}}),
   });
 
   patterns.push_back({
@@ -312,8 +317,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
               {L" .存在衝破害合", Fails<reverse_clash::r3>},
           },
       .verses = VersesOf(kPatternVerses, 倒衝格.name,
-                         {{1, L"<br>丙日須逢午字沖，午能衝子吉相逢；不須論合干嫌水，"
-                              L"子癸相逢再見凶。"}}),
+                         {{1,
+                           L"<br>丙日須逢午字沖，午能衝子吉相逢；不須論合干嫌水，"
+                           L"子癸相逢再見凶。"}}),
   });
 
   patterns.push_back({
@@ -328,8 +334,9 @@ std::vector<PatternRecord> BladeAndClashPatterns() {
               {L" .不存在羊刃", [](PC c) { return c.star(羊刃) == 0; }},
           },
       .verses = VersesOf(kPatternVerses, 金神格.name,
-                         {{1, L"<br>甲午時上見金神，殺刃相臨真貴人；火木運中財祿發，"
-                              L"如逢金生必傷身。"}}),
+                         {{1,
+                           L"<br>甲午時上見金神，殺刃相臨真貴人；火木運中財祿發，"
+                           L"如逢金生必傷身。"}}),
   });
 
   // Quoted whole: the three source headings at their places and the last literal; the verses

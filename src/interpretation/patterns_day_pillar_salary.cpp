@@ -6,8 +6,8 @@
 #include "interpretation/patterns_common.h"
 #include "interpretation/text_pools.h"
 
-// Patterns 23 to 30: 日貴格, 日德格, 建祿格, 歸祿格, 飛天祿馬格, 合祿格, 拱祿格, 拱貴格. A pattern's
-// numbered requirements are functions r1, r2, ... in a namespace of its own.
+// Patterns 23 to 30: 日貴格, 日德格, 建祿格, 歸祿格, 飛天祿馬格, 合祿格, 拱祿格, 拱貴格. A
+// pattern's numbered requirements are functions r1, r2, ... in a namespace of its own.
 namespace interpretation {
 namespace {
 
@@ -43,8 +43,7 @@ bool candidate(PC c) { return c.pillarIs(日, {L"壬戌", L"庚辰", L"丙辰", 
 bool officerMeetsWealth(PC c) { return c.TG(正官) > 0 && c.TG(正財) + c.TG(偏財) >= 3; }
 bool isTrue(PC c) {
   return !officerMeetsWealth(c) && DayStemUncontrolled(c) &&
-         DayBranchFreeOf(c, {L"刑", L"沖", L"破", L"害"}) && c.star(魁罡) == 0 &&
-         c.star(空亡) == 0;
+         DayBranchFreeOf(c, {L"刑", L"沖", L"破", L"害"}) && c.star(魁罡) == 0 && c.star(空亡) == 0;
 }
 
 }  // namespace day_virtue
@@ -127,7 +126,9 @@ constexpr std::array<Enclosure, 6> kNobleEnclosures = {{
 }};
 static_assert(kNobleEnclosures.size() == 6);
 
-bool IsPair(PC c, const Enclosure& e) { return c.pillarIs(日, {e.day}) && c.pillarIs(時, {e.hour}); }
+bool IsPair(PC c, const Enclosure& e) {
+  return c.pillarIs(日, {e.day}) && c.pillarIs(時, {e.hour});
+}
 
 template <const auto& table>
 bool EnclosesBetweenDayAndHour(PC c) {
@@ -207,8 +208,9 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
                }},
           },
       .verses = VersesOf(kPatternVerses, 日德格.name,
-                         {{1, L"<br>壬戌庚辰日德官，甲寅戊丙要騎龍；運逢身旺心慈善，"
-                              L"日德居多福自豐。"}}),
+                         {{1,
+                           L"<br>壬戌庚辰日德官，甲寅戊丙要騎龍；運逢身旺心慈善，"
+                           L"日德居多福自豐。"}}),
   });
 
   patterns.push_back({
@@ -225,7 +227,9 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
               {L" .月地支出現合", Fails<month_salary::r5>},
               {L" .年日同時剋月天干", Fails<month_salary::r6>},
               {L" .存在衝破害",
-               [](PC c) { return !DayBranchFreeOf(c, {L"沖", L"破", L"害"}); }},
+               [](PC c) {
+                 return !DayBranchFreeOf(c, {L"沖", L"破", L"害"});
+               }},
           },
       .verses = VersesOf(kPatternVerses, 建祿格.name,
                          {{1, L"<br>建祿生提月，財官喜透天；不宜身再旺，官地是良緣。"}}),
@@ -240,11 +244,14 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
               {L" .存在偏官", [](PC c) { return c.TG(偏官) > 0; }},
               {L" .存在正官", [](PC c) { return c.TG(正官) > 0; }},
               {L" .存在刑衝破害",
-               [](PC c) { return !DayBranchFreeOf(c, {L"刑", L"沖", L"破", L"害"}); }},
+               [](PC c) {
+                 return !DayBranchFreeOf(c, {L"刑", L"沖", L"破", L"害"});
+               }},
           },
       .verses = VersesOf(kPatternVerses, 歸祿格.name,
-                         {{1, L"<br>歸祿逢財名利全，干頭不忌透財源；身強無破平生好，"
-                              L"大怕行來遇比肩。"}}),
+                         {{1,
+                           L"<br>歸祿逢財名利全，干頭不忌透財源；身強無破平生好，"
+                           L"大怕行來遇比肩。"}}),
   });
 
   patterns.push_back({
@@ -253,8 +260,9 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
       .isTrue = Fails<flying_salary::filled>,
       .reasons = {{L" .存在丑或巳或午", flying_salary::filled}},
       .verses = VersesOf(kPatternVerses, 飛天祿馬格.name,
-                         {{1, L"<br>庚壬日主重重子，倒沖祿馬號飛天；何如金水多清貴，"
-                              L"運入南方慮有迍。"}}),
+                         {{1,
+                           L"<br>庚壬日主重重子，倒沖祿馬號飛天；何如金水多清貴，"
+                           L"運入南方慮有迍。"}}),
       .extraVerse = {[](PC c) { return c.女; },
                      L"<br>飛天祿馬井欄叉，女命逢之福不佳，只好為偏並作妓，有財方可享榮華。"},
   });
@@ -269,8 +277,9 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
               {L" .日天干為癸存在戊或丙或寅，或為春夏月生", joined_salary::waterBroken},
           },
       .verses = VersesOf(kPatternVerses, 合祿格.name,
-                         {{1, L"<br>戊日庚申時上逢，如無官印貴秋冬；甲丙卯寅兼巳字，"
-                              L"四營歲破怕同宮。"}}),
+                         {{1,
+                           L"<br>戊日庚申時上逢，如無官印貴秋冬；甲丙卯寅兼巳字，"
+                           L"四營歲破怕同宮。"}}),
   });
 
   patterns.push_back({
@@ -290,8 +299,9 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
               {L" .存在刑衝破害", Fails<EnclosureRelationsHold>},
           },
       .verses = VersesOf(kPatternVerses, 拱祿格.name,
-                         {{1, L"<br>兩伴本身非是我，拱藏一位虛中好；不宜填實見官星，"
-                              L"更忌官星當剋破。"}}),
+                         {{1,
+                           L"<br>兩伴本身非是我，拱藏一位虛中好；不宜填實見官星，"
+                           L"更忌官星當剋破。"}}),
   });
 
   patterns.push_back({
@@ -315,8 +325,9 @@ std::vector<PatternRecord> DayPillarAndSalaryPatterns() {
               {L" .存在刑衝破害", Fails<EnclosureRelationsHold>},
           },
       .verses = VersesOf(kPatternVerses, 拱貴格.name,
-                         {{1, L"<br>甲寅甲子拱辛官，壬辰壬寅拱貴看；日遇甲申時甲戌，"
-                              L"戊申戊午桂生香。"}}),
+                         {{1,
+                           L"<br>甲寅甲子拱辛官，壬辰壬寅拱貴看；日遇甲申時甲戌，"
+                           L"戊申戊午桂生香。"}}),
   });
 
   return patterns;
