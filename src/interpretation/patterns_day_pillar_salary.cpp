@@ -106,24 +106,24 @@ struct Enclosure {
 
 // 拱祿格: each pair encloses the day master's 祿.
 // day, hour, filling branch, clashing branch
-constexpr std::array<Enclosure, 4> kSalaryEnclosures = {{
+constexpr auto kSalaryEnclosures = std::to_array<Enclosure>({
     {L"丁巳", L"丁未", 午, 子},
     {L"己未", L"己巳", 午, 子},
     {L"癸亥", L"癸丑", 子, 午},
     {L"戊辰", L"戊午", 巳, 亥},
-}};
+});
 static_assert(kSalaryEnclosures.size() == 4);
 
 // 拱貴格: each pair encloses a 貴 branch.
 // day, hour, filling branch, clashing branch
-constexpr std::array<Enclosure, 6> kNobleEnclosures = {{
+constexpr auto kNobleEnclosures = std::to_array<Enclosure>({
     {L"甲寅", L"甲子", 丑, 未},
     {L"壬辰", L"壬寅", 卯, 酉},
     {L"甲申", L"甲戌", 酉, 卯},
     {L"戊申", L"戊午", 未, 丑},
     {L"乙未", L"乙酉", 申, 寅},
     {L"辛丑", L"辛卯", 寅, 申},
-}};
+});
 static_assert(kNobleEnclosures.size() == 6);
 
 bool IsPair(PC c, const Enclosure& e) {

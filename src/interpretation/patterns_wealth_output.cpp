@@ -307,7 +307,7 @@ struct FrameAndStem {
   Stem killing;
 };
 // day master, frame, the 偏官 stem
-constexpr std::array<FrameAndStem, 10> kKillingFrames = {{
+constexpr auto kKillingFrames = std::to_array<FrameAndStem>({
     {甲, 火, 庚},
     {乙, 火, 辛},
     {丙, 土, 壬},
@@ -318,7 +318,7 @@ constexpr std::array<FrameAndStem, 10> kKillingFrames = {{
     {辛, 水, 丁},
     {壬, 木, 戊},
     {癸, 木, 己},
-}};
+});
 static_assert(kKillingFrames.size() == 10);
 
 bool KillingFrameCandidate(PC c) {
@@ -337,13 +337,13 @@ struct FrameAndWealth {
   Stem wealthYang;
 };
 // day masters (the yang one and the yin one after it), frame, wealth stems (the same pair)
-constexpr std::array<FrameAndWealth, 5> kWealthFrames = {{
+constexpr auto kWealthFrames = std::to_array<FrameAndWealth>({
     {甲, 火, 戊},
     {丙, 土, 庚},
     {戊, 金, 壬},
     {庚, 水, 甲},
     {壬, 木, 丙},
-}};
+});
 static_assert(kWealthFrames.size() == 5);
 
 bool WealthFrameCandidate(PC c) {
