@@ -139,6 +139,58 @@ def bone_weight_page():
         write("bone_weight_page_fuzzer", name, p.data())
 
 
+def wide_text(p, text):
+    p.byte(len(text))
+    for c in text:
+        p.int32(ord(c))
+
+
+def stem_branch_chart():
+    seeds = {
+        "initial": (("甲子", "甲子", "甲子", "甲子"), "", "男", 2, 1, (8, 5, 3, 2, 1), ""),
+        "geng-chen": (("庚辰", "戊寅", "甲子", "甲子"), "某甲", "男", 2, 1, (8, 5, 3, 2, 1), ""),
+        "earth-months": (("癸丑", "丙辰", "戊戌", "己未"), "王", "女", 0, 0, (1, 1, 1, 1, 1), "<b>"),
+        "third-character": (("甲子丑", "乙丑寅", "丙寅", "丁卯"), "", "女", 1, 7, (0, 0, 0, 0, 0), ""),
+        "reversed": (("子甲", "甲子", "甲子", "甲子"), "", "男", 2, 1, (8, 5, 3, 2, 1), ""),
+        "short": (("甲", "", "甲子", "x"), "", "", -1, -1, (2**31 - 1, 2**31 - 1, 0, 0, 0), ""),
+    }
+    for name, (pillars, person, sex, basis, option, values, note) in seeds.items():
+        p = Provider()
+        for pillar in pillars:
+            wide_text(p, pillar)
+        wide_text(p, person)
+        wide_text(p, sex)
+        p.int32(basis)
+        p.int32(option)
+        for value in values:
+            p.int32(value)
+        wide_text(p, note)
+        write("stem_branch_chart_fuzzer", name, p.data())
+
+
+def birth_chart_entry():
+    seeds = {
+        "1990-07-15": (1990, 7, 15, 9, 41, 121.5, "王小明", "男", 2, 1, 4, (8, 5, 3, 2, 1)),
+        "term-noon": (2024, 3, 5, 12, 0, 121.5, "", "女", 0, 0, 0, (8, 5, 3, 2, 1)),
+        "late-zi": (2024, 1, 31, 23, 30, 150.0, "陳大文", "女", 1, 1, 3, (1, 1, 1, 1, 1)),
+        "winter-solstice": (2023, 12, 25, 24, 60, -180.0, "", "x", 7, 0, 5, (0, 0, 0, 0, 0)),
+        "calendar-ends": (9999, 12, 31, 21, 59, 0.0, "", "男", 2, 1, 1, (8, 5, 3, 2, 1)),
+        "refused": (2024, 2, 30, 25, -1, math.nan, "", "", 2, 1, 9, (8, 5, 3, 2, 1)),
+        "no-longitude": (2024, 1, 10, 12, 0, math.inf, "", "男", 2, 1, 4, (8, 5, 3, 2, 1)),
+    }
+    for name, row in seeds.items():
+        year, month, day, hour, minute, longitude, person, sex, basis, rule, scheme, values = row
+        p = Provider()
+        for value in (year, month, day, hour, minute):
+            p.int32(value)
+        p.bytes(struct.pack("<d", longitude))
+        wide_text(p, person)
+        wide_text(p, sex)
+        for value in (basis, rule, scheme, *values):
+            p.int32(value)
+        write("birth_chart_entry_fuzzer", name, p.data())
+
+
 if __name__ == "__main__":
     command_line()
     almanac_day_page()
@@ -146,3 +198,5 @@ if __name__ == "__main__":
     code_page()
     place_selection()
     bone_weight_page()
+    stem_branch_chart()
+    birth_chart_entry()
