@@ -72,12 +72,15 @@ std::wstring ElementOfStem(const std::wstring& stem) {
 std::wstring TenGodOf(const std::wstring& dayStem, const std::wstring& stem) {
   // Seen from a yin day stem the pairs swap, so that the same-polarity stem of the same
   // element is still 比肩 at step 0.
-  const int yang = IsYangStem(dayStem);
-  if (yang < 0 || vocabulary::LookupStemIndex(stem) < 0) {
+  int d = vocabulary::LookupStemIndex(dayStem);
+  int i = vocabulary::LookupStemIndex(stem);
+  if (d < 0 || i < 0) {
     return L"";
   }
-  const int i = yang == 1 ? vocabulary::LookupStemIndex(stem) : YinStemIndex(stem);
-  const int d = yang == 1 ? vocabulary::LookupStemIndex(dayStem) : YinStemIndex(dayStem);
+  if (d % 2 == 1) {  // a yin day stem: as YinStemIndex
+    d ^= 1;
+    i ^= 1;
+  }
   int k = i - d;  // [-9, 9]
   if (k < 0) {
     k += 10;
