@@ -49,15 +49,23 @@ std::uint64_t ChecksumOf(const chart::FourPillarsChart& c) {
     }
   };
   for (const chart::ChartPillar& pillar : c.pillars) {
-    add(pillar.stem + pillar.branch + pillar.stemTenGod + pillar.stage);
+    for (const std::wstring* text :
+         {&pillar.stem, &pillar.branch, &pillar.stemTenGod, &pillar.stage}) {
+      add(*text);
+    }
     for (const std::wstring& star : pillar.starNames) {
       add(star);
     }
   }
-  add(c.lunarYearText + c.lunarMonthText + c.lunarDayText + c.zodiacText + c.trueSolarTimeText);
-  add(c.sectionTermName + c.midTermName + c.luckStartText + c.commandingStem);
+  for (const std::wstring* text :
+       {&c.lunarYearText, &c.lunarMonthText, &c.lunarDayText, &c.zodiacText, &c.trueSolarTimeText,
+        &c.sectionTermName, &c.midTermName, &c.luckStartText, &c.commandingStem}) {
+    add(*text);
+  }
   for (int i = 0; i < chart::kLuckCycles; ++i) {
-    add(c.luckAges[i] + c.luckStems[i] + c.luckBranches[i]);
+    add(c.luckAges[i]);
+    add(c.luckStems[i]);
+    add(c.luckBranches[i]);
   }
   for (const std::wstring& relation : c.stemRelations) {
     add(relation);

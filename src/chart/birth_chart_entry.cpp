@@ -6,6 +6,7 @@
 
 #include "chart/birth_date.h"
 #include "chart/commanding_stem.h"
+#include "chart/decimal_text.h"
 #include "chart/four_pillars_at.h"
 #include "chart/luck_cycles.h"
 #include "chart/season_term.h"
@@ -46,8 +47,8 @@ std::wstring LuckStartSentence(const FourPillarsChart& chart) {
   const double days = chart.luckStartDays;
   const int years = static_cast<int>(days / 3);
   const int restDays = static_cast<int>((days - 3 * years) * 121.0);
-  return std::to_wstring(years) + L"歲" + std::to_wstring(restDays) + L"日交大運," +
-         chart.sectionTermName + L"後" + std::to_wstring(chart.daysSinceSectionTerm) + L"日起運";
+  return DecimalText(years) + L"歲" + DecimalText(restDays) + L"日交大運," + chart.sectionTermName +
+         L"後" + std::to_wstring(chart.daysSinceSectionTerm) + L"日起運";
 }
 
 // Scheme 0: the day master's state and the seasonal elements in the season of the section term
@@ -119,7 +120,7 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
     c.yearAdvanced = 1;
   }
 
-  c.yearText = std::to_wstring(request.year);
+  c.yearText = DecimalText(request.year);
   const engine::CalendarDay& lunarDay = LunarRecordOfBirth(date, request.hour, c.trueSolarHour);
   c.lunarYearText = lunarDay.yearPillarName;
   c.lunarMonthText = lunarDay.lunarMonthName;
