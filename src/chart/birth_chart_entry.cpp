@@ -126,8 +126,10 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
   c.lunarMonthText = lunarDay.lunarMonthName;
   c.lunarDayText = lunarDay.lunarDayName;
   c.lunarHourText = c.pillars[kHourPillar].branch;
-  c.zodiacText = std::wstring(
-      vocabulary::kZodiacAnimals[vocabulary::LookupBranchIndex(c.pillars[kYearPillar].branch)]);
+  // The pillars of a moment always name a branch; the guard keeps the table read in bounds.
+  const int yearBranch = vocabulary::LookupBranchIndex(c.pillars[kYearPillar].branch);
+  c.zodiacText =
+      yearBranch >= 0 ? std::wstring(vocabulary::kZodiacAnimals[yearBranch]) : std::wstring();
 
   c.sexText = request.sex;
   c.yinYangText = IsYangStem(c.pillars[kYearPillar].stem) == 1 ? L"陽" : L"陰";
