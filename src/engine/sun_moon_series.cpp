@@ -60,6 +60,11 @@ struct MoonPhase {
   }
 };
 
+// clang sees the versions called only through their resolver and reports them unused.
+#ifdef __clang__
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wunused-function"
+#endif
 TAVREL_DEFAULT_TARGET double SumEarthTerms(const double* terms, std::size_t count, double tau) {
   return SumOfCosineTerms<series_trig::Double2>(terms, count, kEarthTermSize, EarthPhase{tau});
 }
@@ -79,6 +84,9 @@ __attribute__((target("avx2"))) double SumMoonTerms(const double* terms, std::si
                                                     const MoonPhase& phase) {
   return SumOfCosineTerms<series_trig::Double4>(terms, count, kMoonTermSize, phase);
 }
+#endif
+#ifdef __clang__
+#pragma clang diagnostic pop
 #endif
 
 // The Sun's aberration in radians: 20.49552" * (1 + e cos M) with the mean anomaly M and the
