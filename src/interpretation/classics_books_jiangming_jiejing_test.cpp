@@ -1,61 +1,53 @@
 #include <gtest/gtest.h>
 
 #include "chart/birth_chart_entry.h"
-#include "interpretation/classics_book_test_support.h"
+#include "interpretation/classics_books_test_support.h"
 
 namespace interpretation {
 namespace {
 
 using namespace notation;
-using K = BookChart;
+using K = CraftedChart;
 
-void YinYang(K& k, const wchar_t* text) {
-  k.with([text](chart::FourPillarsChart& r) { r.yinYangText = text; });
-}
+void YinYang(K& k, const wchar_t* text) { k.chart().yinYangText = text; }
 
 TEST(JiangMingJieJingFu, SentencesAndTheirTests) {
   CheckSentences(
       JiangMingJieJingFu,
       {
-          {"weakest", [](K& k) { k.strength(1); },
+          {"weakest", [](K& k) { k.DM(1); },
            L"清濁辨乎貴賤，運限決於榮枯。莫言身弱而為造化之衰，勿以殺多而斷壽年之夭。"},
-          {"偏官 3", [](K& k) { k.strength(8).branchGod(年, 偏官, 3); },
+          {"偏官 3", [](K& k) { k.DM(8).hidden(年, 偏官, 3); },
            L"清濁辨乎貴賤，運限決於榮枯。莫言身弱而為造化之衰，勿以殺多而斷壽年之夭。"},
-          {"壬 in 八",
-           [](K& k) {
-             k.pillars(L"", L"", L"壬子", L"").with([](auto& r) { r.lunarMonthText = L"八"; });
-           },
+          {"壬 in 八", [](K& k) { k.pillar(日, L"壬子").chart().lunarMonthText = L"八"; },
            L"壬水喜財官，惟八月逢財則破。"},
-          {"壬 in 十八",
-           [](K& k) {
-             k.pillars(L"", L"", L"壬子", L"").with([](auto& r) { r.lunarMonthText = L"十八"; });
-           },
+          {"壬 in 十八", [](K& k) { k.pillar(日, L"壬子").chart().lunarMonthText = L"十八"; },
            L"壬水喜財官，惟八月逢財則破。", false},
-          {"strong with 羊刃", [](K& k) { k.strength(8).starCount(羊刃, 1); },
+          {"strong with 羊刃", [](K& k) { k.DM(8).star(羊刃, 1); },
            L"身旺無財，縱壽則否，建刃若行財官運，為人必白手成家。"},
-          {"month 偏官 on stem and branch", [](K& k) { k.stemGod(月, 偏官).branchGod(月, 偏官); },
+          {"month 偏官 on stem and branch", [](K& k) { k.stemGod(月, 偏官).hidden(月, 偏官); },
            L" 殺透天干，歲月怕官而喜制。"},
-          {"day branch 偏官 with a stem one", [](K& k) { k.stemGod(年, 偏官).branchGod(日, 偏官); },
+          {"day branch 偏官 with a stem one", [](K& k) { k.stemGod(年, 偏官).hidden(日, 偏官); },
            L" 殺透天干，歲月怕官而喜制。"},
-          {"year stem and month branch 偏官", [](K& k) { k.stemGod(年, 偏官).branchGod(月, 偏官); },
+          {"year stem and month branch 偏官", [](K& k) { k.stemGod(年, 偏官).hidden(月, 偏官); },
            L" 殺透天干，歲月怕官而喜制。", false},
           {"偏官格 candidate", [](K& k) { k.candidate(偏官格); },
            L"殺輕制重，為人到底屯稟。殺重制輕，身旺終鬚髮達。"},
-          {"hour 傷官, 男", [](K& k) { k.sex(L"男").branchGod(時, 傷官); },
+          {"hour 傷官, 男", [](K& k) { k.sex(L"男").hidden(時, 傷官); },
            L"時帶傷官，男命決然損子。"},
-          {"hour 傷官, 女", [](K& k) { k.sex(L"女").branchGod(時, 傷官); },
+          {"hour 傷官, 女", [](K& k) { k.sex(L"女").hidden(時, 傷官); },
            L"時帶傷官，男命決然損子。", false},
           {"hour 印, 女", [](K& k) { k.sex(L"女").stemGod(時, 正印); },
            L"時柱中印綬，女命決定無兒。"},
           {"食傷 3 and 偏印 2",
-           [](K& k) { k.branchGod(年, 食神, 2).stemGod(時, 傷官).branchGod(月, 偏印, 2); },
+           [](K& k) { k.hidden(年, 食神, 2).stemGod(時, 傷官).hidden(月, 偏印, 2); },
            L"印綬與食傷重，為人奸吝偏淺，兼作事虛花。"},
-          {"hidden 正財", [](K& k) { k.branchGod(年, 正財); }, L"正財隱於地支，良賈深藏之士。"},
-          {"hidden 正財, 偏財 on a stem", [](K& k) { k.branchGod(年, 正財).stemGod(時, 偏財); },
+          {"hidden 正財", [](K& k) { k.hidden(年, 正財); }, L"正財隱於地支，良賈深藏之士。"},
+          {"hidden 正財, 偏財 on a stem", [](K& k) { k.hidden(年, 正財).stemGod(時, 偏財); },
            L"正財隱於地支，良賈深藏之士。", false},
-          {"hour stem 偏官, weak", [](K& k) { k.stemTenGod(時, 偏官, L"偏官").strength(2); },
+          {"hour stem 偏官, weak", [](K& k) { k.stemGod(時, 偏官).DM(2); },
            L"官殺透於時月，浮潺淺露之人。"},
-          {"year stem 偏官, weak", [](K& k) { k.stemTenGod(年, 偏官, L"偏官").strength(2); },
+          {"year stem 偏官, weak", [](K& k) { k.stemGod(年, 偏官).DM(2); },
            L"官殺透於時月，浮潺淺露之人。", false},
           {"金水 5", [](K& k) { k.allStems(庚, 2).allStems(壬, 2).allStems(癸, 1); },
            L"金白水清，聰明特達。"},
@@ -64,41 +56,38 @@ TEST(JiangMingJieJingFu, SentencesAndTheirTests) {
           {"土 over 火 by 1", [](K& k) { k.allStems(戊, 2).allStems(丙, 1); },
            L"土多火少，晦性昏朦。", false},
           {"month at 墓 with 官殺",
-           [](K& k) { k.stage(月, L"墓").branchGod(年, 正官).branchGod(時, 偏官); },
+           [](K& k) { k.stage(月, L"墓").hidden(年, 正官).hidden(時, 偏官); },
            L"月逢墓庫，官殺混雜亦無傷。"},
           {"比肩 and 傷官, 男",
-           [](K& k) { k.sex(L"男").stemGod(年, 比肩).branchGod(日, 比肩).branchGod(時, 傷官, 3); },
+           [](K& k) { k.sex(L"男").stemGod(年, 比肩).hidden(日, 比肩).hidden(時, 傷官, 3); },
            L"干支同而傷官重，害子刑妻。"},
-          {"正財格, strong", [](K& k) { k.truePattern(正財格).strength(8); },
+          {"正財格, strong", [](K& k) { k.truePattern(正財格).DM(8); },
            L"財星旺而日主強。興家創業。"},
-          {"strong, one hidden 偏官 outside the month",
-           [](K& k) { k.strength(8).branchGod(年, 偏官); }, L"身強殺淺，不宜有制。"},
-          {"strong, 偏官 in the month", [](K& k) { k.strength(8).branchGod(月, 偏官); },
+          {"strong, one hidden 偏官 outside the month", [](K& k) { k.DM(8).hidden(年, 偏官); },
+           L"身強殺淺，不宜有制。"},
+          {"strong, 偏官 in the month", [](K& k) { k.DM(8).hidden(月, 偏官); },
            L"身強殺淺，不宜有制。", false},
-          {"印 4, strong", [](K& k) { k.strength(8).branchGod(年, 正印, 4); },
+          {"印 4, strong", [](K& k) { k.DM(8).hidden(年, 正印, 4); },
            L"印多身旺，最喜逢財。印綬多而日主旺，子息難成。"},
           {"正官格 with 財 3, strong",
-           [](K& k) { k.truePattern(正官格).strength(8).branchGod(年, 偏財, 3); },
+           [](K& k) { k.truePattern(正官格).DM(8).hidden(年, 偏財, 3); },
            L"大抵日主是人之根基，財官為人之祿馬。財官旺而身主強，多主富貴。"},
-          {"strong, light 財官",
-           [](K& k) { k.strength(8).branchGod(年, 正財).branchGod(時, 正官); },
+          {"strong, light 財官", [](K& k) { k.DM(8).hidden(年, 正財).hidden(時, 正官); },
            L"大抵日主是人之根基，財官為人之祿馬。財官輕而日太旺，亦見貧寒。"},
-          {"strong, 正財 in the month", [](K& k) { k.strength(8).branchGod(月, 正財); },
+          {"strong, 正財 in the month", [](K& k) { k.DM(8).hidden(月, 正財); },
            L"大抵日主是人之根基，財官為人之祿馬。財官輕而日太旺，亦見貧寒。", false},
-          {"印 4", [](K& k) { k.branchGod(年, 偏印, 4); }, L"印綬多而宜見殺。"},
-          {"傷官 4", [](K& k) { k.branchGod(年, 傷官, 4); }, L"傷官重而不忌官。"},
-          {"one 食神, 女", [](K& k) { k.sex(L"女").branchGod(年, 食神); },
+          {"印 4", [](K& k) { k.hidden(年, 偏印, 4); }, L"印綬多而宜見殺。"},
+          {"傷官 4", [](K& k) { k.hidden(年, 傷官, 4); }, L"傷官重而不忌官。"},
+          {"one 食神, 女", [](K& k) { k.sex(L"女").hidden(年, 食神); },
            L"一位食神，富貴賢良之女。"},
-          {"two 食神, 女", [](K& k) { k.sex(L"女").branchGod(年, 食神, 2); },
+          {"two 食神, 女", [](K& k) { k.sex(L"女").hidden(年, 食神, 2); },
            L"一位食神，富貴賢良之女。", false},
           {"金水 7, 女", [](K& k) { k.sex(L"女").allStems(辛, 4).allStems(壬, 3); },
            L"滿盤金水，淫邪智慧之人。"},
           {"官殺 with 財 3, 女",
-           [](K& k) {
-             k.sex(L"女").branchGod(年, 正官).branchGod(月, 偏官).branchGod(時, 正財, 3);
-           },
+           [](K& k) { k.sex(L"女").hidden(年, 正官).hidden(月, 偏官).hidden(時, 正財, 3); },
            L"官殺混而財星多，夫多重疊。"},
-          {"印 4, strong, 女", [](K& k) { k.sex(L"女").strength(8).branchGod(年, 偏印, 4); },
+          {"印 4, strong, 女", [](K& k) { k.sex(L"女").DM(8).hidden(年, 偏印, 4); },
            L"印綬多而日主旺，子息難成。"},
           {"乙 in 丑", [](K& k) { k.pillars(L"", L"甲丑", L"乙卯", L""); },
            L"甲乙木生丑月，必主光亨。"},
@@ -109,7 +98,7 @@ TEST(JiangMingJieJingFu, SentencesAndTheirTests) {
           {"辰 without 合", [](K& k) { k.branches(辰, 1); }, L"四柱中有辰龍，方為得化。", false},
           {"no 比劫", [](K&) {},
            L"三元內無比劫，可作得從。從殺者必然富貴，從財者定主富豪。棄命無從，決然夭壽。"},
-          {"a 劫財", [](K& k) { k.branchGod(年, 劫財); },
+          {"a 劫財", [](K& k) { k.hidden(年, 劫財); },
            L"三元內無比劫，可作得從。從殺者必然富貴，從財者定主富豪。棄命無從，決然夭壽。", false},
       });
 }
@@ -134,14 +123,14 @@ TEST(JiangMingJieJingFu, SeasonChain) {
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(U8(row.day) + U8(row.month) + U8(row.sex) + U8(row.yinYang));
-    BookChart k;
+    CraftedChart k;
     // 比劫 and a middling strength keep the other sentences of the book out.
-    k.pillars(L"", row.month, row.day, L"").sex(row.sex).strength(4).branchGod(年, 比肩);
+    k.pillars(L"", row.month, row.day, L"").sex(row.sex).DM(4).hidden(年, 比肩);
     YinYang(k, row.yinYang);
     EXPECT_EQ(BookSays(JiangMingJieJingFu, k), row.expected);
   }
-  BookChart fire;
-  fire.pillars(L"丙子", L"甲亥", L"庚子", L"").strength(4).branchGod(年, 比肩).allStems(丙, 1);
+  CraftedChart fire(L"丙子", L"甲亥", L"庚子");
+  fire.DM(4).hidden(年, 比肩).allStems(丙, 1);
   EXPECT_EQ(BookSays(JiangMingJieJingFu, fire), "");
 }
 
@@ -181,11 +170,11 @@ TEST(RenJianLun, SentencesAndTheirTests) {
   CheckSentences(
       RenJianLun,
       {
-          {"比劫 5 with one on a stem", [](K& k) { k.stemGod(年, 劫財).branchGod(月, 比肩, 4); },
+          {"比劫 5 with one on a stem", [](K& k) { k.stemGod(年, 劫財).hidden(月, 比肩, 4); },
            L"兄弟多逢，宜嗟原憲之貧窮。"},
-          {"比劫 5 hidden", [](K& k) { k.branchGod(月, 比肩, 5); }, L"兄弟多逢，宜嗟原憲之貧窮。",
+          {"比劫 5 hidden", [](K& k) { k.hidden(月, 比肩, 5); }, L"兄弟多逢，宜嗟原憲之貧窮。",
            false},
-          {"印 5 with one on a stem", [](K& k) { k.stemGod(年, 正印).branchGod(月, 偏印, 4); },
+          {"印 5 with one on a stem", [](K& k) { k.stemGod(年, 正印).hidden(月, 偏印, 4); },
            L"印綬疊逢，可比老彭之高壽。"},
           {"合 4", [](K& k) { k.relations(branch合, 2).relations(stem合, 2); },
            L"四柱合和，未免題詩於葉上。"},
@@ -200,16 +189,16 @@ TEST(RenJianLun, SentencesAndTheirTests) {
     std::string expected;
   };
   const Case cases[] = {
-      {"hidden hour 傷官, 男", [](K& k) { k.sex(L"男").branchGod(時, 傷官); },
+      {"hidden hour 傷官, 男", [](K& k) { k.sex(L"男").hidden(時, 傷官); },
        "兒位逢傷，未歲損成家之子。"},
-      {"hour stem 傷官, 男", [](K& k) { k.sex(L"男").stemTenGod(時, 傷官, L"傷官"); },
+      {"hour stem 傷官, 男", [](K& k) { k.sex(L"男").stemGod(時, 傷官); },
        "兒位逢傷，未歲損成家之子。兒位逢傷，未歲損成家之子。"},
-      {"hour stem 傷官, 女", [](K& k) { k.sex(L"女").stemTenGod(時, 傷官, L"傷官"); },
+      {"hour stem 傷官, 女", [](K& k) { k.sex(L"女").stemGod(時, 傷官); },
        "兒位逢傷，未歲損成家之子。"},
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(row.name);
-    BookChart k;
+    CraftedChart k;
     row.chart(k);
     EXPECT_EQ(BookSays(RenJianLun, k), row.expected);
   }
@@ -219,26 +208,26 @@ TEST(XianJiFu, ThePartForMen) {
   CheckSentences(
       XianJiFuForMen,
       {
-          {"偏財 at 絕", [](K& k) { k.branchGod(年, 偏財).stage(年, L"絕"); },
+          {"偏財 at 絕", [](K& k) { k.hidden(年, 偏財).stage(年, L"絕"); },
            L"早歲父亡，偏財臨絕死之宮。"},
-          {"偏財 at 墓", [](K& k) { k.branchGod(年, 偏財).stage(年, L"墓"); },
+          {"偏財 at 墓", [](K& k) { k.hidden(年, 偏財).stage(年, L"墓"); },
            L"早歲父亡，偏財臨絕死之宮。", false},
-          {"財 less 印 4", [](K& k) { k.branchGod(年, 正財, 2).branchGod(月, 偏財, 2); },
+          {"財 less 印 4", [](K& k) { k.hidden(年, 正財, 2).hidden(月, 偏財, 2); },
            L"幼歲母離，只為財多印死。"},
           {"正官 at 死", [](K& k) { k.stemGod(月, 正官).stage(月, L"死"); },
            L"官逢死氣之方，子難招得。"},
-          {"傷官 4", [](K& k) { k.branchGod(年, 傷官, 4); }, L"如見傷官太甚，子亦難留。"},
+          {"傷官 4", [](K& k) { k.hidden(年, 傷官, 4); }, L"如見傷官太甚，子亦難留。"},
           {"the day breaks the hour", [](K& k) { k.BR(日時, L"破"); }, L"己身入敗，早歲興衰。"},
           {"the day breaks the month", [](K& k) { k.BR(日月, L"破"); }, L"己身入敗，早歲興衰。"},
           {"the day combines breaking with the month", [](K& k) { k.BR(日月, L"合水破"); },
            L"己身入敗，早歲興衰。", false},
           {"the hour breaks the day", [](K& k) { k.BR(時日, L"破"); }, L"己身入敗，早歲興衰。",
            false},
-          {"印 at 長生", [](K& k) { k.branchGod(時, 正印).stage(時, L"長生"); },
+          {"印 at 長生", [](K& k) { k.hidden(時, 正印).stage(時, L"長生"); },
            L"印綬逢生，母當賢貴。"},
-          {"歸祿格 with hour 比肩", [](K& k) { k.truePattern(歸祿格).branchGod(時, 比肩); },
+          {"歸祿格 with hour 比肩", [](K& k) { k.truePattern(歸祿格).hidden(時, 比肩); },
            L"比肩歸祿，兄弟名高。"},
-          {"hour 比肩 without 歸祿格", [](K& k) { k.branchGod(時, 比肩); }, L"比肩歸祿，兄弟名高。",
+          {"hour 比肩 without 歸祿格", [](K& k) { k.hidden(時, 比肩); }, L"比肩歸祿，兄弟名高。",
            false},
       });
   struct Case {
@@ -248,21 +237,19 @@ TEST(XianJiFu, ThePartForMen) {
   };
   const Case cases[] = {
       {"歸祿格, hour 偏財 and 正官",
-       [](K& k) { k.truePattern(歸祿格).stemGod(時, 偏財).branchGod(時, 正官); },
+       [](K& k) { k.truePattern(歸祿格).stemGod(時, 偏財).hidden(時, 正官); },
        "偏財歸祿，父必崢嶸。"},
       {"歸祿格, hour 偏官", [](K& k) { k.truePattern(歸祿格).stemGod(時, 偏官); },
        "官煞逢祿，子當顯達。"},
       {"hour 偏財 without 歸祿格", [](K& k) { k.stemGod(時, 偏財); }, ""},
       // The order of the part: 傷官, the broken day, then 印 at 長生.
       {"three in order",
-       [](K& k) {
-         k.branchGod(年, 傷官, 4).BR(日時, L"破").branchGod(月, 偏印).stage(月, L"長生");
-       },
+       [](K& k) { k.hidden(年, 傷官, 4).BR(日時, L"破").hidden(月, 偏印).stage(月, L"長生"); },
        "如見傷官太甚，子亦難留。己身入敗，早歲興衰。印綬逢生，母當賢貴。"},
   };
   for (const Case& row : cases) {
     SCOPED_TRACE(row.name);
-    BookChart k;
+    CraftedChart k;
     row.chart(k);
     EXPECT_EQ(BookSays(XianJiFuForMen, k), row.expected);
   }
@@ -272,14 +259,14 @@ TEST(XianJiFu, ThePartForWomen) {
   CheckSentences(
       XianJiFuForWomen,
       {
-          {"印 3 without 食神", [](K& k) { k.branchGod(年, 正印, 3); }, L"印綬多而老無子。"},
-          {"印 3 with 食神", [](K& k) { k.branchGod(年, 正印, 3).branchGod(時, 食神); },
+          {"印 3 without 食神", [](K& k) { k.hidden(年, 正印, 3); }, L"印綬多而老無子。"},
+          {"印 3 with 食神", [](K& k) { k.hidden(年, 正印, 3).hidden(時, 食神); },
            L"印綬多而老無子。", false},
-          {"傷官 4 with one on a stem", [](K& k) { k.stemGod(年, 傷官).branchGod(時, 傷官, 3); },
+          {"傷官 4 with one on a stem", [](K& k) { k.stemGod(年, 傷官).hidden(時, 傷官, 3); },
            L"傷官旺而防傷夫。"},
-          {"傷官 3 with one on a stem", [](K& k) { k.stemGod(年, 傷官).branchGod(時, 傷官, 2); },
+          {"傷官 3 with one on a stem", [](K& k) { k.stemGod(年, 傷官).hidden(時, 傷官, 2); },
            L"傷官旺而防傷夫。", false},
-          {"食神 at 帝旺", [](K& k) { k.branchGod(日, 食神).stage(日, L"帝旺"); },
+          {"食神 at 帝旺", [](K& k) { k.hidden(日, 食神).stage(日, L"帝旺"); },
            L"食神一位逢生旺，招子須當拜聖明。"},
       });
 }
@@ -303,20 +290,20 @@ TEST(ZiPingZhenQuanPingZhu, SentencesAndTheirTests) {
   CheckSentences(
       ZiPingZhenQuanPingZhu,
       {
-          {"傷官 on a stem, 食神 hidden", [](K& k) { k.stemGod(年, 傷官).branchGod(日, 食神); },
+          {"傷官 on a stem, 食神 hidden", [](K& k) { k.stemGod(年, 傷官).hidden(日, 食神); },
            L"藏食露傷，主人性剛。偏正疊出，富貴不巨。"},
           {"傷官 and 食神 on stems",
-           [](K& k) { k.stemGod(年, 傷官).stemGod(時, 食神).branchGod(日, 食神); },
+           [](K& k) { k.stemGod(年, 傷官).stemGod(時, 食神).hidden(日, 食神); },
            L"藏食露傷，主人性剛。偏正疊出，富貴不巨。", false},
       });
 }
 
 TEST(XingPingHuiHaiQuanShu, TheUnsourcedSentencePrintsNoTitle) {
   EXPECT_EQ(LongSentence(L"《星平會海全書》", 1), L"");
-  BookChart k;
-  k.starCount(羊刃, 1);
+  CraftedChart k;
+  k.star(羊刃, 1);
   EXPECT_EQ(BookSays(XingPingHuiHaiQuanShu, k), "");
-  EXPECT_EQ(U8(ClassicsJudgement(k.record(), kBookValues)).find("《星平會海全書》"),
+  EXPECT_EQ(U8(ClassicsJudgement(k.chart(), kBookValues)).find("《星平會海全書》"),
             std::string::npos);
 }
 
@@ -324,45 +311,38 @@ TEST(QiXiangPian, SentencesAndTheirTests) {
   CheckSentences(
       QiXiangPian,
       {
-          {"eight yin", [](K& k) { k.with([](auto& r) { r.yinCount = 8; }); },
+          {"eight yin", [](K& k) { k.chart().yinCount = 8; },
            L"柔弱偏枯，小人之象。剛健中正，君子之風。"},
-          {"seven yin", [](K& k) { k.with([](auto& r) { r.yinCount = 7; }); },
+          {"seven yin", [](K& k) { k.chart().yinCount = 7; },
            L"柔弱偏枯，小人之象。剛健中正，君子之風。", false},
-          {"水 6 in 子",
-           [](K& k) { k.pillars(L"", L"甲子", L"", L"").allStems(壬, 3).allStems(癸, 3); },
+          {"水 6 in 子", [](K& k) { k.pillar(月, L"甲子").allStems(壬, 3).allStems(癸, 3); },
            L"過於寒薄，和暖處，終難奮發。"},
-          {"水 6 in 丑",
-           [](K& k) { k.pillars(L"", L"甲丑", L"", L"").allStems(壬, 3).allStems(癸, 3); },
+          {"水 6 in 丑", [](K& k) { k.pillar(月, L"甲丑").allStems(壬, 3).allStems(癸, 3); },
            L"過於寒薄，和暖處，終難奮發。", false},
-          {"火 6 in 巳", [](K& k) { k.pillars(L"", L"甲巳", L"", L"").allStems(丙, 6); },
+          {"火 6 in 巳", [](K& k) { k.pillar(月, L"甲巳").allStems(丙, 6); },
            L"過於燥烈，水激處，反有凶災。"},
-          {"陽貴 4", [](K& k) { k.starCount(陽貴, 4); }, L"過於貴人，逢災自愈。"},
-          {"陽貴 4, 陰貴 1", [](K& k) { k.starCount(陽貴, 4).starCount(陰貴, 1); },
-           L"過於貴人，逢災自愈。", false},
-          {"陽貴 4, both 德",
-           [](K& k) { k.starCount(陽貴, 4).starCount(天德, 1).starCount(月德, 1); },
+          {"陽貴 4", [](K& k) { k.star(陽貴, 4); }, L"過於貴人，逢災自愈。"},
+          {"陽貴 4, 陰貴 1", [](K& k) { k.star(陽貴, 4).star(陰貴, 1); }, L"過於貴人，逢災自愈。",
+           false},
+          {"陽貴 4, both 德", [](K& k) { k.star(陽貴, 4).star(天德, 1).star(月德, 1); },
            L"過於貴人，逢災自愈。", false},
           {"four malefic stars",
-           [](K& k) {
-             k.starCount(自縊, 1).starCount(弔客, 1).starCount(空亡, 1).starCount(返呤, 1);
-           },
+           [](K& k) { k.star(自縊, 1).star(弔客, 1).star(空亡, 1).star(返呤, 1); },
            L"過於惡煞，遇福難享。"},
           {"three malefic stars and 惡敗",
-           [](K& k) {
-             k.starCount(自縊, 1).starCount(弔客, 1).starCount(空亡, 1).starCount(惡敗, 3);
-           },
+           [](K& k) { k.star(自縊, 1).star(弔客, 1).star(空亡, 1).star(惡敗, 3); },
            L"過於惡煞，遇福難享。", false},
-          {"驛馬 without 合", [](K& k) { k.starCount(驛馬, 1); }, L"驛馬無韁，南北東西之客。"},
-          {"驛馬 with a stem 合", [](K& k) { k.starCount(驛馬, 1).relations(stem合, 1); },
+          {"驛馬 without 合", [](K& k) { k.star(驛馬, 1); }, L"驛馬無韁，南北東西之客。"},
+          {"驛馬 with a stem 合", [](K& k) { k.star(驛馬, 1).relations(stem合, 1); },
            L"驛馬無韁，南北東西之客。", false},
-          {"學堂 and 驛馬 in one pillar", [](K& k) { k.star(月, 學堂).star(月, 驛馬); },
+          {"學堂 and 驛馬 in one pillar", [](K& k) { k.list(月, 學堂).list(月, 驛馬); },
            L"學堂逢驛馬，山斗文章。"},
-          {"學堂 and 驛馬 apart", [](K& k) { k.star(月, 學堂).star(年, 驛馬); },
+          {"學堂 and 驛馬 apart", [](K& k) { k.list(月, 學堂).list(年, 驛馬); },
            L"學堂逢驛馬，山斗文章。", false},
-          {"day 桃煞", [](K& k) { k.star(日, 桃煞); }, L"日主坐咸池，江湖花酒。"},
-          {"hour 偏官 with 正桃", [](K& k) { k.branchGod(時, 偏官).star(時, 正桃); },
+          {"day 桃煞", [](K& k) { k.list(日, 桃煞); }, L"日主坐咸池，江湖花酒。"},
+          {"hour 偏官 with 正桃", [](K& k) { k.hidden(時, 偏官).list(時, 正桃); },
            L"桃花帶煞娼，優隸卒之徒。"},
-          {"hour stem 偏官 with 正桃", [](K& k) { k.stemGod(時, 偏官).star(時, 正桃); },
+          {"hour stem 偏官 with 正桃", [](K& k) { k.stemGod(時, 偏官).list(時, 正桃); },
            L"桃花帶煞娼，優隸卒之徒。", false},
           {"水泛木浮", [](K& k) { k.stems(甲, 1).allStems(甲, 3).allStems(壬, 4); },
            L"水泛木浮，死無棺槨。"},

@@ -2,68 +2,48 @@
 
 #include "interpretation/classics_books_test_support.h"
 
-namespace interpretation::classics_test {
+namespace interpretation {
 namespace {
 
+using namespace notation;
+
 TEST(LunXiJiZongGe, Sentences) {
-  CheckBook(L"《論喜忌總歌》",
-            {
-                {"偏印 at 死 in the year and at 絕 in the hour",
-                 [](Chart& c) {
-                   PutHiddenTenGod(c, 年, 偏印);
-                   c.pillars[年].stage = L"死";
-                   PutStemTenGod(c, 時, 偏印);
-                   c.pillars[時].stage = L"絕";
-                 },
-                 "食神印綬怕死絕。食神印綬怕死絕。"},
-                {"偏官 and 傷官 in a pillar at 墓",
-                 [](Chart& c) {
-                   PutStemTenGod(c, 年, 傷官);
-                   PutHiddenTenGod(c, 年, 偏官);
-                   c.pillars[年].stage = L"墓";
-                 },
-                 "七煞傷官忌墓載。"},
-                {"month-branch 財", [](Chart& c) { PutHiddenTenGod(c, 月, 偏財); },
-                 "財官俱怕見空亡。用之為財不可劫；劫怕見財財怕劫；財官俱怕見空亡。"},
-                {"month-branch 正印", [](Chart& c) { PutHiddenTenGod(c, 月, 正印); },
-                 "用之為印不可壞；印綬好煞嫌財位。"},
-                {"羊刃 with a day-hour 沖",
-                 [](Chart& c) {
-                   c.starCounts[羊刃] = 1;
-                   c.branchRelations[時日] = L"沖";
-                 },
-                 "刃煞衝刑皆有害，身衰遇此亦難當。"},
-                {"羊刃 with a day-hour 衝",
-                 [](Chart& c) {
-                   c.starCounts[羊刃] = 1;
-                   c.branchRelations[時日] = L"衝";
-                 },
-                 ""},
-                {"month-branch 正官 harmed by the year",
-                 [](Chart& c) {
-                   PutHiddenTenGod(c, 月, 正官);
-                   c.branchRelations[月年] = L"害";
-                 },
-                 "官星切忌見刑傷。入格見官官又害，逢財壞印印遭傷。"},
-            });
+  CheckBook(
+      L"《論喜忌總歌》",
+      {
+          {"偏印 at 死 in the year and at 絕 in the hour",
+           [](CraftedChart& c) {
+             c.hidden(年, 偏印).stage(年, L"死").stemGod(時, 偏印).stage(時, L"絕");
+           },
+           "食神印綬怕死絕。食神印綬怕死絕。"},
+          {"偏官 and 傷官 in a pillar at 墓",
+           [](CraftedChart& c) { c.stemGod(年, 傷官).hidden(年, 偏官).stage(年, L"墓"); },
+           "七煞傷官忌墓載。"},
+          {"month-branch 財", [](CraftedChart& c) { c.hidden(月, 偏財); },
+           "財官俱怕見空亡。用之為財不可劫；劫怕見財財怕劫；財官俱怕見空亡。"},
+          {"month-branch 正印", [](CraftedChart& c) { c.hidden(月, 正印); },
+           "用之為印不可壞；印綬好煞嫌財位。"},
+          {"羊刃 with a day-hour 沖", [](CraftedChart& c) { c.star(羊刃, 1).BR(時日, L"沖"); },
+           "刃煞衝刑皆有害，身衰遇此亦難當。"},
+          {"羊刃 with a day-hour 衝", [](CraftedChart& c) { c.star(羊刃, 1).BR(時日, L"衝"); }, ""},
+          {"month-branch 正官 harmed by the year",
+           [](CraftedChart& c) { c.hidden(月, 正官).BR(月年, L"害"); },
+           "官星切忌見刑傷。入格見官官又害，逢財壞印印遭傷。"},
+      });
 }
 
 TEST(ZhuLunKouJue, TheTwoVirtues) {
   CheckBook(L"《諸論口訣》",
             {
-                {"天德 and 月德", [](Chart& c) { c.starCounts[天德] = c.starCounts[月德] = 1; },
+                {"天德 and 月德", [](CraftedChart& c) { c.star(天德, 1).star(月德, 1); },
                  "二德無破，女必賢良，男多忠孝。"},
-                {"天德 alone", [](Chart& c) { c.starCounts[天德] = 1; }, ""},
+                {"天德 alone", [](CraftedChart& c) { c.star(天德, 1); }, ""},
             });
 }
 
 TEST(CunJinSouSuiLun, OwlAndFoodBySex) {
   const auto owlAndFood = [](const wchar_t* sex) {
-    return [sex](Chart& c) {
-      c.sexText = sex;
-      c.dayMasterStrengthValue = 2;
-      c.tenGodCounts[偏印] = c.tenGodCounts[食神] = 2;
-    };
+    return [sex](CraftedChart& c) { c.sex(sex).DM(2).TG(偏印, 2).TG(食神, 2); };
   };
   CheckBook(L"《寸金搜髓論》", {
                                    {"男", owlAndFood(L"男"), "男子梟食重重見，身弱多應癆病隨。"},
@@ -77,153 +57,106 @@ TEST(CunJinSouSuiLun, Sentences) {
   const std::string strongAlone =
       "日主旺而財官弱，運入財官利名馳。"
       "身旺無依更遷祖，不遷居死在外地。身旺無倚損財傷妻，或是外家冷落或過房入舍。";
-  CheckBook(L"《寸金搜髓論》",
-            {
-                {"seal strengthens, no 正官 stem and no 財",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 8;
-                   c.branchRelations[月日] = L"衝";
-                 },
-                 strongAlone + "印綬生身身更旺，為人刑克主貧孤。"},
-                {"seal strengthens with a 財",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 8;
-                   c.stemRelations[時日] = L"剋";
-                   PutHiddenTenGod(c, 年, 正財);
-                 },
-                 "日主旺而財官弱，運入財官利名馳。"
-                 "印綬生身身更旺，為人刑克主貧孤，若得官顯財又顯，亦為超群拔萃人。"},
-                {"驛馬 and a hidden 比肩 in the year, S below v旺",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 7;
-                   List(c, 年, L"驛馬");
-                   PutHiddenTenGod(c, 年, 比肩);
-                 },
-                 ""},
-                {"驛馬 and a hidden 比肩 in the year, S = v旺",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 8;
-                   List(c, 年, L"驛馬");
-                   PutHiddenTenGod(c, 年, 比肩);
-                 },
-                 strongAlone + "身旺比肩坐驛馬，兄弟飄蓬好瀟灑。"},
-                // 偏財格's true slot counts 時上偏財格 too and reaches 2 alone.
-                {"偏財格 and 時上偏財格, S = v囚",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 2;
-                   MakeTrue(c, 偏財格);
-                   MakeTrue(c, 時上偏財格);
-                 },
-                 "財官旺而日主弱，運行身旺最為奇。"},
-                {"偏財格 alone, S = v囚",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 2;
-                   MakeTrue(c, 偏財格);
-                 },
-                 ""},
-                {"all four pillars list 驛馬, hour 財 among them",
-                 [](Chart& c) {
-                   c.dayMasterStrengthValue = 4;
-                   for (Pillar p : kFourPillars) {
-                     List(c, p, L"驛馬");
-                   }
-                   PutHiddenTenGod(c, 時, 正財);
-                   PutHiddenTenGod(c, 時, 正官);
-                 },
-                 "八字四馬總交馳，身榮勞碌任東西。若是財星坐四馬，妻賢無處不欣欣。"},
-                {"女, officer and wealth both hurt",
-                 [](Chart& c) {
-                   c.sexText = L"女";
-                   c.dayMasterStrengthValue = 4;
-                   PutStemTenGod(c, 月, 正官);
-                   c.stemRelations[年月] = L"剋";
-                   PutHiddenTenGod(c, 時, 偏財);
-                   c.branchRelations[日時] = L"衝";
-                 },
-                 "官喜露露則清高。日時對沖妻子傷。若是財官俱受損，傷夫克子守空帷。"},
-                {"男, officer and wealth both hurt",
-                 [](Chart& c) {
-                   c.sexText = L"男";
-                   c.dayMasterStrengthValue = 4;
-                   PutStemTenGod(c, 月, 正官);
-                   c.stemRelations[年月] = L"剋";
-                   PutHiddenTenGod(c, 時, 偏財);
-                   c.branchRelations[日時] = L"衝";
-                 },
-                 "官喜露露則清高。日時對沖妻子傷。"},
-            });
+  CheckBook(
+      L"《寸金搜髓論》",
+      {
+          {"seal strengthens, no 正官 stem and no 財",
+           [](CraftedChart& c) { c.DM(8).BR(月日, L"衝"); },
+           strongAlone + "印綬生身身更旺，為人刑克主貧孤。"},
+          {"seal strengthens with a 財",
+           [](CraftedChart& c) { c.DM(8).SR(時日, L"剋").hidden(年, 正財); },
+           "日主旺而財官弱，運入財官利名馳。"
+           "印綬生身身更旺，為人刑克主貧孤，若得官顯財又顯，亦為超群拔萃人。"},
+          {"驛馬 and a hidden 比肩 in the year, S below v旺",
+           [](CraftedChart& c) { c.DM(7).list(年, 驛馬).hidden(年, 比肩); }, ""},
+          {"驛馬 and a hidden 比肩 in the year, S = v旺",
+           [](CraftedChart& c) { c.DM(8).list(年, 驛馬).hidden(年, 比肩); },
+           strongAlone + "身旺比肩坐驛馬，兄弟飄蓬好瀟灑。"},
+          // 偏財格's true slot counts 時上偏財格 too and reaches 2 alone.
+          {"偏財格 and 時上偏財格, S = v囚",
+           [](CraftedChart& c) { c.DM(2).truePattern(偏財格).truePattern(時上偏財格); },
+           "財官旺而日主弱，運行身旺最為奇。"},
+          {"偏財格 alone, S = v囚", [](CraftedChart& c) { c.DM(2).truePattern(偏財格); }, ""},
+          {"all four pillars list 驛馬, hour 財 among them",
+           [](CraftedChart& c) {
+             c.DM(4);
+             for (Pillar p : kFourPillars) {
+               c.list(p, 驛馬);
+             }
+             c.hidden(時, 正財).hidden(時, 正官);
+           },
+           "八字四馬總交馳，身榮勞碌任東西。若是財星坐四馬，妻賢無處不欣欣。"},
+          {"女, officer and wealth both hurt",
+           [](CraftedChart& c) {
+             c.sex(L"女").DM(4).stemGod(月, 正官).SR(年月, L"剋").hidden(時, 偏財).BR(日時, L"衝");
+           },
+           "官喜露露則清高。日時對沖妻子傷。若是財官俱受損，傷夫克子守空帷。"},
+          {"男, officer and wealth both hurt",
+           [](CraftedChart& c) {
+             c.sex(L"男").DM(4).stemGod(月, 正官).SR(年月, L"剋").hidden(時, 偏財).BR(日時, L"衝");
+           },
+           "官喜露露則清高。日時對沖妻子傷。"},
+      });
 }
 
 TEST(JinYuFu, Sentences) {
   CheckBook(
       L"《金玉賦》",
       {
-          {"食神 4", [](Chart& c) { c.tenGodCounts[食神] = 4; }, "食神多，而好貪飲食。"},
-          {"食神 5", [](Chart& c) { c.tenGodCounts[食神] = 5; },
+          {"食神 4", [](CraftedChart& c) { c.TG(食神, 4); }, "食神多，而好貪飲食。"},
+          {"食神 5", [](CraftedChart& c) { c.TG(食神, 5); },
            "食神多，而好貪飲食。食神多，而好貪飲食。"},
           // Sentences 4 to 6 have no text yet: these branches alone print no title.
           {"寅申巳亥",
-           [](Chart& c) {
-             c.branchCounts[寅] = c.branchCounts[申] = c.branchCounts[巳] = c.branchCounts[亥] = 1;
+           [](CraftedChart& c) {
+             c.branches(寅, 1).branches(申, 1).branches(巳, 1).branches(亥, 1);
            },
            ""},
           {"子午卯酉",
-           [](Chart& c) {
-             c.branchCounts[子] = c.branchCounts[午] = c.branchCounts[卯] = c.branchCounts[酉] = 1;
+           [](CraftedChart& c) {
+             c.branches(子, 1).branches(午, 1).branches(卯, 1).branches(酉, 1);
            },
            ""},
           {"辰戌丑未",
-           [](Chart& c) {
-             c.branchCounts[辰] = c.branchCounts[戌] = c.branchCounts[丑] = c.branchCounts[未] = 1;
+           [](CraftedChart& c) {
+             c.branches(辰, 1).branches(戌, 1).branches(丑, 1).branches(未, 1);
            },
            ""},
           {"寅辰巳亥",
-           [](Chart& c) {
-             c.branchCounts[寅] = c.branchCounts[辰] = c.branchCounts[巳] = c.branchCounts[亥] = 1;
+           [](CraftedChart& c) {
+             c.branches(寅, 1).branches(辰, 1).branches(巳, 1).branches(亥, 1);
            },
            "金玉賦與洪範云，寅辰巳亥疊犯，有聰明生發之心。淵源云，寅申巳亥全，孤淫腹便便。"},
           {"day-month punished both ways, not day-hour",
-           [](Chart& c) { c.branchRelations[日月] = c.branchRelations[月日] = L"刑"; }, ""},
+           [](CraftedChart& c) { c.BR(日月, L"刑").BR(月日, L"刑"); }, ""},
           {"day-month and hour-day punished",
-           [](Chart& c) { c.branchRelations[日月] = c.branchRelations[時日] = L"刑"; },
+           [](CraftedChart& c) { c.BR(日月, L"刑").BR(時日, L"刑"); },
            "或見本主相衝，三刑重疊，歲運欺凌，必招橫事。"},
-          {"財 4 without 正官", [](Chart& c) { c.tenGodCounts[正財] = 4; }, "財帛旺多，母年早剋。"},
-          {"財 4 with 正官",
-           [](Chart& c) {
-             c.tenGodCounts[正財] = 4;
-             c.tenGodCounts[正官] = 1;
-           },
+          {"財 4 without 正官", [](CraftedChart& c) { c.TG(正財, 4); }, "財帛旺多，母年早剋。"},
+          {"財 4 with 正官", [](CraftedChart& c) { c.TG(正財, 4).TG(正官, 1); },
            "無格局而有財官，黃門成名。財帛旺多，母年早剋。若見官鬼出，母反長年。"},
-          {"正官 without 財 4", [](Chart& c) { c.tenGodCounts[正官] = 1; }, ""},
+          {"正官 without 財 4", [](CraftedChart& c) { c.TG(正官, 1); }, ""},
           // The seal of the year is looked for in its stem only.
           {"二德 with a seal in the month branch and the year branch",
-           [](Chart& c) {
+           [](CraftedChart& c) {
              for (Pillar p : {年, 月}) {
-               List(c, p, L"天德");
-               List(c, p, L"月德");
-               PutHiddenTenGod(c, p, 正印);
+               c.list(p, 天德).list(p, 月德).hidden(p, 正印);
              }
            },
            " 二德逢印，德性慈祥。"},
           {"華蓋 with 天德 twice, per pillar",
-           [](Chart& c) {
+           [](CraftedChart& c) {
              for (Pillar p : {日, 時}) {
-               List(c, p, L"華蓋");
-               List(c, p, L"天德");
-               List(c, p, L"天德");
+               c.list(p, 華蓋).list(p, 天德).list(p, 天德);
              }
            },
            "柱中若逢華蓋，遇二德清貴之人。柱中若逢華蓋，遇二德清貴之人。"},
-          {"偏官 stem listing 空亡",
-           [](Chart& c) {
-             PutStemTenGod(c, 時, 偏官);
-             List(c, 時, L"空亡");
-           },
+          {"偏官 stem listing 空亡", [](CraftedChart& c) { c.stemGod(時, 偏官).list(時, 空亡); },
            "官星七殺落空亡，在九流任虛閒之職。"},
-          {"a true pattern without 官殺 or 財", [](Chart& c) { c.truePatternCount = 1; },
-           "無財官而有格局，青雲得路。"},
+          {"a true pattern without 官殺 or 財",
+           [](CraftedChart& c) { c.chart().truePatternCount = 1; }, "無財官而有格局，青雲得路。"},
       });
 }
 
 }  // namespace
-}  // namespace interpretation::classics_test
+}  // namespace interpretation

@@ -10,15 +10,14 @@ using namespace notation;
 // 陽刃格: a 甲 day whose month 刃 the star rules counted into slot 20, with a 正官 year stem.
 CraftedChart MonthBladeBase() {
   CraftedChart c(L"辛未", L"丁卯", L"甲子", L"丙寅");
-  c.trueFlag(陽刃格.trueSlot, 1).stemGod(年, 正官);
+  c.precount(陽刃格, 1).stemGod(年, 正官);
   return c;
 }
 
 TEST(MonthBladePattern, TestsAndReasons) {
   const PatternCase cases[] = {
       {"candidate and true", nullptr, "true"},
-      {"no month 刃 counted", [](CraftedChart& c) { c.trueFlag(陽刃格.trueSlot, 0); },
-       "no candidate"},
+      {"no month 刃 counted", [](CraftedChart& c) { c.precount(陽刃格, 0); }, "no candidate"},
       {"1", [](CraftedChart& c) { c.stemGod(年, 正官, -1); }, "grey .財官未透天"},
       {"2", [](CraftedChart& c) { c.star(返呤, 2).star(空亡, 2).star(魁罡, 1); },
        "grey .併見返呤空亡與魁罡"},
@@ -66,7 +65,7 @@ TEST(MonthBladePattern, ReadsAndRewritesItsPrecountedSlot) {
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << k.precount << (k.entered ? " true" : " not true"));
     CraftedChart c = MonthBladeBase();
-    c.trueFlag(陽刃格.trueSlot, k.precount);
+    c.precount(陽刃格, k.precount);
     if (!k.entered) {
       c.stemGod(年, 正官, -1);
     }

@@ -54,15 +54,14 @@ TEST(DayVirtuePattern, TestsAndReasons) {
 // 建祿格: a 甲 day whose month 祿 the star rules counted into slot 21, with a 偏財 month stem.
 CraftedChart MonthSalaryBase() {
   CraftedChart c(L"辛未", L"戊寅", L"甲子", L"丙午");
-  c.trueFlag(建祿格.trueSlot, 1).stemGod(月, 偏財);
+  c.precount(建祿格, 1).stemGod(月, 偏財);
   return c;
 }
 
 TEST(MonthSalaryPattern, TestsAndReasons) {
   const PatternCase cases[] = {
       {"candidate and true", nullptr, "true"},
-      {"no month 祿 counted", [](CraftedChart& c) { c.trueFlag(建祿格.trueSlot, 0); },
-       "no candidate"},
+      {"no month 祿 counted", [](CraftedChart& c) { c.precount(建祿格, 0); }, "no candidate"},
       {"1", [](CraftedChart& c) { c.stemGod(月, 偏財, -1); }, "grey .財官未透天"},
       {"2", [](CraftedChart& c) { c.frame(木); }, "grey .方局致使身過強"},
       {"3", [](CraftedChart& c) { c.fireWater(8, 2); }, "grey .火遠多於水身易有疾或有大災"},
@@ -87,7 +86,7 @@ TEST(MonthSalaryPattern, TestsAndReasons) {
 
   // Pre-counted twice and not true: the slot is rewritten to 0.
   CraftedChart twice = MonthSalaryBase();
-  twice.trueFlag(建祿格.trueSlot, 2).stemGod(月, 偏財, -1);
+  twice.precount(建祿格, 2).stemGod(月, 偏財, -1);
   Verdict(twice.chart(), 建祿格);
   EXPECT_EQ(twice.chart().truePatternFlags[21], 0);
   EXPECT_EQ(twice.chart().candidatePatternFlags[20], 1);
@@ -96,15 +95,14 @@ TEST(MonthSalaryPattern, TestsAndReasons) {
 // 歸祿格: the hour 祿 counted into slot 22.
 CraftedChart HourSalaryBase() {
   CraftedChart c(L"辛未", L"戊寅", L"甲子", L"丙寅");
-  c.trueFlag(歸祿格.trueSlot, 1);
+  c.precount(歸祿格, 1);
   return c;
 }
 
 TEST(HourSalaryPattern, TestsAndReasons) {
   const PatternCase cases[] = {
       {"candidate and true", nullptr, "true"},
-      {"no hour 祿 counted", [](CraftedChart& c) { c.trueFlag(歸祿格.trueSlot, 0); },
-       "no candidate"},
+      {"no hour 祿 counted", [](CraftedChart& c) { c.precount(歸祿格, 0); }, "no candidate"},
       {"officers", [](CraftedChart& c) { c.TG(正官, 1).TG(偏官, 1); }, "grey .存在偏官 .存在正官"},
       {"the hour punishes the day", [](CraftedChart& c) { c.BR(時日, L"刑"); },
        "grey .存在刑衝破害"},
