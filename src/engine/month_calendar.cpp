@@ -76,6 +76,19 @@ bool LunarYearHolds(const std::vector<double>& termDays, int day) {
          day < termDays[kLastTerm];
 }
 
+// Copies what ComputeLunarYear lays out for a lunar year between the calendar's table and a kept
+// layout, which name these members alike.
+template <typename From, typename To>
+void CopyLunarYearLayout(const From& from, To& to) {
+  to.termDays = from.termDays;
+  to.priorTermDay = from.priorTermDay;
+  to.secondPriorTermDay = from.secondPriorTermDay;
+  to.newMoonDays = from.newMoonDays;
+  to.monthCodes = from.monthCodes;
+  to.monthLengths = from.monthLengths;
+  to.leapIndex = from.leapIndex;
+}
+
 constexpr int kKeptLunarYears = 256;
 
 // The slot of the lunar year whose winter solstice lies near the day, by its year number from
@@ -312,26 +325,13 @@ void MonthCalendar::SelectLunarYear(int day) {
   for (const int candidate : {slot, (slot + kKeptLunarYears - 1) % kKeptLunarYears}) {
     const LunarYearLayout& kept = lunarYears_[static_cast<std::size_t>(candidate)];
     if (LunarYearHolds(kept.termDays, day)) {
-      lunarYear_.termDays = kept.termDays;
-      lunarYear_.priorTermDay = kept.priorTermDay;
-      lunarYear_.secondPriorTermDay = kept.secondPriorTermDay;
-      lunarYear_.newMoonDays = kept.newMoonDays;
-      lunarYear_.monthCodes = kept.monthCodes;
-      lunarYear_.monthLengths = kept.monthLengths;
-      lunarYear_.leapIndex = kept.leapIndex;
+      CopyLunarYearLayout(kept, lunarYear_);
       return;
     }
   }
   lunarYear_.ComputeLunarYear(day);
-  LunarYearLayout& kept =
-      lunarYears_[static_cast<std::size_t>(LunarYearSlot(lunarYear_.termDays[0]))];
-  kept.termDays = lunarYear_.termDays;
-  kept.priorTermDay = lunarYear_.priorTermDay;
-  kept.secondPriorTermDay = lunarYear_.secondPriorTermDay;
-  kept.newMoonDays = lunarYear_.newMoonDays;
-  kept.monthCodes = lunarYear_.monthCodes;
-  kept.monthLengths = lunarYear_.monthLengths;
-  kept.leapIndex = lunarYear_.leapIndex;
+  CopyLunarYearLayout(lunarYear_,
+                      lunarYears_[static_cast<std::size_t>(LunarYearSlot(lunarYear_.termDays[0]))]);
 }
 
 void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days,
