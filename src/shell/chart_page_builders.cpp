@@ -15,33 +15,11 @@ ChartPageBuilders::ChartPageBuilders(chart::ChartInterpretationComposer composeI
     : composeInterpretation_(std::move(composeInterpretation)) {}
 
 std::wstring ChartPageBuilders::BuildBirthChartPage(const FourPillarsQuery& query) {
-  chart::BirthChartRequest request;
-  request.year = query.year;
-  request.month = query.month;
-  request.day = query.day;
-  request.hour = query.hour;
-  request.minute = query.minute;
-  request.name = query.name;
-  request.sex = query.sex;
-  request.spiritStarBasis = query.spiritStarBasis;
-  request.yearChangeRule = query.yearChangeRule;
-  request.scheme = query.scheme;
-  request.values = query.values;
-  request.annotationText = query.annotationText;
-  request.longitude = query.longitude;
-  return chart::BuildBirthChartPage(birthEntry_, request, composeInterpretation_);
+  return chart::BuildBirthChartPage(birthEntry_, query, composeInterpretation_);
 }
 
 std::wstring ChartPageBuilders::BuildStemBranchChartPage(const StemBranchQuery& query) const {
-  chart::StemBranchChartRequest request;
-  request.pillarTexts = query.pillarTexts;
-  request.name = query.name;
-  request.sex = query.sex;
-  request.spiritStarBasis = query.spiritStarBasis;
-  request.earthMonthOption = query.earthMonthOption;
-  request.values = query.values;
-  request.annotationText = query.annotationText;
-  return chart::BuildStemBranchChartPage(request, composeInterpretation_);
+  return chart::BuildStemBranchChartPage(query, composeInterpretation_);
 }
 
 }  // namespace shell

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "chart/birth_chart_entry.h"
 #include "chart/chart_settings.h"
 #include "places/place_selection.h"
 #include "shell/chart_page_controls.h"
@@ -11,22 +12,10 @@
 
 namespace shell {
 
-// What "查詢" on "八字排盤" reads from the page: the birth data and the chart settings.
-struct FourPillarsQuery {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  std::wstring name;  // at most 31 characters
-  std::wstring sex;   // "男" or "女"
-  chart::SpiritStarBasis spiritStarBasis = chart::kInitialSpiritStarBasis;
-  chart::YearChangeRule yearChangeRule = chart::kInitialYearChangeRule;
-  chart::MonthCommandDivisionScheme scheme = chart::kInitialMonthCommandDivisionScheme;
-  chart::SeasonalStrengthValues values = chart::kInitialSeasonalStrengthValues;
-  chart::AnnotationText annotationText;  // at most 1,023 characters, line breaks kept
-  double longitude = 0;                  // degrees east
-};
+// What "查詢" on "八字排盤" reads from the page: the birth data and the chart settings, as the
+// birth-data entry takes them (the name at most 31 characters, the annotation at most 1,023 with
+// its line breaks kept).
+using FourPillarsQuery = chart::BirthChartRequest;
 
 // The chart page of a query, or the message that rejects its birth data.
 using FourPillarsPageBuilder = std::function<std::wstring(const FourPillarsQuery&)>;

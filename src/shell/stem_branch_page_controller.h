@@ -5,24 +5,17 @@
 #include <string>
 
 #include "chart/chart_settings.h"
+#include "chart/stem_branch_chart_entry.h"
 #include "shell/chart_page_controls.h"
 #include "shell/page_controls.h"
 #include "shell/platform.h"
 
 namespace shell {
 
-// What "查詢" on "干支排盤" reads from the page: four typed pillars and the chart settings.
-struct StemBranchQuery {
-  // Year, month, day and hour pillar as typed (at most 31 characters each), or cut from the
-  // single text when it is not empty.
-  std::array<std::wstring, 4> pillarTexts;
-  std::wstring name;  // at most 31 characters
-  std::wstring sex;   // "男" or "女"
-  chart::SpiritStarBasis spiritStarBasis = chart::kInitialSpiritStarBasis;
-  chart::EarthMonthOption earthMonthOption = chart::kInitialEarthMonthOption;
-  chart::SeasonalStrengthValues values = chart::kInitialSeasonalStrengthValues;
-  chart::AnnotationText annotationText;  // at most 1,023 characters, line breaks kept
-};
+// What "查詢" on "干支排盤" reads from the page: four typed pillars (at most 31 characters each,
+// or cut from the single text when it is not empty) and the chart settings, as the typed-pillar
+// entry takes them.
+using StemBranchQuery = chart::StemBranchChartRequest;
 
 // The chart page of a query, or the message that rejects its first pillar that fails.
 using StemBranchPageBuilder = std::function<std::wstring(const StemBranchQuery&)>;
