@@ -14,17 +14,9 @@
 #include "chart/birth_chart_entry.h"
 #include "chart/birth_date.h"
 #include "chart/chart_derivation.h"
+#include "fuzzed_text.h"
 
 namespace {
-
-std::wstring ConsumeWideText(FuzzedDataProvider& input, std::size_t maxLength) {
-  std::wstring text;
-  const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, maxLength);
-  for (std::size_t i = 0; i < length && input.remaining_bytes() > 0; ++i) {
-    text += static_cast<wchar_t>(input.ConsumeIntegral<std::int32_t>());
-  }
-  return text;
-}
 
 bool IsBirthMessage(const std::wstring& message) {
   for (const wchar_t* known : {chart::kBirthMonthMessage, chart::kBirthDayMessage,

@@ -11,19 +11,7 @@
 
 #include "chart/bone_weight_page.h"
 #include "engine/month_calendar.h"
-
-namespace {
-
-std::wstring ConsumeWideText(FuzzedDataProvider& input) {
-  std::wstring text;
-  const std::size_t length = input.ConsumeIntegralInRange<std::size_t>(0, 80);
-  for (std::size_t i = 0; i < length && input.remaining_bytes() > 0; ++i) {
-    text += static_cast<wchar_t>(input.ConsumeIntegral<std::int32_t>());
-  }
-  return text;
-}
-
-}  // namespace
+#include "fuzzed_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
@@ -39,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (longitudeBytes.size() == sizeof longitude) {
     std::memcpy(&longitude, longitudeBytes.data(), sizeof longitude);
   }
-  const std::wstring name = ConsumeWideText(input);
-  const std::wstring sex = ConsumeWideText(input);
+  const std::wstring name = ConsumeWideText(input, 80);
+  const std::wstring sex = ConsumeWideText(input, 80);
 
   static engine::MonthCalendar calendar;
   const std::wstring page =
