@@ -108,17 +108,6 @@ bool CountsAreVoid(const PatternChart& c) {
 
 }  // namespace
 
-std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool,
-                                        std::wstring_view pattern) {
-  std::vector<std::wstring_view> verses;
-  for (const PoolEntry& entry : pool) {
-    if (entry.keys[0] == pattern && IsFilled(entry)) {
-      verses.push_back(entry.text);
-    }
-  }
-  return verses;
-}
-
 std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool, std::wstring_view pattern,
                                         std::initializer_list<QuotedVerse> quoted) {
   std::map<int, std::wstring_view> byNumber;

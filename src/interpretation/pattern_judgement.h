@@ -63,22 +63,18 @@ struct PatternRecord {
   PatternClosing transformationNote = {};
 };
 
-// The verses of a pattern in a verse pool keyed (pattern name, verse number), for a record's
-// `verses`: the texts of its entries in the pool's order; an entry no source has given yet is
-// left out.
-std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool, std::wstring_view pattern);
-
 // A verse that a pattern's rule quotes whole: its number (1 ..) in the pattern's list and its text.
 struct QuotedVerse {
   int number;
   std::wstring_view text;
 };
 
-// The verses of a pattern as above, with each quoted verse in its own place: it stands for the
-// pool's entry of that number (a source's other wording of it) or fills the gap where the pool
-// has none.
+// The verses of a pattern for a record's `verses`, in the order of their numbers: the filled
+// entries of a verse pool keyed (pattern name, verse number), an entry no source has given yet
+// left out, and each quoted verse in its own place: it stands for the pool's entry of that number
+// (a source's other wording of it) or fills the gap where the pool has none.
 std::vector<std::wstring_view> VersesOf(std::span<const PoolEntry> pool, std::wstring_view pattern,
-                                        std::initializer_list<QuotedVerse> quoted);
+                                        std::initializer_list<QuotedVerse> quoted = {});
 
 // The pattern section of the interpretation over a catalogue: the count line, the balance
 // warnings and each pattern of the catalogue that is a candidate, in order, with its heading,
