@@ -4,7 +4,7 @@
 
 namespace shell {
 
-const wchar_t kSheetCaption[] = L"Tavrel, http://www.example.com";
+const wchar_t kSheetCaption[] = L"Tavrel";
 const wchar_t kSheetExitButtonText[] = L"結束(&X)";
 const char kDialogFontFamily[] = "AR PL UMing TW";
 
