@@ -390,6 +390,28 @@ TEST_F(PropertySheetTest, TheBirthPagesReadTheYearAsASignedWholeNumber) {
   }
 }
 
+// The longitude boxes of "袁天罡稱骨術" and "八字排盤" show their whole "%f" value, which a query
+// reads, beside the latitude and clear of it.
+TEST_F(PropertySheetTest, TheBirthPagesShowTheWholeLongitude) {
+  RecordingPlatform platform;
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  sheet.show();
+  for (int tab : {3, 4}) {
+    SCOPED_TRACE(tab);
+    sheet.tabs()->setCurrentIndex(tab);
+    QApplication::processEvents();
+    auto* longitude = qobject_cast<QLineEdit*>(sheet.control(tab, 1065));
+    ASSERT_NE(longitude, nullptr);
+    EXPECT_EQ(Utf8(longitude->text()), "121.500000");
+    // Scrolled to its start, the box shows the text's end inside its frame.
+    longitude->home(false);
+    EXPECT_EQ(longitude->cursorPositionAt(QPoint(longitude->width() - 4, longitude->height() / 2)),
+              longitude->text().size());
+    EXPECT_LT(longitude->geometry().right(), sheet.control(tab, 1012)->geometry().left());
+  }
+}
+
 TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {
   RecordingPlatform platform;
   platform.now = {2024, 2, 10, 8, 30, 0, -8.0};
