@@ -65,8 +65,8 @@ inline constexpr wchar_t kCommandLineSexMessage[] = L"性別輸入錯誤 !";
 // as a number (a year outside the calendar gets a page that says so). Modes 3 and 4 take a birth
 // whose year is a whole number ("生日年份輸入錯誤 !" otherwise) that chart::CheckBirthDate passes,
 // the check that the bone-weighing reading and the birth-chart entry make (its day records from
-// `calendar`), and then the sex "男" or "女" (kCommandLineSexMessage otherwise); the longitude
-// they are read at is always one.
+// `calendar`), and then the sex "男" or "女" (kCommandLineSexMessage otherwise); their longitude,
+// kCommandLineLongitude, always passes.
 std::wstring CheckCommandLineValues(const CommandLineValues& values,
                                     engine::MonthCalendar& calendar);
 
