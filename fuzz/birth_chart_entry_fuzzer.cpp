@@ -19,9 +19,9 @@
 namespace {
 
 bool IsBirthMessage(const std::wstring& message) {
-  for (const wchar_t* known : {chart::kBirthMonthMessage, chart::kBirthDayMessage,
-                               chart::kBirthHourMessage, chart::kBirthMinuteMessage,
-                               chart::kBirthLongitudeMessage}) {
+  for (const wchar_t* known :
+       {chart::kBirthYearMessage, chart::kBirthMonthMessage, chart::kBirthDayMessage,
+        chart::kBirthHourMessage, chart::kBirthMinuteMessage, chart::kBirthLongitudeMessage}) {
     if (message == known) {
       return true;
     }

@@ -53,6 +53,11 @@ def command_line():
         "perpetual-text": "R1=2\0year=abc",
         "bone": "R1=3\0year=1990&month=5&day=20&hour=13&min=45&name=王小明&sex=男",
         "chart": "R1=4\0year=1990&month=5&day=20&hour=23&min=30&name=陳 大文&sex=女&R2=2",
+        "chart-signed-year": "R1=4\0year=-5&month=6&day=1&hour=12&min=0&sex=男",
+        "chart-year-hex": "R1=4\0year=0x7C0&month=5&day=20&sex=女",
+        "chart-sex-other": "R1=4\0year=2024&month=2&day=4&hour=12&sex=X",
+        "bone-year-text": "R1=3\0year=abc&month=5&day=20&sex=男",
+        "bone-month-13": "R1=3\0year=2024&month=13&day=1&min=61&sex=女",
         "unknown-mode": "R1=5\0year=2026",
         "swapped": "year=2026\0R1=2",
     }

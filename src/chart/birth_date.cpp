@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/julian_day.h"
+#include "engine/lunar_year.h"
 #include "engine/time_frames.h"
 
 namespace chart {
@@ -17,12 +18,16 @@ constexpr int kFirstLateZiHour = 22;
 BirthDate CheckBirthDate(engine::MonthCalendar& calendar, int year, int month, int day, int hour,
                          int minute) {
   BirthDate date;
+  if (year < engine::kFirstCalendarYear || year > engine::kLastCalendarYear) {
+    date.message = kBirthYearMessage;
+    return date;
+  }
   if (month < 1 || month > 12) {
     date.message = kBirthMonthMessage;
     return date;
   }
   // Only a date with a record in its month's table passes: not a day past the month's end, not
-  // 1582-10-05 .. 14, none outside the calendar's years.
+  // 1582-10-05 .. 14.
   if (!calendar.ComputeCalendarDay(year, month, day, date.birthDay)) {
     date.message = kBirthDayMessage;
     return date;

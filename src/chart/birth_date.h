@@ -7,6 +7,7 @@
 namespace chart {
 
 // The messages of a refused birth date, in the order the checks run.
+inline constexpr wchar_t kBirthYearMessage[] = L"生日年份輸入錯誤 !";
 inline constexpr wchar_t kBirthMonthMessage[] = L"生日月份輸入錯誤 !";
 inline constexpr wchar_t kBirthDayMessage[] = L"生日日期輸入錯誤 !";
 inline constexpr wchar_t kBirthHourMessage[] = L"生日時間輸入錯誤 !";
@@ -27,12 +28,12 @@ struct BirthDate {
   engine::CalendarDay nextDay;
 };
 
-// Checks a typed birth, in this order, the first failure giving its message: the month 1..12;
-// the day 1..the month's last day, a date with a day record of the month calendar (so not
-// 1582-10-05 to 1582-10-14, and none outside the calendar's years); the hour 0..24; the minute
-// 0..60. Hour 24 and minute 60 run on into the next hour or day. A birth at 22:00 or later whose
-// following day has no record (the calendar's last day) is refused with the day message. The
-// records come from `calendar`, which the caller keeps.
+// Checks a typed birth, in this order, the first failure giving its message: the year one of the
+// calendar's, engine::kFirstCalendarYear .. kLastCalendarYear; the month 1..12; the day 1..the
+// month's last day, a date with a day record of the month calendar (so not 1582-10-05 to
+// 1582-10-14); the hour 0..24; the minute 0..60. Hour 24 and minute 60 run on into the next hour or
+// day. A birth at 22:00 or later whose following day has no record (the calendar's last day) is
+// refused with the day message. The records come from `calendar`, which the caller keeps.
 BirthDate CheckBirthDate(engine::MonthCalendar& calendar, int year, int month, int day, int hour,
                          int minute);
 

@@ -28,7 +28,8 @@ struct CheckCase {
 
 TEST(BirthDate, ChecksRunInOrderWithTheirMessages) {
   const CheckCase cases[] = {
-      // The month, then the day, the hour and the minute: the first failure is reported.
+      // The year, the month, then the day, the hour and the minute: the first failure is
+      // reported.
       {2024, 0, 1, 0, 0, kBirthMonthMessage},
       {2024, 13, 1, 0, 0, kBirthMonthMessage},
       {2024, 13, 1, 0, 61, kBirthMonthMessage},
@@ -70,14 +71,19 @@ TEST(BirthDate, ChecksRunInOrderWithTheirMessages) {
       {1582, 10, 14, 12, 0, kBirthDayMessage},
       {1582, 10, 15, 12, 0, L""},
       {1582, 10, 31, 12, 0, L""},
-      // The calendar's years: no record outside them, and none for the day after its last.
+      // The calendar's years -4712 .. 9999, checked before the rest; no record for the day after
+      // the calendar's last.
       {-4712, 1, 1, 0, 0, L""},
-      {-4713, 12, 31, 12, 0, kBirthDayMessage},
+      {0, 1, 1, 0, 0, L""},
+      {-5, 6, 1, 12, 0, L""},
+      {-4713, 12, 31, 12, 0, kBirthYearMessage},
       {9999, 12, 31, 21, 59, L""},
       {9999, 12, 31, 22, 0, kBirthDayMessage},
-      {10000, 1, 1, 0, 0, kBirthDayMessage},
-      {INT_MAX, 12, 31, 23, 0, kBirthDayMessage},
-      {INT_MIN, 1, 1, 0, 0, kBirthDayMessage},
+      {10000, 1, 1, 0, 0, kBirthYearMessage},
+      {10000, 13, 32, 25, 61, kBirthYearMessage},
+      {-4713, 0, 1, 0, 0, kBirthYearMessage},
+      {INT_MAX, 12, 31, 23, 0, kBirthYearMessage},
+      {INT_MIN, 1, 1, 0, 0, kBirthYearMessage},
   };
   for (const CheckCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -218,7 +219,9 @@ TEST(BoneWeightPage, RefusedBirthsGiveTheirMessage) {
       {2024, 1, 0, 12, 0, kTaipei, kBirthDayMessage},
       {2024, 1, 32, 12, 0, kTaipei, kBirthDayMessage},
       {1582, 10, 10, 12, 0, kTaipei, kBirthDayMessage},
-      {10000, 1, 1, 12, 0, kTaipei, kBirthDayMessage},
+      {10000, 1, 1, 12, 0, kTaipei, kBirthYearMessage},
+      {-4713, 1, 1, 12, 0, kTaipei, kBirthYearMessage},
+      {INT_MIN, 13, 1, 12, 0, kTaipei, kBirthYearMessage},
       {2024, 1, 1, 25, 0, kTaipei, kBirthHourMessage},
       {2024, 1, 1, -1, 0, kTaipei, kBirthHourMessage},
       {2024, 1, 1, 0, 61, kTaipei, kBirthMinuteMessage},

@@ -1,11 +1,10 @@
 #include "shell/bone_weight_page_controller.h"
 
-#include <algorithm>
 #include <array>
-#include <climits>
 
 #include "chart/birth_date.h"
 #include "chart/bone_weight_page.h"
+#include "shell/chart_page_controls.h"
 #include "shell/dialog_numbers.h"
 #include "shell/index_documents.h"
 #include "shell/page_output.h"
@@ -18,12 +17,6 @@ namespace {
 
 // The sex list's entries, in list order.
 constexpr std::array<const wchar_t*, 2> kSexes = {L"男", L"女"};
-
-// A box read as a dialog reads it; a number past the int range stays past every date's range
-// rather than turning negative.
-int ReadBirthNumber(const PageControls& controls, int id) {
-  return static_cast<int>(std::min<unsigned>(ReadDialogUnsigned(controls.Text(id)), INT_MAX));
-}
 
 // The reading, on the page's month calendar.
 BoneWeightPageBuilder StandardBoneWeightPage(std::shared_ptr<engine::MonthCalendar> calendar) {
@@ -95,7 +88,7 @@ void BoneWeightPage::Query() {
   const std::wstring sex =
       kSexes[sexIndex >= 0 && sexIndex < static_cast<int>(kSexes.size()) ? sexIndex : 0];
   const double longitude = ReadCoordinateText(controls_.Text(kLongitudeBox));
-  const int year = ReadBirthNumber(controls_, kYearBox);
+  const int year = ReadBirthYear(controls_, kYearBox);
   const int month = ReadBirthNumber(controls_, kMonthBox);
   const int day = ReadBirthNumber(controls_, kDayBox);
   const int hour = ReadBirthNumber(controls_, kHourBox);

@@ -46,10 +46,10 @@ class BoneWeightPage : public PageController {
   void Initialize() override;
 
   // A new province or place, or "查詢": the name (its first 31 characters), the sex ("男" when
-  // the list has no valid selection), the longitude box and the birth boxes read as unsigned
-  // numbers. A date or longitude that the reading refuses shows its message and nothing is
-  // written; otherwise the page is written and, once written, "index2.htm" opened (written
-  // first when the working directory has none).
+  // the list has no valid selection), the longitude box, the year box as a signed whole number
+  // (ReadBirthYear) and the other birth boxes as unsigned numbers. A date or longitude that the
+  // reading refuses shows its message and nothing is written; otherwise the page is written and,
+  // once written, "index2.htm" opened (written first when the working directory has none).
   void Command(int controlId, ControlEvent event) override;
 
  private:

@@ -204,11 +204,20 @@ TEST(BoneWeightPage, RefusedInputShowsItsMessage) {
       {L"2026", L"2", L"29", L"0", L"0", L"121.5", chart::kBirthDayMessage},
       {L"2024", L"4", L"31", L"0", L"0", L"121.5", chart::kBirthDayMessage},
       {L"1582", L"10", L"5", L"0", L"0", L"121.5", chart::kBirthDayMessage},
-      {L"10000", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthDayMessage},
-      // The largest number a box reads stays past every year rather than turning negative.
-      {L"4294967295", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthDayMessage},
-      // A number past it reads 0, as a dialog reads it: the year 0 (1 BC) is accepted.
-      {L"99999999999", L"1", L"1", L"0", L"0", L"121.5", L""},
+      // The year box holds a signed whole number of the calendar's years, -4712 .. 9999; "abc"
+      // gave the year 0 and "-5" read 0.
+      {L"10000", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"-4713", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"4294967295", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"99999999999", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"abc", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"0x7C0", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"2026abc", L"1", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},
+      {L"abc", L"13", L"1", L"0", L"0", L"121.5", chart::kBirthYearMessage},  // the year first
+      {L"-5", L"1", L"1", L"0", L"0", L"121.5", L""},
+      {L"0", L"1", L"1", L"0", L"0", L"121.5", L""},
+      {L"-4712", L"1", L"1", L"0", L"0", L"121.5", L""},
       {L"2026", L"1", L"1", L"25", L"0", L"121.5", chart::kBirthHourMessage},
       // A sign makes a box read 0, as a dialog reads it: hour 0 is accepted.
       {L"2026", L"1", L"1", L"-1", L"0", L"121.5", L""},
@@ -238,6 +247,25 @@ TEST(BoneWeightPage, RefusedInputShowsItsMessage) {
     EXPECT_TRUE(opened.calls.empty());
     EXPECT_TRUE(DirectoryNames(directory.path()).empty());
     EXPECT_TRUE(opened.platform.launched.empty());
+  }
+}
+
+// The year box is read with its sign and blanks around it; the reading gets that year.
+TEST(BoneWeightPage, TheYearBoxReadsASignedYear) {
+  struct Case {
+    const wchar_t* text;
+    int year;
+  };
+  const Case cases[] = {{L"-5", -5}, {L" 1984 ", 1984}, {L"+7", 7}, {L"-4712", -4712}, {L"0", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    ScopedWorkingDirectory directory;
+    OpenedPage opened;
+    opened.controls.SetText(P::kYearBox, c.text);
+    opened.Query();
+    ASSERT_EQ(opened.calls.size(), 1u);
+    EXPECT_EQ(opened.calls[0].year, c.year);
+    EXPECT_TRUE(opened.controls.messages.empty());
   }
 }
 

@@ -57,4 +57,8 @@ int ReadBirthNumber(const PageControls& controls, int id) {
   return static_cast<int>(std::min<unsigned>(ReadDialogUnsigned(controls.Text(id)), INT_MAX));
 }
 
+int ReadBirthYear(const PageControls& controls, int id) {
+  return ReadWholeInteger(controls.Text(id)).value_or(kUnreadBirthYear);
+}
+
 }  // namespace shell

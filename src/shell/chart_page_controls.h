@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <string>
 
@@ -52,5 +53,14 @@ chart::AnnotationText ReadAnnotationBox(const PageControls& controls);
 // A birth number box read as an unsigned number, used as an int: text that is not a number
 // reads 0, and a number past the int range stays the largest int rather than turning negative.
 int ReadBirthNumber(const PageControls& controls, int id);
+
+// The year that a year box holds when it holds no whole number: below every calendar year, so
+// the birth checks refuse it with their year message ("生日年份輸入錯誤 !").
+inline constexpr int kUnreadBirthYear = INT_MIN;
+
+// A birth year box read as a whole number with its sign (ReadWholeInteger), "-5" the year −5
+// (6 BC); an empty box, one that holds anything else, or a number beyond the int range reads
+// kUnreadBirthYear.
+int ReadBirthYear(const PageControls& controls, int id);
 
 }  // namespace shell

@@ -5,11 +5,13 @@
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "almanac/perpetual_calendar_page.h"
+#include "chart/birth_date.h"
 #include "chart/bone_weight_page.h"
 #include "engine/julian_day.h"
 #include "engine/lunar_year.h"
 #include "shell/command_value.h"
 #include "shell/date_checks.h"
+#include "shell/dialog_numbers.h"
 #include "shell/page_output.h"
 #include "shell/utf8_text.h"
 
@@ -51,6 +53,7 @@ CommandLineValues ReadCommandLineValues(std::wstring_view first, std::wstring_vi
   values.given.hour = ReadsAsCommandInteger(texts.hour);
   values.given.minute = ReadsAsCommandInteger(texts.minute);
   values.given.r2 = ReadsAsCommandInteger(texts.r2);
+  values.given.wholeYear = ReadWholeInteger(texts.year).has_value();
   return values;
 }
 
@@ -63,7 +66,8 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
 
 bool IsCommandLineMode(int r1) { return r1 >= 1 && r1 <= 4; }
 
-std::wstring CheckCommandLineValues(const CommandLineValues& values) {
+std::wstring CheckCommandLineValues(const CommandLineValues& values,
+                                    engine::MonthCalendar& calendar) {
   switch (values.r1) {
     case 1: {
       // A value that is not a number reads 0, which stands for no year, month or day; a number
@@ -80,8 +84,20 @@ std::wstring CheckCommandLineValues(const CommandLineValues& values) {
     case 2:
       return values.given.year ? std::wstring() : L"年份輸入錯誤 !";
     case 3:
-    case 4:
-      return {};  // the reading and the chart refuse a birth with its own message as the page
+    case 4: {
+      // "abc" would read as the year 0 and "0x7C0" as 0 too: a birth year is the whole value.
+      if (!values.given.wholeYear) {
+        return chart::kBirthYearMessage;
+      }
+      std::wstring birth = chart::CheckBirthDate(calendar, values.year, values.month, values.day,
+                                                 values.hour, values.minute)
+                               .message;
+      if (!birth.empty()) {
+        return birth;
+      }
+      // Any other text would pass for a sex whose luck runs backward.
+      return values.sex == L"男" || values.sex == L"女" ? std::wstring() : kCommandLineSexMessage;
+    }
     default:
       return {};
   }
@@ -124,8 +140,7 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
       pages.push_back({L"萬年曆.htm", almanac::BuildPerpetualCalendarPage(tables, values.year)});
       break;
     case 3:
-      // At the longitude of the place the sheet shows first, 臺北市; a refused birth writes its
-      // message as the page.
+      // At the longitude of the place the sheet shows first, 臺北市.
       pages.push_back({L"八字重.htm",
                        chart::BuildBoneWeightPage(tables.monthCalendar, values.year, values.month,
                                                   values.day, values.hour, values.minute,
@@ -146,14 +161,14 @@ int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
     diagnostics << kCommandLineUsage << '\n';
     return 1;
   }
-  const std::wstring refusal = CheckCommandLineValues(values);
+  // One run writes one request's pages: the tables live for it.
+  almanac::CalendarTables tables;
+  const std::wstring refusal = CheckCommandLineValues(values, tables.monthCalendar);
   if (!refusal.empty()) {
     diagnostics << WideToUtf8(refusal) << '\n';
     return 2;
   }
   int status = 1;
-  // One run writes one request's pages: the tables live for it.
-  almanac::CalendarTables tables;
   ChartPageBuilders charts;
   const LocalTime now = platform.CurrentLocalTime();
   for (const NamedPage& page : BuildCommandLinePages(

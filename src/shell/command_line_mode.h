@@ -8,6 +8,7 @@
 
 #include "almanac/calendar_tables.h"
 #include "almanac/lunar_month_page.h"
+#include "engine/month_calendar.h"
 #include "shell/chart_page_builders.h"
 #include "shell/platform.h"
 
@@ -34,6 +35,8 @@ struct CommandLineValues {
     bool hour = false;
     bool minute = false;
     bool r2 = false;
+    // The year's whole value is one number (ReadWholeInteger); modes 3 and 4 take no other.
+    bool wholeYear = false;
   } given;
 };
 
@@ -53,21 +56,28 @@ struct NamedPage {
 // Whether mode `r1` writes pages: 1, 2, 3 and 4.
 bool IsCommandLineMode(int r1);
 
+// The message of a sex other than "男" and "女", which modes 3 and 4 refuse.
+inline constexpr wchar_t kCommandLineSexMessage[] = L"性別輸入錯誤 !";
+
 // The message that refuses the values of the mode before any page is built, the one the sheet
 // gives for them, or an empty text. Mode 1 takes a date that CheckAlmanacDate passes (year,
 // month and day given as numbers) and a time that CheckTimeOfDay passes; mode 2 any year given
-// as a number (a year outside the calendar gets a page that says so); modes 3 and 4 anything,
-// the reading and the chart refusing a birth with its own message as the page.
-std::wstring CheckCommandLineValues(const CommandLineValues& values);
+// as a number (a year outside the calendar gets a page that says so). Modes 3 and 4 take a birth
+// whose year is a whole number ("生日年份輸入錯誤 !" otherwise) that chart::CheckBirthDate passes,
+// the check that the bone-weighing reading and the birth-chart entry make (its day records from
+// `calendar`), and then the sex "男" or "女" (kCommandLineSexMessage otherwise); their longitude,
+// kCommandLineLongitude, always passes.
+std::wstring CheckCommandLineValues(const CommandLineValues& values,
+                                    engine::MonthCalendar& calendar);
 
 // The longitude in degrees east that the command line's readings use: that of "臺北市", the place
 // the sheet's pages show first.
 inline constexpr double kCommandLineLongitude = 121.5;
 
 // The pages that mode `values.r1` writes, in order: 1 "陰曆.htm" and "吉凶曆.htm", 2 "萬年曆.htm",
-// 3 "八字重.htm" (the bone-weighing reading, or the message that refuses its birth), 4 "八字.htm"
-// (the chart of the birth with the command line's settings, or the message that refuses it);
-// none for any other mode; the values must have passed CheckCommandLineValues. `today` is the
+// 3 "八字重.htm" (the bone-weighing reading), 4 "八字.htm" (the chart of the birth with the
+// command line's settings); none for any other mode; the values must have passed
+// CheckCommandLineValues, so that no page is a message in place of a page. `today` is the
 // date of the computer's clock (the lunar month page takes a negative year, month or day from
 // it); the pages work with `tables` and `charts`.
 std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,

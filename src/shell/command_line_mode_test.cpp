@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "almanac/almanac_day_page.h"
 #include "almanac/lunar_month_page.h"
 #include "almanac/perpetual_calendar_page.h"
+#include "chart/birth_date.h"
 #include "chart/bone_weight_page.h"
 #include "engine/julian_day.h"
 #include "shell/platform.h"
@@ -288,32 +290,31 @@ TEST(RunCommandLineMode, PerpetualCalendarModeWritesTheYearPage) {
   EXPECT_TRUE(platform.launched.empty());
 }
 
-// Mode 4: the chart of the birth with the command line's own settings as "八字.htm", or the
-// message that refuses the birth in its place.
+// Mode 4: the chart of the birth with the command line's own settings as "八字.htm".
 TEST(RunCommandLineMode, ChartModeWritesTheChartPage) {
-  struct Case {
-    std::wstring second;
-    std::wstring message;  // empty for a chart
+  const std::wstring births[] = {
+      L"year=1984&month=2&day=9&hour=6&min=0&name=王小明&sex=男&R2=2",
+      L"year=1990&month=5&day=20&hour=23&min=30&name=<b>陳&sex=女&R2=7",
+      // A signed year is a year, blanks around it are skipped (a "+" would end the pair); the
+      // calendar's first and last years and the edges of hour and minute.
+      L"year=-5&month=6&day=1&hour=12&min=0&sex=男",
+      L"year= 1990 &month=5&day=20&sex=女",
+      L"year=-4712&month=1&day=1&hour=0&min=0&sex=女",
+      L"year=9999&month=12&day=31&hour=21&min=59&sex=男",
+      L"year=2024&month=2&day=29&hour=24&min=60&sex=男",
   };
-  const Case cases[] = {
-      {L"year=1984&month=2&day=9&hour=6&min=0&name=王小明&sex=男&R2=2", L""},
-      {L"year=1990&month=5&day=20&hour=23&min=30&name=<b>陳&sex=女&R2=7", L""},
-      {L"year=1984&month=13&day=9&hour=6&min=0&name=王小明&sex=男&R2=2", L"生日月份輸入錯誤 !"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(WideToUtf8(c.second));
+  for (const std::wstring& birth : births) {
+    SCOPED_TRACE(WideToUtf8(birth));
     ScopedWorkingDirectory directory;
     RecordingPlatform platform;
     std::ostringstream diagnostics;
-    EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=4", c.second}, diagnostics), 1);
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=4", birth}, diagnostics), 1);
     EXPECT_EQ(diagnostics.str(), "");
     EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字.htm"});
     ChartPageBuilders charts;
     const std::wstring page =
-        charts.BuildBirthChartPage(CommandLineChartQuery(ReadCommandLineValues(L"R1=4", c.second)));
-    if (!c.message.empty()) {
-      EXPECT_TRUE(page == c.message);
-    }
+        charts.BuildBirthChartPage(CommandLineChartQuery(ReadCommandLineValues(L"R1=4", birth)));
+    EXPECT_EQ(page.rfind(L"<", 0), 0u);  // a page, not a message
     ExpectPageFile(directory.path() / "八字.htm", page);
     EXPECT_TRUE(platform.launched.empty());
   }
@@ -411,27 +412,97 @@ TEST(RunCommandLineMode, BoneWeighingModeWritesTheReading) {
   EXPECT_TRUE(platform.launched.empty());
 }
 
-// A birth the reading refuses writes its message as the page, as the chart mode does.
-TEST(RunCommandLineMode, BoneWeighingModeWritesTheMessageOfARefusedBirth) {
+// Modes 3 and 4 refuse a birth as modes 1 and 2 refuse their values: the message on standard
+// error, status 2, nothing written, and the page a previous run wrote kept as it was. The birth
+// checks are those of the reading and the chart entry, in their order (year, month, day, hour,
+// minute), then the sex; the year must be the whole value.
+TEST(StartTavrel, ChartModesRefuseABirthAndKeepThePreviousPage) {
   struct Case {
-    const wchar_t* values;
+    std::wstring second;
     const wchar_t* message;
   };
   const Case cases[] = {
-      {L"year=2024&month=13&day=1&min=61", L"生日月份輸入錯誤 !"},
-      {L"year=2024", L"生日月份輸入錯誤 !"},
-      {L"year=2023&month=2&day=29", L"生日日期輸入錯誤 !"},
-      {L"year=2024&month=1&day=1&hour=25", L"生日時間輸入錯誤 !"},
-      {L"year=2024&month=1&day=1&min=-1", L"生日分鐘輸入錯誤 !"},
+      // "abc" gave a chart of the year 0, "0x7C0" and "1990abc" charts of 0 and 1990.
+      {L"month=5&day=20&hour=13&min=45&sex=男", chart::kBirthYearMessage},  // year missing
+      {L"year=&month=5&day=20&sex=男", chart::kBirthYearMessage},
+      {L"year=abc&month=5&day=20&sex=男", chart::kBirthYearMessage},
+      {L"year=0x7C0&month=5&day=20&sex=男", chart::kBirthYearMessage},
+      {L"year=1990abc&month=5&day=20&sex=男", chart::kBirthYearMessage},
+      {L"year=1990.5&month=5&day=20&sex=男", chart::kBirthYearMessage},
+      {L"year=- 5&month=5&day=20&sex=男", chart::kBirthYearMessage},
+      {L"year=10000&month=1&day=1&sex=男", chart::kBirthYearMessage},
+      {L"year=-4713&month=12&day=31&sex=女", chart::kBirthYearMessage},
+      {L"year=99999999999&month=1&day=1&sex=男", chart::kBirthYearMessage},
+      {L"year=-99999999999&month=1&day=1&sex=男", chart::kBirthYearMessage},
+      {L"year=10000&month=13&day=32&hour=25&min=61&sex=X", chart::kBirthYearMessage},
+      {L"year=2024&sex=男", chart::kBirthMonthMessage},  // month and day missing
+      {L"year=2024&month=13&day=1&min=61&sex=男", chart::kBirthMonthMessage},
+      {L"year=2024&month=abc&day=1&sex=男", chart::kBirthMonthMessage},
+      {L"year=2023&month=2&day=29&sex=男", chart::kBirthDayMessage},
+      {L"year=1582&month=10&day=10&sex=男", chart::kBirthDayMessage},
+      {L"year=2024&month=4&day=31&sex=女", chart::kBirthDayMessage},
+      {L"year=9999&month=12&day=31&hour=22&min=0&sex=男", chart::kBirthDayMessage},
+      {L"year=2024&month=1&day=1&hour=25&sex=男", chart::kBirthHourMessage},
+      {L"year=2024&month=1&day=1&hour=-1&sex=男", chart::kBirthHourMessage},
+      {L"year=2024&month=1&day=1&min=61&sex=男", chart::kBirthMinuteMessage},
+      {L"year=2024&month=1&day=1&min=-1&sex=男", chart::kBirthMinuteMessage},
+      // "X" gave a page of 陽X with the luck of a woman.
+      {L"year=2024&month=1&day=1&sex=X", kCommandLineSexMessage},
+      {L"year=2024&month=1&day=1", kCommandLineSexMessage},  // sex missing
+      {L"year=2024&month=1&day=1&sex=", kCommandLineSexMessage},
+      {L"year=2024&month=1&day=1&sex=男 ", kCommandLineSexMessage},
+      {L"year=2024&month=1&day=1&sex=男女", kCommandLineSexMessage},
+      {L"year=2024&month=1&day=1&sex=male", kCommandLineSexMessage},
+  };
+  struct Mode {
+    const wchar_t* first;
+    const char* fileName;
+  };
+  const Mode modes[] = {{L"R1=3", "八字重.htm"}, {L"R1=4", "八字.htm"}};
+  for (const Mode& mode : modes) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(WideToUtf8(mode.first + (L" " + c.second)));
+      ScopedWorkingDirectory directory;
+      const std::string previous = "<html>a page of an earlier run</html>";
+      std::ofstream(directory.path() / mode.fileName, std::ios::binary) << previous;
+      RecordingPlatform platform;
+      std::ostringstream diagnostics;
+      EXPECT_EQ(StartTavrel(platform, {L"tavrel", mode.first, c.second}, diagnostics), 2);
+      EXPECT_EQ(diagnostics.str(), WideToUtf8(c.message) + "\n");
+      EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{mode.fileName});
+      EXPECT_EQ(ReadFileBytes(directory.path() / mode.fileName), previous);
+      EXPECT_TRUE(platform.launched.empty());
+    }
+  }
+}
+
+// The births that mode 3 takes beside the one above: each writes its reading with status 1.
+TEST(RunCommandLineMode, BoneWeighingModeWritesTheReadingOfEveryAcceptedBirth) {
+  struct Case {
+    std::wstring second;
+    int year, month, day, hour, minute;
+    const wchar_t* sex;
+  };
+  const Case cases[] = {
+      {L"year=-5&month=6&day=1&hour=12&min=0&sex=男", -5, 6, 1, 12, 0, L"男"},
+      {L"year= 1990 &month=5&day=20&hour=13&min=45&sex=女", 1990, 5, 20, 13, 45, L"女"},
+      {L"year=-4712&month=1&day=1&sex=女", -4712, 1, 1, 0, 0, L"女"},
+      {L"year=9999&month=12&day=31&hour=21&min=59&sex=男", 9999, 12, 31, 21, 59, L"男"},
+      {L"year=2024&month=2&day=29&hour=24&min=60&sex=男", 2024, 2, 29, 24, 60, L"男"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(WideToUtf8(c.values));
+    SCOPED_TRACE(WideToUtf8(c.second));
     ScopedWorkingDirectory directory;
     RecordingPlatform platform;
     std::ostringstream diagnostics;
-    EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=3", c.values}, diagnostics), 1);
+    EXPECT_EQ(StartTavrel(platform, {L"tavrel", L"R1=3", c.second}, diagnostics), 1);
+    EXPECT_EQ(diagnostics.str(), "");
     EXPECT_EQ(DirectoryNames(directory.path()), std::vector<std::string>{"八字重.htm"});
-    ExpectPageFile(directory.path() / "八字重.htm", c.message);
+    engine::MonthCalendar calendar;
+    const std::wstring page = chart::BuildBoneWeightPage(calendar, c.year, c.month, c.day, c.hour,
+                                                         c.minute, L"", c.sex, 121.5);
+    EXPECT_EQ(page.rfind(L"<", 0), 0u);  // a page, not a message
+    ExpectPageFile(directory.path() / "八字重.htm", page);
   }
 }
 

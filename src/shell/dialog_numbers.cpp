@@ -1,6 +1,7 @@
 #include "shell/dialog_numbers.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -38,6 +39,37 @@ unsigned ReadDialogUnsigned(std::wstring_view text) {
     }
   }
   return static_cast<unsigned>(number);
+}
+
+std::optional<int> ReadWholeInteger(std::wstring_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) {
+    ++begin;
+  }
+  while (end > begin && IsBlank(text[end - 1])) {
+    --end;
+  }
+  const bool negative = begin < end && text[begin] == L'-';
+  if (begin < end && (text[begin] == L'-' || text[begin] == L'+')) {
+    ++begin;
+  }
+  if (begin == end) {
+    return std::nullopt;
+  }
+  // A magnitude of up to INT_MAX + 1 (INT_MIN's), so no digit string overflows it.
+  const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+  std::int64_t magnitude = 0;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (text[i] < L'0' || text[i] > L'9') {
+      return std::nullopt;
+    }
+    magnitude = magnitude * 10 + (text[i] - L'0');
+    if (magnitude > limit) {
+      return std::nullopt;
+    }
+  }
+  return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
 double ReadCoordinateText(std::wstring_view text) {

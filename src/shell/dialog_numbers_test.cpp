@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "shell/utf8_text.h"
@@ -28,6 +30,46 @@ TEST(ReadDialogUnsigned, ReadsOnlyWholeUnsignedNumbers) {
   for (const Case& c : cases) {
     SCOPED_TRACE(WideToUtf8(c.text));
     EXPECT_EQ(ReadDialogUnsigned(c.text), c.number);
+  }
+}
+
+TEST(ReadWholeInteger, ReadsASignedNumberThatIsTheWholeText) {
+  struct Case {
+    std::wstring text;
+    std::optional<int> number;
+  };
+  const Case cases[] = {
+      {L"1984", 1984},
+      {L"  7 ", 7},
+      {L"-5", -5},
+      {L" -4712", -4712},
+      {L"+5", 5},
+      {L"0", 0},
+      {L"-0", 0},
+      {L"007", 7},
+      {L"2147483647", 2147483647},
+      {L"-2147483648", INT_MIN},
+      {L"2147483648", std::nullopt},
+      {L"-2147483649", std::nullopt},
+      {L"99999999999999999999", std::nullopt},
+      {L"", std::nullopt},
+      {L"  ", std::nullopt},
+      {L"-", std::nullopt},
+      {L"+", std::nullopt},
+      {L"abc", std::nullopt},
+      {L"0x7C0", std::nullopt},
+      {L"20abc", std::nullopt},
+      {L"2.5", std::nullopt},
+      {L"1e3", std::nullopt},
+      {L"1 2", std::nullopt},
+      {L"- 5", std::nullopt},
+      {L"--5", std::nullopt},
+      {L"+-5", std::nullopt},
+      {L"２０２４", std::nullopt},  // full-width digits are not decimal digits here
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    EXPECT_EQ(ReadWholeInteger(c.text), c.number);
   }
 }
 

@@ -61,7 +61,7 @@ FourPillarsQuery FourPillarsPage::ReadQuery() const {
   query.sex = ReadSexList(controls_);
   query.annotationText = ReadAnnotationBox(controls_);
   query.longitude = ReadCoordinateText(controls_.Text(kLongitudeBox));
-  query.year = ReadBirthNumber(controls_, kYearBox);
+  query.year = ReadBirthYear(controls_, kYearBox);
   query.month = ReadBirthNumber(controls_, kMonthBox);
   query.day = ReadBirthNumber(controls_, kDayBox);
   query.hour = ReadBirthNumber(controls_, kHourBox);

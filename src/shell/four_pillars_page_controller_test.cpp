@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "places/place_selection.h"
+#include "shell/chart_page_builders.h"
 #include "shell/dialog_numbers.h"
 #include "shell/page_request.h"
 #include "shell/test_support.h"
@@ -213,6 +214,37 @@ TEST_F(FourPillarsPageTest, SettingsAsTheControlsShowThem) {
     c.change(controls);
     c.check(page.ReadQuery());
   }
+}
+
+// The year box is read with its sign; a box that holds no whole number gives a year that the
+// entry refuses with "生日年份輸入錯誤 !".
+TEST_F(FourPillarsPageTest, TheYearBoxReadsASignedWholeNumber) {
+  struct Case {
+    const wchar_t* text;
+    int year;
+  };
+  const Case cases[] = {
+      {L"-5", -5},
+      {L" 1984 ", 1984},
+      {L"+7", 7},
+      {L"0", 0},
+      {L"-4713", -4713},  // a whole number; the entry refuses it for its range
+      {L"", kUnreadBirthYear},
+      {L"abc", kUnreadBirthYear},
+      {L"0x7C0", kUnreadBirthYear},
+      {L"1984abc", kUnreadBirthYear},
+      {L"1984.0", kUnreadBirthYear},
+      {L"- 5", kUnreadBirthYear},
+      {L"99999999999", kUnreadBirthYear},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    controls_.SetText(Page::kYearBox, c.text);
+    EXPECT_EQ(page_.ReadQuery().year, c.year);
+  }
+  ChartPageBuilders charts;
+  FourPillarsQuery unread = page_.ReadQuery();
+  EXPECT_TRUE(charts.BuildBirthChartPage(unread) == L"生日年份輸入錯誤 !");
 }
 
 TEST_F(FourPillarsPageTest, PlaceLists) {

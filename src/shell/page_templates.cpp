@@ -4,7 +4,7 @@
 
 namespace shell {
 
-const wchar_t kSheetCaption[] = L"Tavrel, http://www.example.com";
+const wchar_t kSheetCaption[] = L"Tavrel";
 const wchar_t kSheetExitButtonText[] = L"結束(&X)";
 const char kDialogFontFamily[] = "AR PL UMing TW";
 
@@ -77,15 +77,15 @@ PageTemplate BoneWeightPageTemplate() {
               {1008, K::kEdit, L"", 196, 106, 13, 12},
               {-1, K::kLabel, L"分", 243, 108, 9, 8},
               {1010, K::kEdit, L"", 227, 106, 13, 12},
-              {1065, K::kEdit, L"", 170, 66, 27, 12},
+              {1065, K::kEdit, L"", 170, 66, 44, 12},
               {-1, K::kGroupBox, L"經緯度", 7, 54, 248, 34},
               {-1, K::kLabel, L"東經", 153, 67, 16, 8},
               {1030, K::kComboBox, L"", 14, 66, 64, 57},
               {1031, K::kComboBox, L"", 81, 66, 67, 57},
               {-1, K::kGroupBox, L"姓別", 54, 94, 33, 34},
               {1032, K::kComboBox, L"", 61, 106, 22, 57},
-              {-1, K::kLabel, L"北緯", 205, 67, 18, 10},
-              {1012, K::kLabel, L"", 221, 67, 20, 10},
+              {-1, K::kLabel, L"北緯", 217, 67, 17, 10},
+              {1012, K::kLabel, L"", 234, 67, 20, 10},
               {1050, K::kLabel, L"", 153, 54, 92, 11},
           }};
 }
@@ -113,15 +113,15 @@ PageTemplate FourPillarsPageTemplate() {
               {1008, K::kEdit, L"", 197, 96, 13, 12},
               {-1, K::kLabel, L"分", 240, 98, 8, 8},
               {1010, K::kEdit, L"", 224, 96, 13, 12},
-              {1065, K::kEdit, L"", 170, 58, 27, 12},
+              {1065, K::kEdit, L"", 170, 58, 44, 12},
               {-1, K::kGroupBox, L"經緯度", 7, 46, 248, 34},
               {-1, K::kLabel, L"東經", 153, 59, 16, 8},
               {1030, K::kComboBox, L"", 14, 58, 64, 57},
               {1031, K::kComboBox, L"", 81, 58, 67, 57},
               {-1, K::kGroupBox, L"姓別", 60, 84, 34, 34},
               {1032, K::kComboBox, L"", 64, 96, 22, 57},
-              {-1, K::kLabel, L"北緯", 205, 59, 18, 10},
-              {1012, K::kLabel, L"", 221, 59, 20, 10},
+              {-1, K::kLabel, L"北緯", 217, 59, 17, 10},
+              {1012, K::kLabel, L"", 234, 59, 20, 10},
               {1015, K::kFirstRadio, L"年", 189, 22, 17, 10},
               {1016, K::kRadio, L"日", 208, 22, 17, 10},
               {1017, K::kRadio, L"年日", 227, 22, 25, 10},

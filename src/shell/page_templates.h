@@ -46,7 +46,7 @@ struct PageTemplate {
 // "干支排盤", "八字學".
 const std::vector<PageTemplate>& SheetPageTemplates();
 
-// The sheet's caption: "Tavrel, " and the product's web address.
+// The sheet's caption: the product's name, "Tavrel".
 extern const wchar_t kSheetCaption[];
 
 // The one button of the sheet, which closes it.

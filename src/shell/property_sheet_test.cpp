@@ -62,7 +62,7 @@ TEST_F(PropertySheetTest, CaptionTabsAndTheOneButton) {
   PropertySheet sheet(StandardPageControllers(platform));
   RefuseMessageBoxes(sheet);
   sheet.show();
-  EXPECT_EQ(Utf8(sheet.windowTitle()), "Tavrel, http://www.example.com");
+  EXPECT_EQ(Utf8(sheet.windowTitle()), "Tavrel");
   ASSERT_EQ(sheet.tabs()->count(), 7);
   const char* captions[] = {"農民曆",   "擇日學",   "萬年曆", "袁天罡稱骨術",
                             "八字排盤", "干支排盤", "八字學"};
@@ -333,6 +333,83 @@ TEST_F(PropertySheetTest, TheBoneWeighingPageRefusesABadDate) {
   EXPECT_EQ(messages, std::vector<std::string>{"生日日期輸入錯誤 !"});
   EXPECT_TRUE(testing::DirectoryNames(directory.path()).empty());
   EXPECT_TRUE(platform.launched.empty());
+}
+
+// The year boxes of "袁天罡稱骨術" and "八字排盤" hold a signed whole number: "-5" is the year −5,
+// and a box of anything else is refused with the year's message, a message box on the first and
+// the message as the chart page on the second.
+TEST_F(PropertySheetTest, TheBirthPagesReadTheYearAsASignedWholeNumber) {
+  struct Case {
+    const char* year;
+    const char* message;  // empty when the year is accepted
+  };
+  const Case cases[] = {
+      {"-5", ""},
+      {" 1984 ", ""},
+      {"+0", ""},
+      {"-4712", ""},
+      {"9999", ""},
+      {"", "生日年份輸入錯誤 !"},
+      {"abc", "生日年份輸入錯誤 !"},
+      {"0x7C0", "生日年份輸入錯誤 !"},
+      {"1984年", "生日年份輸入錯誤 !"},
+      {"-4713", "生日年份輸入錯誤 !"},
+      {"10000", "生日年份輸入錯誤 !"},
+      {"4294967295", "生日年份輸入錯誤 !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.year);
+    testing::ScopedWorkingDirectory directory;
+    RecordingPlatform platform;
+    platform.now = {2024, 2, 9, 8, 5, 0, -8.0};
+    PropertySheet sheet(StandardPageControllers(platform));
+    std::vector<std::string> messages;
+    sheet.setMessageHandler([&messages](const QString& text) { messages.push_back(Utf8(text)); });
+    for (int tab : {3, 4}) {
+      sheet.tabs()->setCurrentIndex(tab);
+      qobject_cast<QLineEdit*>(sheet.control(tab, 1005))->setText(QString::fromUtf8(c.year));
+      qobject_cast<QPushButton*>(sheet.control(tab, 1))->click();
+    }
+    const std::wstring chartPage =
+        testing::DecodeCodePage950(testing::ReadFileBytes(directory.path() / "八字.htm"));
+    if (*c.message == '\0') {
+      EXPECT_TRUE(messages.empty());
+      EXPECT_EQ(testing::DirectoryNames(directory.path()),
+                (std::vector<std::string>{"index2.htm", "八字.htm", "八字重.htm"}));
+      EXPECT_EQ(chartPage.rfind(L"<", 0), 0u);
+      const std::string year = c.year;
+      const std::size_t digits = year.find_first_not_of(" +");
+      const std::wstring yearText =
+          Utf8ToWide(year.substr(digits, year.find(' ', digits) - digits));
+      EXPECT_NE(chartPage.find(yearText), std::wstring::npos);
+      continue;
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{c.message});
+    EXPECT_EQ(testing::DirectoryNames(directory.path()), std::vector<std::string>{"八字.htm"});
+    EXPECT_TRUE(chartPage == Utf8ToWide(c.message));
+  }
+}
+
+// The longitude boxes of "袁天罡稱骨術" and "八字排盤" show their whole "%f" value, which a query
+// reads, beside the latitude and clear of it.
+TEST_F(PropertySheetTest, TheBirthPagesShowTheWholeLongitude) {
+  RecordingPlatform platform;
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  sheet.show();
+  for (int tab : {3, 4}) {
+    SCOPED_TRACE(tab);
+    sheet.tabs()->setCurrentIndex(tab);
+    QApplication::processEvents();
+    auto* longitude = qobject_cast<QLineEdit*>(sheet.control(tab, 1065));
+    ASSERT_NE(longitude, nullptr);
+    EXPECT_EQ(Utf8(longitude->text()), "121.500000");
+    // Scrolled to its start, the box shows the text's end inside its frame.
+    longitude->home(false);
+    EXPECT_EQ(longitude->cursorPositionAt(QPoint(longitude->width() - 4, longitude->height() / 2)),
+              longitude->text().size());
+    EXPECT_LT(longitude->geometry().right(), sheet.control(tab, 1012)->geometry().left());
+  }
 }
 
 TEST_F(PropertySheetTest, ACalendarClickShowsTheSunAndMoonLines) {

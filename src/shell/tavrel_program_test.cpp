@@ -115,6 +115,47 @@ TEST(TavrelProgram, RefusedDatesWriteNothingAndExitWithTwo) {
   }
 }
 
+// A birth that modes 3 and 4 refuse: its message on standard error, status 2, and the page of an
+// earlier run kept whole.
+TEST(TavrelProgram, RefusedBirthsKeepThePreviousPageAndExitWithTwo) {
+  ScopedWorkingDirectory directory;
+  ASSERT_EQ(RunTavrel("R1=3 'year=1990&month=5&day=20&hour=13&min=45&sex=男'").status, 1);
+  ASSERT_EQ(RunTavrel("R1=4 'year=1990&month=5&day=20&hour=13&min=45&sex=男'").status, 1);
+  const std::string bonePage = ReadFileBytes(directory.path() / "八字重.htm");
+  const std::string chartPage = ReadFileBytes(directory.path() / "八字.htm");
+  ASSERT_GT(bonePage.size(), 500u);
+  ASSERT_GT(chartPage.size(), 10000u);
+  struct Case {
+    const char* arguments;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"R1=3 'year=abc&month=5&day=20&sex=男'", "生日年份輸入錯誤 !\n"},
+      {"R1=4 'year=0x7C0&month=5&day=20&sex=男'", "生日年份輸入錯誤 !\n"},
+      {"R1=4 'month=5&day=20&sex=男'", "生日年份輸入錯誤 !\n"},
+      {"R1=3 'year=10000&month=1&day=1&sex=女'", "生日年份輸入錯誤 !\n"},
+      {"R1=4 'year=-4713&month=1&day=1&sex=女'", "生日年份輸入錯誤 !\n"},
+      {"R1=3 'year=2024&month=13&day=1&sex=男'", "生日月份輸入錯誤 !\n"},
+      {"R1=4 'year=1984&month=13&day=9&hour=6&min=0&name=王小明&sex=男&R2=2'",
+       "生日月份輸入錯誤 !\n"},
+      {"R1=3 'year=2023&month=2&day=29&sex=男'", "生日日期輸入錯誤 !\n"},
+      {"R1=4 'year=2024&month=1&day=1&hour=25&sex=女'", "生日時間輸入錯誤 !\n"},
+      {"R1=3 'year=2024&month=1&day=1&min=61&sex=女'", "生日分鐘輸入錯誤 !\n"},
+      {"R1=4 'year=2024&month=2&day=4&hour=12&sex=X'", "性別輸入錯誤 !\n"},
+      {"R1=3 'year=2024&month=2&day=4&hour=12'", "性別輸入錯誤 !\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const RunResult result = RunTavrel(c.arguments);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.diagnostics, c.message);
+    EXPECT_EQ(DirectoryNames(directory.path()),
+              (std::vector<std::string>{"八字.htm", "八字重.htm"}));
+    EXPECT_EQ(ReadFileBytes(directory.path() / "八字重.htm"), bonePage);
+    EXPECT_EQ(ReadFileBytes(directory.path() / "八字.htm"), chartPage);
+  }
+}
+
 TEST(TavrelProgram, AThirdArgumentPrintsTheDebugLine) {
   ScopedWorkingDirectory directory;
   const RunResult result = RunTavrel("R1=9 'year=2024&name=陳 大文&sex=男' ''");
