@@ -10,8 +10,10 @@ one `PoolEntry` of `interpretation/text_pools.h`, in file order, so the row coun
 size that the header declares (a file with a row too many or too few does not compile).
 
 The script refuses a file that is not well formed: a wrong column count, an unknown origin, an
-empty key, a control character, or a text that its origin says must be empty but is not. The
-meaning of the keys (which keys, in which order) is checked by the pool tests.
+empty key, a control character, an `&` (a transcription's character reference such as `&KR0636;`
+would reach the page as it stands, and no classical text needs the character itself), or a text
+that its origin says must be empty but is not. The meaning of the keys (which keys, in which
+order) is checked by the pool tests.
 """
 
 import pathlib
@@ -52,6 +54,8 @@ def read_pool(path):
     for number, line in enumerate(lines[1:], start=2):
         if any(ord(c) < 0x20 for c in line.replace("\t", "")):
             fail(path, number, "control character")
+        if "&" in line:
+            fail(path, number, f"an '&' (a character reference?) at {line[line.index('&'):][:12]!r}")
         cells = line.split("\t")
         if len(cells) != len(header):
             fail(path, number, f"{len(cells)} columns, the header has {len(header)}")

@@ -370,7 +370,7 @@ TEST(FollowingAndSolitaryPatterns, VersesAreTheQuotedAndTheSourced) {
   const Case cases[] = {
       {夾坵格, 3},     {福德格, 1},     {棄命從煞格, 0}, {棄命從財格, 1},
       {專印合官格, 1}, {專財格, 1},     {時馬格, 2},     {日德秀氣格, 1},
-      {天地德合格, 1}, {祿馬同鄉格, 1}, {六弱格, 1},     {兩干連珠格, 1},
+      {天地德合格, 1}, {祿馬同鄉格, 2}, {六弱格, 1},     {兩干連珠格, 1},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(U8(k.pattern.name));
@@ -382,6 +382,8 @@ TEST(FollowingAndSolitaryPatterns, VersesAreTheQuotedAndTheSourced) {
   EXPECT_EQ(CatalogueRecord(夾坵格.name).verses.front(),
             L"<br>己卯相逢己巳時，黑豬得遇水為奇；金牛水申相見後，丙庚戊子夾坵隨。");
   EXPECT_EQ(CatalogueRecord(夾坵格.name).verses[2], PoolText(kPatternVerses, {L"夾坵格", L"3"}));
+  EXPECT_EQ(CatalogueRecord(祿馬同鄉格.name).verses[1],
+            PoolText(kPatternVerses, {L"祿馬同鄉格", L"2"}));
 }
 
 }  // namespace

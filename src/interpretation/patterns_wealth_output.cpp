@@ -539,8 +539,9 @@ std::vector<PatternRecord> WealthAndOutputPatterns() {
               {L" .月地支出現合", Fails<yearSide>},
               {L" .月地支出現合", Fails<daySide>},
           },
-      // The first verse is quoted only to its opening, which no source found begins with.
-      .verses = VersesOf(kPatternVerses, 傷官格.name),
+      .verses = VersesOf(
+          kPatternVerses, 傷官格.name,
+          {{1, L"<br>火土傷官宜傷盡(不喜見官)，金水傷官喜見官(調候)，木火傷官宜配印(以免耗泄過度)，"}}),
   });
 
   patterns.push_back({

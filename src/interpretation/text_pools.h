@@ -77,6 +77,6 @@ extern const std::array<PoolEntry, 7> kClassicsLongSentences;
 
 // The verses of the chart patterns found in the sources, keyed (pattern name, verse number), in
 // the order of the sources' sections; a pattern's record takes the ones it uses with VersesOf.
-extern const std::array<PoolEntry, 170> kPatternVerses;
+extern const std::array<PoolEntry, 171> kPatternVerses;
 
 }  // namespace interpretation
