@@ -129,9 +129,9 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
                        request.longitude / engine::kDegreesPerRadian, c);
 
   // The section term in force is the one that opens the month of the month pillar, which turns
-  // at the exact moment of the term; its day still counts from the noon of its date, so between
-  // that noon and the moment the entry of the month's term lies after the birth. The mid-term
-  // in force is the last whose noon has passed.
+  // at the exact moment of the term, not at the noon of its date: the entry of that name nearest
+  // the birth, so that the luck, the commanding stem and the season agree with the month pillar.
+  // The mid-term in force is the last whose noon has passed.
   const engine::TermInForce sectionTerm = terms_.FindSectionTermNearest(
       request.year, SectionTermOpeningMonth(vocabulary_, c.pillars[kMonthPillar].branch),
       julianDay);
@@ -160,10 +160,10 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
   c.sexText = request.sex;
   c.yinYangText = IsYangStem(c.pillars[kYearPillar].stem) == 1 ? L"陽" : L"陰";
 
-  // Term days count from 12:00 of their date (Julian day day + 2451545). On a term's date the
-  // noon may lie on the other side of the birth than the term's moment: the count is then 0, not
-  // negative. A moment outside the terms laid out (none for an accepted date) keeps the luck
-  // start at 0.
+  // Term days count from 12:00 of their date (Julian day day + 2451545). On a term's date a
+  // birth between the noon and the term's moment has that noon on the other side than the
+  // month pillar says: the count there is 0, not negative. A moment outside the terms laid out
+  // (none for an accepted date) keeps the luck start at 0.
   if (sectionTerm.termIndex >= 0) {
     const double sinceTerm =
         std::max(0.0, julianDay - engine::JulianDayOfDayNumber(sectionTerm.day));

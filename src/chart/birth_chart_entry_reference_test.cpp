@@ -198,8 +198,8 @@ TEST(BirthChartEntryReference, LunarDatesOfEveryDay1950To2050) {
       const std::string text = EncodeUtf8(chart->lunarYearText + L" " + chart->lunarMonthText +
                                           L"月" + chart->lunarDayText);
       const auto spring = springMoments.find(row[0]);
-      const bool beforeSpring = spring != springMoments.end() &&
-                                (birth.hour * 60 + birth.minute) * 60 < spring->second;
+      const bool beforeSpring =
+          spring != springMoments.end() && (birth.hour * 60 + birth.minute) * 60 < spring->second;
       if (beforeSpring && i == 0) {
         continue;
       }
@@ -263,9 +263,9 @@ TEST(BirthChartEntryReference, SectionTermOfEveryTermDate1900To2100OpensTheMonth
       const auto branch =
           std::find(branches.begin(), branches.end(), chart.pillars[kMonthPillar].branch);
       ASSERT_NE(branch, branches.end());
-      EXPECT_EQ(EncodeUtf8(chart.sectionTermName),
-                EncodeUtf8(std::wstring(vocabulary::kSectionTermsByMonthBranch[static_cast<
-                    std::size_t>(branch - branches.begin())])));
+      const std::size_t monthIndex = static_cast<std::size_t>(branch - branches.begin());
+      const std::wstring monthTerm(vocabulary::kSectionTermsByMonthBranch[monthIndex]);
+      EXPECT_EQ(EncodeUtf8(chart.sectionTermName), EncodeUtf8(monthTerm));
       EXPECT_GE(chart.daysSinceSectionTerm, 0.0);
       EXPECT_LE(chart.daysSinceSectionTerm, 32.0);
       EXPECT_GE(chart.luckStartDays, 0.0);

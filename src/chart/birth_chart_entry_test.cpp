@@ -175,8 +175,7 @@ TEST(BirthChartEntry, LuckStartFromTheNoonOfTheSectionTermDates) {
       {3, 5, 10, 0, L"女", 29.0 + 22 / 24.0, 29.0 + 22 / 24.0, L"立春",
        L"9歲352日交大運,立春後29.916667日起運"},
       {3, 5, 11, 59, L"女", 0.0, 0.0, L"驚蟄", L"0歲0日交大運,驚蟄後0.000000日起運"},
-      {3, 5, 11, 59, L"男", 30.0 + 1 / 1440.0, 0.0, L"驚蟄",
-       L"10歲0日交大運,驚蟄後0.000000日起運"},
+      {3, 5, 11, 59, L"男", 30.0 + 1 / 1440.0, 0.0, L"驚蟄", L"10歲0日交大運,驚蟄後0.000000日起運"},
       // A sex that is neither runs backward.
       {2, 9, 6, 0, L"", 4.75, 4.75, L"立春", L"1歲211日交大運,立春後4.750000日起運"},
       {2, 9, 6, 0, L"M", 4.75, 4.75, L"立春", L"1歲211日交大運,立春後4.750000日起運"},
@@ -314,8 +313,8 @@ TEST(BirthChartEntry, WinterSolsticeYearChange) {
   const std::vector<Case> cases = {
       {2024, 1, 10, 12, 30, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯",
        true},
-      {2024, 1, 10, 12, 30, YearChangeRule::kBeginningOfSpring, "癸卯", 0, L"陰", L"兔",
-       L"癸卯", false},
+      {2024, 1, 10, 12, 30, YearChangeRule::kBeginningOfSpring, "癸卯", 0, L"陰", L"兔", L"癸卯",
+       false},
       {2024, 1, 10, 12, 30, static_cast<YearChangeRule>(7), "癸卯", 0, L"陰", L"兔", L"癸卯",
        false},
       {2023, 12, 25, 12, 30, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯",
