@@ -1,7 +1,9 @@
 #include "chart/birth_chart_entry.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "chart/birth_date.h"
@@ -26,6 +28,21 @@ std::wstring TermName(const vocabulary::CalendarVocabulary& names, int termIndex
   return termIndex >= 0 && termIndex < static_cast<int>(names.termNames.size())
              ? names.termNames[static_cast<std::size_t>(termIndex)]
              : std::wstring();
+}
+
+// The index in termNames of the section term that opens the month of monthBranch (寅 立春, 卯
+// 驚蟄 ... 丑 小寒); -1 for a text that names no month branch.
+int SectionTermOpeningMonth(const vocabulary::CalendarVocabulary& names,
+                            const std::wstring& monthBranch) {
+  const auto& branches = vocabulary::kMonthBranches;
+  const auto branch = std::find(branches.begin(), branches.end(), monthBranch);
+  if (branch == branches.end()) {
+    return -1;
+  }
+  const std::wstring_view term =
+      vocabulary::kSectionTermsByMonthBranch[static_cast<std::size_t>(branch - branches.begin())];
+  const auto found = std::find(names.termNames.begin(), names.termNames.end(), term);
+  return found == names.termNames.end() ? -1 : static_cast<int>(found - names.termNames.begin());
 }
 
 // The year pillar one year on: the next stem and the next branch, 甲 after 癸, 子 after 亥.
@@ -111,9 +128,19 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
   ComputeFourPillarsAt(vocabulary_, engine::UtDayNumberOfBeijingJulianDay(julianDay),
                        request.longitude / engine::kDegreesPerRadian, c);
 
-  const engine::TermsInForce terms = terms_.FindTermsInForce(request.year, julianDay);
-  c.sectionTermName = TermName(vocabulary_, terms.sectionTerm.termIndex);
-  c.midTermName = TermName(vocabulary_, terms.midTerm.termIndex);
+  // The section term in force is the one that opens the month of the month pillar, which turns
+  // at the exact moment of the term, not at the noon of its date: the entry of that name nearest
+  // the birth, so that the luck, the commanding stem and the season agree with the month pillar.
+  // The mid-term in force is the last whose noon has passed.
+  const engine::TermInForce sectionTerm = terms_.FindSectionTermNearest(
+      request.year, SectionTermOpeningMonth(vocabulary_, c.pillars[kMonthPillar].branch),
+      julianDay);
+  const engine::TermInForce midTerm = terms_.FindTermsInForce(request.year, julianDay).midTerm;
+  c.sectionTermName = TermName(vocabulary_, sectionTerm.termIndex);
+  c.midTermName = TermName(vocabulary_, midTerm.termIndex);
+  // The year of the lunar date is the year pillar of the moment, before any winter-solstice
+  // change: on the date of 立春 it turns at the term's moment, as the pillar and the animal do.
+  c.lunarYearText = c.pillars[kYearPillar].stem + c.pillars[kYearPillar].branch;
 
   if (YearTurnsAtWinterSolstice(request.yearChangeRule) && FallsBetweenWinterSolsticeAndSpring(c)) {
     AdvanceYearPillar(c.pillars[kYearPillar]);
@@ -122,7 +149,6 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
 
   c.yearText = DecimalText(request.year);
   const engine::CalendarDay& lunarDay = LunarRecordOfBirth(date, request.hour, c.trueSolarHour);
-  c.lunarYearText = lunarDay.yearPillarName;
   c.lunarMonthText = lunarDay.lunarMonthName;
   c.lunarDayText = lunarDay.lunarDayName;
   c.lunarHourText = c.pillars[kHourPillar].branch;
@@ -134,11 +160,15 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
   c.sexText = request.sex;
   c.yinYangText = IsYangStem(c.pillars[kYearPillar].stem) == 1 ? L"陽" : L"陰";
 
-  // Term days count from 12:00 of their date (Julian day day + 2451545). A moment outside the
-  // terms laid out (none for an accepted date) keeps the luck start at 0.
-  if (terms.sectionTerm.termIndex >= 0) {
-    const double sinceTerm = julianDay - engine::JulianDayOfDayNumber(terms.sectionTerm.day);
-    const double toNextTerm = engine::JulianDayOfDayNumber(terms.sectionTerm.nextDay) - julianDay;
+  // Term days count from 12:00 of their date (Julian day day + 2451545). On a term's date a
+  // birth between the noon and the term's moment has that noon on the other side than the
+  // month pillar says: the count there is 0, not negative. A moment outside the terms laid out
+  // (none for an accepted date) keeps the luck start at 0.
+  if (sectionTerm.termIndex >= 0) {
+    const double sinceTerm =
+        std::max(0.0, julianDay - engine::JulianDayOfDayNumber(sectionTerm.day));
+    const double toNextTerm =
+        std::max(0.0, engine::JulianDayOfDayNumber(sectionTerm.nextDay) - julianDay);
     c.daysSinceSectionTerm = sinceTerm;
     c.luckStartDays = LuckRunsForward(c.sexText, c.yinYangText) ? toNextTerm : sinceTerm;
   }

@@ -2,10 +2,12 @@
 // of every day of 1950-2050, each made through the birth-data entry as a user's birth would be.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -142,20 +144,38 @@ TEST(BirthChartEntryReference, PillarsOfTheReferenceMoments) {
       yearMonthAgree, rows.size(), dayHourAgree, nearBoundary, differences);
 }
 
+// The Beijing moment of 立春 in seconds after the midnight of its date, keyed by the date
+// ("1950-02-04"), from solar_terms.tsv (an independent ephemeris, times with this system's
+// delta-T).
+std::map<std::wstring, int> ReadBeginningOfSpringMoments() {
+  std::map<std::wstring, int> moments;
+  for (const auto& row : ReadRows(TAVREL_TESTDATA_DIR "/../../engine/testdata/solar_terms.tsv")) {
+    if (row.size() >= 6 && row[2] == L"立春") {
+      moments[row[5].substr(0, 10)] = SecondsOfClock(row[5].substr(11));
+    }
+  }
+  return moments;
+}
+
 // Columns: 0 date, 1 jd, 2 weekday, 3 day pillar, 4 lunar year, 5 lunar month, 6 leap, 7 lunar
 // day, 8 year pillar turning at the lunar new year, 9 at the day of 立春, 10 month pillar, 11
 // term. A birth at 12:00 takes the lunar date of its day; one at 23:30 at 121.5° E (true solar
-// time 23:14 to 23:46) lies in the next day's 子 hour and takes the next day's: such births on
-// the last day of every Gregorian and every lunar month.
+// time 23:14 to 23:46) lies in the next day's 子 hour and takes the next day's month and day:
+// such births on the last day of every Gregorian and every lunar month. The year is the year
+// pillar of the moment: that of the birth's own date, or of the day before on the date of 立春
+// before its moment.
 TEST(BirthChartEntryReference, LunarDatesOfEveryDay1950To2050) {
   const auto rows = ReadRows(TAVREL_TESTDATA_DIR "/../../engine/testdata/days.tsv");
   ASSERT_EQ(rows.size(), 36890u);
-  const auto lunarText = [](const std::vector<std::wstring>& row) {
+  const std::map<std::wstring, int> springMoments = ReadBeginningOfSpringMoments();
+  ASSERT_EQ(springMoments.size(), 201u);
+  const auto lunarText = [](const std::wstring& year, const std::vector<std::wstring>& row) {
     const int month = std::stoi(row[5]);
     const int day = std::stoi(row[7]);
-    return EncodeUtf8(row[9] + L" " + std::wstring(vocabulary::kLunarMonthNames.at(month - 1)) +
+    return EncodeUtf8(year + L" " + std::wstring(vocabulary::kLunarMonthNames.at(month - 1)) +
                       L"月" + std::wstring(vocabulary::kLunarDayNames.at(day - 1)));
   };
+  int beforeSpringMoment = 0;
   int disagreements = 0;
   int compared = 0;
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -177,7 +197,15 @@ TEST(BirthChartEntryReference, LunarDatesOfEveryDay1950To2050) {
       ASSERT_NE(chart, nullptr) << EncodeUtf8(row[0]);
       const std::string text = EncodeUtf8(chart->lunarYearText + L" " + chart->lunarMonthText +
                                           L"月" + chart->lunarDayText);
-      const std::string expected = lunarText(rows[birth.referenceRow]);
+      const auto spring = springMoments.find(row[0]);
+      const bool beforeSpring =
+          spring != springMoments.end() && (birth.hour * 60 + birth.minute) * 60 < spring->second;
+      if (beforeSpring && i == 0) {
+        continue;
+      }
+      beforeSpringMoment += beforeSpring;
+      const std::wstring& year = rows[beforeSpring ? i - 1 : i][9];
+      const std::string expected = lunarText(year, rows[birth.referenceRow]);
       ++compared;
       if (text != expected) {
         ++disagreements;
@@ -186,7 +214,76 @@ TEST(BirthChartEntryReference, LunarDatesOfEveryDay1950To2050) {
       }
     }
   }
-  std::printf("days.tsv through the entry: %d births, %d disagreements\n", compared, disagreements);
+  std::printf(
+      "days.tsv through the entry: %d births (%d on the date of 立春 before its moment), %d "
+      "disagreements\n",
+      compared, beforeSpringMoment, disagreements);
+}
+
+// Every section term of 1900-2100 in solar_terms.tsv: births on its date in the minute before its
+// moment and the minute after it (its minute and the next), at 11:59 and at 12:00. The section
+// term in force is always the one that opens the month of the month pillar, so the chart never
+// names a term whose month has not begun or has ended; the days since it and the days to the
+// luck's start are never negative and span at most one solar month. A birth at least 10 s from
+// the reference moment (the truncated series and delta-T differ by a few seconds) lies on its
+// side: from the moment on the term itself rules.
+TEST(BirthChartEntryReference, SectionTermOfEveryTermDate1900To2100OpensTheMonthPillarsMonth) {
+  std::vector<std::vector<std::wstring>> terms;
+  for (auto& row : ReadRows(TAVREL_TESTDATA_DIR "/../../engine/testdata/solar_terms.tsv")) {
+    const auto& sections = vocabulary::kSectionTermsByGregorianMonth;
+    if (row.size() >= 6 && std::find(sections.begin(), sections.end(), row[2]) != sections.end()) {
+      terms.push_back(std::move(row));
+    }
+  }
+  ASSERT_EQ(terms.size(), 12u * 201);
+  int births = 0, afterMoment = 0, beforeMoment = 0;
+  for (std::size_t i = 1; i < terms.size(); ++i) {
+    const std::wstring& name = terms[i][2];
+    const std::wstring& previousName = terms[i - 1][2];
+    const Moment m = ParseMoment(terms[i][5]);
+    SCOPED_TRACE(EncodeUtf8(name + L" " + terms[i][5]));
+    const int momentSeconds = SecondsOfClock(terms[i][5].substr(11));
+    const int momentMinute = momentSeconds / 60;
+    for (const int minute : {momentMinute, momentMinute + 1, 11 * 60 + 59, 12 * 60}) {
+      SCOPED_TRACE(minute);
+      BirthChartRequest request;
+      request.year = m.year;
+      request.month = m.month;
+      request.day = m.day;
+      request.hour = minute / 60;  // 24:00 after a moment in the day's last minute
+      request.minute = minute % 60;
+      request.sex = L"男";
+      request.longitude = 121.5;
+      ChartEntryResult result = Entry().MakeBirthChart(request);
+      const ChartHandOver* handOver = std::get_if<ChartHandOver>(&result);
+      ASSERT_NE(handOver, nullptr);
+      const FourPillarsChart& chart = *handOver->chart;
+      ++births;
+      const auto& branches = vocabulary::kMonthBranches;
+      const auto branch =
+          std::find(branches.begin(), branches.end(), chart.pillars[kMonthPillar].branch);
+      ASSERT_NE(branch, branches.end());
+      const std::size_t monthIndex = static_cast<std::size_t>(branch - branches.begin());
+      const std::wstring monthTerm(vocabulary::kSectionTermsByMonthBranch[monthIndex]);
+      EXPECT_EQ(EncodeUtf8(chart.sectionTermName), EncodeUtf8(monthTerm));
+      EXPECT_GE(chart.daysSinceSectionTerm, 0.0);
+      EXPECT_LE(chart.daysSinceSectionTerm, 32.0);
+      EXPECT_GE(chart.luckStartDays, 0.0);
+      EXPECT_LE(chart.luckStartDays, 32.0);
+      const int fromMoment = minute * 60 - momentSeconds;
+      if (fromMoment >= 10) {
+        ++afterMoment;
+        EXPECT_EQ(EncodeUtf8(chart.sectionTermName), EncodeUtf8(name));
+      } else if (fromMoment <= -10) {
+        ++beforeMoment;
+        EXPECT_EQ(EncodeUtf8(chart.sectionTermName), EncodeUtf8(previousName));
+      }
+    }
+  }
+  std::printf(
+      "section-term dates 1900-2100: %d births, %d after the term's moment, %d before it, all "
+      "under the term of the month pillar\n",
+      births, afterMoment, beforeMoment);
 }
 
 }  // namespace

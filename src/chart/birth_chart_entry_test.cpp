@@ -170,9 +170,12 @@ TEST(BirthChartEntry, LuckStartFromTheNoonOfTheSectionTermDates) {
       // Exactly 12:00 of the term's date: the new term, 0 days since it.
       {3, 5, 12, 0, L"女", 0.0, 0.0, L"驚蟄", L"0歲0日交大運,驚蟄後0.000000日起運"},
       {3, 5, 12, 0, L"男", 30.0, 0.0, L"驚蟄", L"10歲0日交大運,驚蟄後0.000000日起運"},
-      // A minute before that noon the previous term still rules.
-      {3, 5, 11, 59, L"女", 30.0 - 1 / 1440.0, 30.0 - 1 / 1440.0, L"立春",
-       L"9歲362日交大運,立春後29.999306日起運"},
+      // Before the term's moment (10:22) the previous term still rules, 29 days and 22 hours
+      // after its noon; from the moment on the new term, whose noon is still to come: 0 days.
+      {3, 5, 10, 0, L"女", 29.0 + 22 / 24.0, 29.0 + 22 / 24.0, L"立春",
+       L"9歲352日交大運,立春後29.916667日起運"},
+      {3, 5, 11, 59, L"女", 0.0, 0.0, L"驚蟄", L"0歲0日交大運,驚蟄後0.000000日起運"},
+      {3, 5, 11, 59, L"男", 30.0 + 1 / 1440.0, 0.0, L"驚蟄", L"10歲0日交大運,驚蟄後0.000000日起運"},
       // A sex that is neither runs backward.
       {2, 9, 6, 0, L"", 4.75, 4.75, L"立春", L"1歲211日交大運,立春後4.750000日起運"},
       {2, 9, 6, 0, L"M", 4.75, 4.75, L"立春", L"1歲211日交大運,立春後4.750000日起運"},
@@ -191,19 +194,33 @@ TEST(BirthChartEntry, LuckStartFromTheNoonOfTheSectionTermDates) {
   EXPECT_EQ(ChartOf(RequestAt(2024, 3, 5, 12, 0, L"女")).luckStartDays, 0.0);
 }
 
-// A term rules from 12:00 of its date, whatever its exact moment (立春 2024 fell at 16:27, 小寒
-// 2024 on 01-06 and 大寒 on 01-20), while the month pillar turns at the exact moment.
-TEST(BirthChartEntry, TermsInForceFromTheNoonOfTheirDate) {
+// The section term in force opens the month of the month pillar, which turns at the exact
+// moment of the term, and its days count from the noon of its date, never below 0. The mid-term
+// rules from 12:00 of its date. 2024: 小寒 01-06, 大寒 01-20, 立春 02-04 16:26:53, 雨水 02-19,
+// 驚蟄 03-05 10:22.
+TEST(BirthChartEntry, SectionTermOpensTheMonthOfTheMonthPillar) {
   struct Case {
     int month, day, hour, minute;
     const wchar_t* sectionTerm;
     const wchar_t* midTerm;
     const char* monthPillar;
+    double daysSinceSectionTerm;
   };
   const std::vector<Case> cases = {
-      {2, 4, 11, 59, L"小寒", L"大寒", "乙丑"}, {2, 4, 12, 0, L"立春", L"大寒", "乙丑"},
-      {2, 4, 16, 0, L"立春", L"大寒", "乙丑"},  {2, 4, 17, 0, L"立春", L"大寒", "丙寅"},
-      {1, 20, 11, 0, L"小寒", L"冬至", "乙丑"}, {1, 20, 13, 0, L"小寒", L"大寒", "乙丑"},
+      // Between the noon of 立春's date and its moment the month is still 丑, 小寒's.
+      {2, 4, 11, 59, L"小寒", L"大寒", "乙丑", 29.0 - 1 / 1440.0},
+      {2, 4, 12, 0, L"小寒", L"大寒", "乙丑", 29.0},
+      {2, 4, 16, 26, L"小寒", L"大寒", "乙丑", 29.0 + (4 * 60 + 26) / 1440.0},
+      {2, 4, 16, 27, L"立春", L"大寒", "丙寅", (4 * 60 + 27) / 1440.0},
+      {2, 4, 17, 0, L"立春", L"大寒", "丙寅", 5 / 24.0},
+      // Between the moment of 驚蟄 and the noon of its date the month is already 卯.
+      {3, 5, 10, 22, L"立春", L"雨水", "丙寅", 29.0 + (22 * 60 + 22) / 1440.0},
+      {3, 5, 11, 0, L"驚蟄", L"雨水", "丁卯", 0.0},
+      {3, 5, 12, 0, L"驚蟄", L"雨水", "丁卯", 0.0},
+      {3, 5, 13, 0, L"驚蟄", L"雨水", "丁卯", 1 / 24.0},
+      // The mid-term turns at the noon of its date.
+      {1, 20, 11, 0, L"小寒", L"冬至", "乙丑", 13.0 + 23 / 24.0},
+      {1, 20, 13, 0, L"小寒", L"大寒", "乙丑", 14.0 + 1 / 24.0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.month) + "-" + std::to_string(c.day) + " " +
@@ -213,14 +230,78 @@ TEST(BirthChartEntry, TermsInForceFromTheNoonOfTheirDate) {
     EXPECT_EQ(EncodeUtf8(chart.midTermName), EncodeUtf8(c.midTerm));
     EXPECT_EQ(EncodeUtf8(chart.pillars[kMonthPillar].stem + chart.pillars[kMonthPillar].branch),
               c.monthPillar);
+    EXPECT_NEAR(chart.daysSinceSectionTerm, c.daysSinceSectionTerm, 1e-6);
+  }
+}
+
+// A man of 癸卯 (陰) born on 2024-02-04 at 12:00, before 立春 (16:27): his luck runs backward
+// from 小寒, 29 days before, and starts at 9 years and 242 days; a woman's runs forward to the
+// noon of 立春's date, which her birth has reached: 0 days.
+TEST(BirthChartEntry, LuckOfABirthBetweenTheNoonAndTheMomentOfATerm) {
+  struct Case {
+    const wchar_t* sex;
+    double luckStartDays;
+    const char* sentence;
+    const char* ages;
+    const char* cycles;
+  };
+  const std::vector<Case> cases = {
+      {L"男", 29.0, "9歲242日交大運,小寒後29.000000日起運", "9 19 29 39 49 59 69 79 89 99",
+       "甲子 癸亥 壬戌"},
+      {L"女", 0.0, "0歲0日交大運,小寒後29.000000日起運", "0 10 20 30 40 50 60 70 80 90",
+       "丙寅 丁卯 戊辰"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(EncodeUtf8(c.sex));
+    ChartEntryResult result = Entry().MakeBirthChart(RequestAt(2024, 2, 4, 12, 0, c.sex));
+    ChartHandOver& handOver = std::get<ChartHandOver>(result);
+    DeriveFourPillarsChart(handOver);
+    const FourPillarsChart& chart = *handOver.chart;
+    EXPECT_EQ(chart.luckStartDays, c.luckStartDays);
+    EXPECT_EQ(chart.daysSinceSectionTerm, 29.0);
+    EXPECT_EQ(EncodeUtf8(chart.luckStartText), c.sentence);
+    EXPECT_EQ(EncodeUtf8(JoinedUsedEntries(chart.luckAges)), c.ages);
+    std::wstring cycles;
+    for (int i = 0; i < 3; ++i) {
+      cycles += (i == 0 ? L"" : L" ") + chart.luckStems[i] + chart.luckBranches[i];
+    }
+    EXPECT_EQ(EncodeUtf8(cycles), c.cycles);
+  }
+}
+
+// The year of the lunar date is the year pillar of the moment: on the date of 立春 (2024-02-04
+// 16:26:53) it turns with the pillar and the animal, and a late 子 hour takes the next day's
+// lunar month and day but keeps the year of its moment.
+TEST(BirthChartEntry, LunarYearTurnsAtTheMomentOfSpring) {
+  struct Case {
+    int month, day, hour, minute;
+    double longitude;
+    const char* lunarDate;  // year, month, day and animal
+  };
+  const std::vector<Case> cases = {
+      {2, 4, 16, 20, 121.5, "癸卯年十二月廿五屬兔"},
+      {2, 4, 16, 40, 121.5, "甲辰年十二月廿五屬龍"},
+      {2, 4, 11, 0, 121.5, "癸卯年十二月廿五屬兔"},
+      {2, 3, 22, 30, 150, "癸卯年十二月廿五屬兔"},  // true solar 00:2x: the next day's date
+      {2, 5, 9, 0, 121.5, "甲辰年十二月廿六屬龍"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.month) + "-" + std::to_string(c.day) + " " +
+                 std::to_string(c.hour) + ":" + std::to_string(c.minute));
+    const FourPillarsChart chart =
+        ChartOf(RequestAt(2024, c.month, c.day, c.hour, c.minute, L"男", c.longitude));
+    EXPECT_EQ(EncodeUtf8(chart.lunarYearText + L"年" + chart.lunarMonthText + L"月" +
+                         chart.lunarDayText + L"屬" + chart.zodiacText),
+              c.lunarDate);
   }
 }
 
 // With the rule 冬至 a birth between the winter solstice and 立春 takes the next year's pillar
-// with its yin or yang, animal and luck direction; the lunar year text stays the month table's.
+// with its yin or yang, animal and luck direction; the lunar year text stays the year pillar of
+// the moment. On the date of 立春 (2024-02-04 16:27) the change holds until the moment.
 TEST(BirthChartEntry, WinterSolsticeYearChange) {
   struct Case {
-    int year, month, day;
+    int year, month, day, hour, minute;
     YearChangeRule rule;
     const char* yearPillar;
     int advanced;
@@ -230,18 +311,29 @@ TEST(BirthChartEntry, WinterSolsticeYearChange) {
     bool forward;  // for a man
   };
   const std::vector<Case> cases = {
-      {2024, 1, 10, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯", true},
-      {2024, 1, 10, YearChangeRule::kBeginningOfSpring, "癸卯", 0, L"陰", L"兔", L"癸卯", false},
-      {2024, 1, 10, static_cast<YearChangeRule>(7), "癸卯", 0, L"陰", L"兔", L"癸卯", false},
-      {2023, 12, 25, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯", true},
-      {2023, 12, 20, YearChangeRule::kWinterSolstice, "癸卯", 0, L"陰", L"兔", L"癸卯", false},
-      {2024, 2, 10, YearChangeRule::kWinterSolstice, "甲辰", 0, L"陽", L"龍", L"甲辰", true},
-      {2033, 1, 15, YearChangeRule::kWinterSolstice, "癸丑", 1, L"陰", L"牛", L"壬子", false},
+      {2024, 1, 10, 12, 30, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯",
+       true},
+      {2024, 1, 10, 12, 30, YearChangeRule::kBeginningOfSpring, "癸卯", 0, L"陰", L"兔", L"癸卯",
+       false},
+      {2024, 1, 10, 12, 30, static_cast<YearChangeRule>(7), "癸卯", 0, L"陰", L"兔", L"癸卯",
+       false},
+      {2023, 12, 25, 12, 30, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯",
+       true},
+      {2023, 12, 20, 12, 30, YearChangeRule::kWinterSolstice, "癸卯", 0, L"陰", L"兔", L"癸卯",
+       false},
+      {2024, 2, 10, 12, 30, YearChangeRule::kWinterSolstice, "甲辰", 0, L"陽", L"龍", L"甲辰",
+       true},
+      {2033, 1, 15, 12, 30, YearChangeRule::kWinterSolstice, "癸丑", 1, L"陰", L"牛", L"壬子",
+       false},
+      {2024, 2, 4, 11, 0, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯", true},
+      {2024, 2, 4, 12, 0, YearChangeRule::kWinterSolstice, "甲辰", 1, L"陽", L"龍", L"癸卯", true},
+      {2024, 2, 4, 17, 0, YearChangeRule::kWinterSolstice, "甲辰", 0, L"陽", L"龍", L"甲辰", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
-                 std::to_string(c.day) + " rule " + std::to_string(static_cast<int>(c.rule)));
-    BirthChartRequest request = RequestAt(c.year, c.month, c.day, 12, 30);
+                 std::to_string(c.day) + " " + std::to_string(c.hour) + ":" +
+                 std::to_string(c.minute) + " rule " + std::to_string(static_cast<int>(c.rule)));
+    BirthChartRequest request = RequestAt(c.year, c.month, c.day, c.hour, c.minute);
     request.yearChangeRule = c.rule;
     const FourPillarsChart chart = ChartOf(request);
     EXPECT_EQ(EncodeUtf8(chart.pillars[kYearPillar].stem + chart.pillars[kYearPillar].branch),

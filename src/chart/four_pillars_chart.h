@@ -262,7 +262,7 @@ struct FourPillarsChart {
   std::wstring sexText;            // "男" or "女" from the pages, any text from the command line
   std::wstring yinYangText;        // "陽" or "陰": the year stem in force
   std::wstring yearText;           // decimal Gregorian birth year
-  std::wstring lunarYearText;      // stem-branch name of the birth day's year (turning at 立春)
+  std::wstring lunarYearText;      // the year pillar of the birth moment (turning at 立春)
   std::wstring lunarMonthText;     // "正" .. "十二", no leap mark
   std::wstring lunarDayText;       // "初一" ..
   std::wstring lunarHourText;      // the hour branch as printed before "時"
@@ -285,7 +285,7 @@ struct FourPillarsChart {
   int transformationCount = 0;                     // 1 once any two stems combine (從化), else 0
   int transformationEntered = 0;                   // transformation pattern entered
   std::array<int, 15> elementCombinationCounts{};  // three runs of kCombinationElementOrder
-  std::wstring sectionTermName;  // section term (節) in force at birth, e.g. "立春"
+  std::wstring sectionTermName;  // section term (節) opening the month pillar's month, "立春"
   std::wstring midTermName;      // latest mid-term (中氣) before the birth
   std::array<std::wstring, 5> seasonalElements;  // element in each state, kSeasonalStateOrder
   int dayMasterStrengthValue = 0;

@@ -52,14 +52,46 @@ const std::array<double, 24>& TermsInForceFinder::TermDaysAroundYear(long long y
   return slot.termDays;
 }
 
-TermsInForce TermsInForceFinder::FindTermsInForce(int year, double julianDay) {
+std::array<const std::array<double, 24>*, 3> TermsInForceFinder::ThreeYearsAround(int year) {
   // Three neighbouring years use three different slots, so none evicts another here.
-  const std::array<const std::array<double, 24>*, 3> years = {
-      &TermDaysAroundYear(year - 1LL), &TermDaysAroundYear(year), &TermDaysAroundYear(year + 1LL)};
+  return {&TermDaysAroundYear(year - 1LL), &TermDaysAroundYear(year),
+          &TermDaysAroundYear(year + 1LL)};
+}
+
+TermsInForce TermsInForceFinder::FindTermsInForce(int year, double julianDay) {
+  const std::array<const std::array<double, 24>*, 3> years = ThreeYearsAround(year);
   TermsInForce terms;
   terms.sectionTerm = SearchTermInForce(years, 1, julianDay);
   terms.midTerm = SearchTermInForce(years, 0, julianDay);
   return terms;
+}
+
+TermInForce TermsInForceFinder::FindSectionTermNearest(int year, int sectionTermIndex,
+                                                       double julianDay) {
+  if (sectionTermIndex < 1 || sectionTermIndex > 23 || sectionTermIndex % 2 != 1) {
+    return {};
+  }
+  const std::array<const std::array<double, 24>*, 3> years = ThreeYearsAround(year);
+  // The term has one entry in each lunar year; the first of equal distances wins, which keeps a
+  // following entry where the table repeats its last lunar year.
+  int nearest = -1;
+  double nearestDistance = 0;
+  for (int k = 0; k < 3; ++k) {
+    const double distance = std::fabs((*years[k])[sectionTermIndex] + kJ2000 - julianDay);
+    if (nearest < 0 || distance < nearestDistance) {
+      nearest = k;
+      nearestDistance = distance;
+    }
+  }
+  // The next section term: the following index of the same lunar year, or 小寒 of the next.
+  if (sectionTermIndex < 23) {
+    return {sectionTermIndex, (*years[nearest])[sectionTermIndex],
+            (*years[nearest])[sectionTermIndex + 2]};
+  }
+  if (nearest == 2) {
+    return {};
+  }
+  return {sectionTermIndex, (*years[nearest])[sectionTermIndex], (*years[nearest + 1])[1]};
 }
 
 }  // namespace engine

@@ -45,6 +45,13 @@ class TermsInForceFinder {
   // birth chart the typed year of birth.
   TermsInForce FindTermsInForce(int year, double julianDay);
 
+  // The section term sectionTermIndex (an odd index of termNames: 小寒 1, 立春 3 ... 大雪 23)
+  // whose day lies nearest to julianDay among the section terms that FindTermsInForce searches
+  // for `year`, with the day of the section term after it in that list: the term of a month
+  // wherever its noon lies from the moment. termIndex -1 when the index names no section term or
+  // the nearest entry is the last of the list (which no moment of `year` finds).
+  TermInForce FindSectionTermNearest(int year, int sectionTermIndex, double julianDay);
+
  private:
   struct LunarYearTerms {
     bool filled = false;
@@ -54,6 +61,9 @@ class TermsInForceFinder {
 
   // The solar-term days of the lunar year from the winter solstice of year - 1 to that of year.
   const std::array<double, 24>& TermDaysAroundYear(long long year);
+
+  // The solar-term days of the three lunar years searched for `year`, in time order.
+  std::array<const std::array<double, 24>*, 3> ThreeYearsAround(int year);
 
   LunarYearTable table_;
   std::vector<LunarYearTerms> lunarYears_;  // 256 slots

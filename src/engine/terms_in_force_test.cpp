@@ -140,6 +140,54 @@ TEST(TermsInForce, EveryYearFindsBothKindsInAnyOrder) {
   }
 }
 
+// The section term of a given name nearest a moment, for every section term of 1960-2100 (as
+// above, leaving out terms within five minutes of a midnight): from 11:00 of its date, an hour
+// before its noon, the term itself is nearest, with the noon of the next section term as the end
+// of its reign; the previous section term is the one a month before. 大雪 hands on to 小寒 of
+// the next lunar year. An index that names no section term finds none.
+TEST(TermsInForce, SectionTermNearestAMoment) {
+  const std::vector<ReferenceTerm> terms = ReadReferenceTerms();
+  const vocabulary::CalendarVocabulary names;
+  TermsInForceFinder finder;
+  int checked = 0;
+  for (std::size_t i = 2; i + 2 < terms.size(); ++i) {
+    const ReferenceTerm& previous = terms[i - 2];
+    const ReferenceTerm& term = terms[i];
+    const ReferenceTerm& next = terms[i + 2];
+    if (!Contains(vocabulary::kSectionTermsByGregorianMonth, term.name) || term.year < 1960 ||
+        std::max({previous.secondsAfterMidnight, term.secondsAfterMidnight,
+                  next.secondsAfterMidnight}) > 86100 ||
+        std::min({previous.secondsAfterMidnight, term.secondsAfterMidnight,
+                  next.secondsAfterMidnight}) < 300) {
+      continue;
+    }
+    SCOPED_TRACE(test_text::EncodeUtf8(term.name) + " " + std::to_string(term.year) + "-" +
+                 std::to_string(term.month) + "-" + std::to_string(term.day));
+    const auto indexOf = [&](const std::wstring& name) {
+      return static_cast<int>(std::find(names.termNames.begin(), names.termNames.end(), name) -
+                              names.termNames.begin());
+    };
+    const double moment = JulianDayAt(term.year, term.month, term.day, 11, 0);
+    const TermInForce found = finder.FindSectionTermNearest(term.year, indexOf(term.name), moment);
+    EXPECT_EQ(found.termIndex, indexOf(term.name));
+    EXPECT_EQ(found.day + kJ2000, JulianDayAt(term.year, term.month, term.day, 12, 0));
+    EXPECT_EQ(found.nextDay + kJ2000, JulianDayAt(next.year, next.month, next.day, 12, 0));
+    const TermInForce before =
+        finder.FindSectionTermNearest(term.year, indexOf(previous.name), moment);
+    EXPECT_EQ(before.termIndex, indexOf(previous.name));
+    EXPECT_EQ(before.day + kJ2000, JulianDayAt(previous.year, previous.month, previous.day, 12, 0));
+    EXPECT_EQ(before.nextDay, found.day);
+    ++checked;
+  }
+  std::printf("nearest section terms checked on %d term dates\n", checked);
+  EXPECT_GT(checked, 1600);
+  for (const int index : {-1, 0, 2, 22, 24, 25}) {
+    SCOPED_TRACE(index);
+    EXPECT_EQ(finder.FindSectionTermNearest(2024, index, JulianDayAt(2024, 6, 1, 0, 0)).termIndex,
+              -1);
+  }
+}
+
 // A moment outside the three lunar years finds no term.
 TEST(TermsInForce, MomentOutsideTheThreeYearsFindsNone) {
   TermsInForceFinder finder;
