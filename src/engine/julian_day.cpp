@@ -2,7 +2,8 @@
 
 #include <cmath>
 #include <cstddef>
-#include <cstdio>
+
+#include "vocabulary/number_text.h"
 
 namespace engine {
 
@@ -19,6 +20,17 @@ double ComputeJulianDay(double year, double month, double day) {
     b = 2 - a + std::floor(a * 0.25);
   }
   return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5;
+}
+
+double DateTimeToJulianDay(int year, int month, int day, int hour, int minute) {
+  CalendarDateTime dateTime;
+  dateTime.year = year;
+  dateTime.month = month;
+  dateTime.day = day;
+  dateTime.hour = hour;
+  dateTime.minute = minute;
+  dateTime.second = 0;
+  return DateTimeToJulianDay(dateTime);
 }
 
 double DateTimeToJulianDay(const CalendarDateTime& t) {
@@ -123,10 +135,11 @@ std::wstring FormatJulianDayDateTime(double julianDay) {
     minute -= 60;
     ++hour;
   }
-  wchar_t text[64];
-  std::swprintf(text, 64, L"%04i-%02i-%02i %02i:%02i:%02i", static_cast<int>(t.year),
-                static_cast<int>(t.month), static_cast<int>(t.day), hour, minute, second);
-  return text;
+  using vocabulary::ZeroPaddedText;
+  return ZeroPaddedText(static_cast<int>(t.year), 4) + L"-" +
+         ZeroPaddedText(static_cast<int>(t.month), 2) + L"-" +
+         ZeroPaddedText(static_cast<int>(t.day), 2) + L" " + ZeroPaddedText(hour, 2) + L":" +
+         ZeroPaddedText(minute, 2) + L":" + ZeroPaddedText(second, 2);
 }
 
 double FloorOfInteger(int n) { return static_cast<double>(n); }

@@ -23,6 +23,10 @@ struct CalendarDateTime {
   double second = 0;
 };
 
+// The Julian day of a civil date and time typed in whole numbers, at second 0: DateTimeToJulianDay
+// of that record. Hour 24 and minute 60 run on into the next day or hour.
+double DateTimeToJulianDay(int year, int month, int day, int hour, int minute);
+
 // ComputeJulianDay of the record's date, its hour, minute and second making the day's fraction.
 double DateTimeToJulianDay(const CalendarDateTime& dateTime);
 // Sets the record to the date and time of a Julian day, as JulianDayToDate gives them.

@@ -30,6 +30,38 @@ TEST(ComputeJulianDay, DaysRunOnPastTheMonth) {
   EXPECT_EQ(ComputeJulianDay(2024, 12, 32), ComputeJulianDay(2025, 1, 1));
 }
 
+TEST(DateTimeToJulianDay, TypedCivilTimesRunOn) {
+  struct Case {
+    int year, month, day, hour, minute;
+    double julianDay;
+  };
+  const Case cases[] = {
+      {2000, 1, 1, 12, 0, 2451545.0},
+      {2000, 1, 1, 0, 0, 2451544.5},
+      {2000, 1, 1, 18, 0, 2451545.25},
+      {1999, 12, 31, 24, 0, 2451544.5},  // hour 24 is the next midnight
+      {2000, 1, 1, 11, 60, 2451545.0},   // minute 60 is the next hour
+      {1582, 10, 15, 12, 0, 2299161.0},  // the first Gregorian day
+      {1582, 10, 4, 12, 0, 2299160.0},   // the last Julian day
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.year << "-" << c.month << "-" << c.day << " " << c.hour << ":" << c.minute);
+    EXPECT_EQ(DateTimeToJulianDay(c.year, c.month, c.day, c.hour, c.minute), c.julianDay);
+  }
+  // The same bits as the record with those fields, for every minute of a day.
+  for (int minute = 0; minute <= 24 * 60; ++minute) {
+    CalendarDateTime t;
+    t.year = 1984;
+    t.month = 2;
+    t.day = 29;
+    t.hour = minute / 60;
+    t.minute = minute % 60;
+    t.second = 0;
+    ASSERT_EQ(DateTimeToJulianDay(1984, 2, 29, minute / 60, minute % 60), DateTimeToJulianDay(t));
+  }
+}
+
 std::wstring DateText(const CalendarDateTime& t) {
   wchar_t text[80];
   std::swprintf(text, 80, L"%.0f-%02.0f-%02.0f %02.0f:%02.0f:%09.6f", t.year, t.month, t.day,

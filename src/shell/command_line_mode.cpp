@@ -14,6 +14,7 @@
 #include "shell/dialog_numbers.h"
 #include "shell/page_output.h"
 #include "shell/utf8_text.h"
+#include "vocabulary/number_text.h"
 
 namespace shell {
 
@@ -58,10 +59,11 @@ CommandLineValues ReadCommandLineValues(std::wstring_view first, std::wstring_vi
 }
 
 std::wstring FormatDebugLine(const CommandLineValues& values) {
-  return L"R1=" + std::to_wstring(values.r1) + L", Y=" + std::to_wstring(values.year) + L", M=" +
-         std::to_wstring(values.month) + L", D=" + std::to_wstring(values.day) + L", h=" +
-         std::to_wstring(values.hour) + L", m=" + std::to_wstring(values.minute) + L", name=" +
-         values.name + L", sex=" + values.sex + L" , R2=" + std::to_wstring(values.r2);
+  using vocabulary::DecimalText;
+  return L"R1=" + DecimalText(values.r1) + L", Y=" + DecimalText(values.year) + L", M=" +
+         DecimalText(values.month) + L", D=" + DecimalText(values.day) + L", h=" +
+         DecimalText(values.hour) + L", m=" + DecimalText(values.minute) + L", name=" +
+         values.name + L", sex=" + values.sex + L" , R2=" + DecimalText(values.r2);
 }
 
 bool IsCommandLineMode(int r1) { return r1 >= 1 && r1 <= 4; }
@@ -128,11 +130,8 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
     case 1: {
       pages.push_back({L"陰曆.htm", almanac::BuildLunarMonthPage(tables, values.year, values.month,
                                                                  values.day, today)});
-      const double dayFraction =
-          (static_cast<double>(values.hour) + static_cast<double>(values.minute) / 60.0) / 24.0;
-      const double julianDay = engine::ComputeJulianDay(
-          static_cast<double>(values.year), static_cast<double>(values.month),
-          static_cast<double>(values.day) + dayFraction);
+      const double julianDay = engine::DateTimeToJulianDay(values.year, values.month, values.day,
+                                                           values.hour, values.minute);
       pages.push_back({L"吉凶曆.htm", almanac::BuildAlmanacDayPage(tables, julianDay)});
       break;
     }
