@@ -1,13 +1,17 @@
 #include "chart/commanding_stem.h"
 
 #include <array>
-#include <cwchar>
+#include <optional>
 
 #include "chart/stem_branch_basics.h"
+#include "vocabulary/number_text.h"
 
 namespace chart {
 
 namespace {
+
+// The thresholds are written without trailing zeros: "7", "12", "7.25", "14.5".
+using vocabulary::GeneralText;
 
 // One month of a school: the month branch selects the allocation sentence, the section term
 // the thresholds (days since the term, ascending) and the stems of the intervals they bound.
@@ -117,25 +121,18 @@ struct Scheme {
   const std::array<MonthRow, 12>* rows;
 };
 
-// A threshold as plain decimal text without trailing zeros: "7", "12", "7.25", "14.5".
-std::wstring ThresholdText(double days) {
-  wchar_t buffer[32];
-  std::swprintf(buffer, 32, L"%g", days);
-  return buffer;
-}
-
 // The sentence of interval i of a row: "T節起至t1日，", "T節tp日起至tn日，" or "T節tl日起，",
 // then the stem, its element and "司令。".
 std::wstring IntervalSentence(const MonthRow& row, int i) {
   const std::wstring term = row.term;
   std::wstring text;
   if (i == 0) {
-    text = term + L"節起至" + ThresholdText(row.thresholds[0]) + L"日，";
+    text = term + L"節起至" + GeneralText(row.thresholds[0]) + L"日，";
   } else if (i < row.thresholdCount) {
-    text = term + L"節" + ThresholdText(row.thresholds[i - 1]) + L"日起至" +
-           ThresholdText(row.thresholds[i]) + L"日，";
+    text = term + L"節" + GeneralText(row.thresholds[i - 1]) + L"日起至" +
+           GeneralText(row.thresholds[i]) + L"日，";
   } else {
-    text = term + L"節" + ThresholdText(row.thresholds[i - 1]) + L"日起，";
+    text = term + L"節" + GeneralText(row.thresholds[i - 1]) + L"日起，";
   }
   const std::wstring stem = row.stems[i];
   return text + stem + ElementOfStem(stem) + L"司令。";
@@ -195,6 +192,25 @@ std::wstring DescribeCommandingStemScheme4(FourPillarsChart& chart) {
 
 std::wstring DescribeCommandingStemScheme5(FourPillarsChart& chart) {
   return Describe({L"《命理新論》", &kScheme5Rows}, chart);
+}
+
+std::optional<std::wstring> DescribeCommandingStem(FourPillarsChart& chart,
+                                                   MonthCommandDivisionScheme scheme) {
+  switch (scheme) {
+    case MonthCommandDivisionScheme::kYuWu:
+      return DescribeCommandingStemScheme1(chart);
+    case MonthCommandDivisionScheme::kTongHui:
+      return DescribeCommandingStemScheme2(chart);
+    case MonthCommandDivisionScheme::kZiPing:
+      return DescribeCommandingStemScheme3(chart);
+    case MonthCommandDivisionScheme::kTongKao:
+      return DescribeCommandingStemScheme4(chart);
+    case MonthCommandDivisionScheme::kXinLun:
+      return DescribeCommandingStemScheme5(chart);
+    case MonthCommandDivisionScheme::kSeasonalState:
+      break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace chart

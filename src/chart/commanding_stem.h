@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "chart/chart_settings.h"
 #include "chart/four_pillars_chart.h"
 
 namespace chart {
@@ -20,5 +22,11 @@ std::wstring DescribeCommandingStemScheme2(FourPillarsChart& chart);  // 《三�
 std::wstring DescribeCommandingStemScheme3(FourPillarsChart& chart);  // 《淵海子平》, "子平"
 std::wstring DescribeCommandingStemScheme4(FourPillarsChart& chart);  // 《神峰通考》, "通考"
 std::wstring DescribeCommandingStemScheme5(FourPillarsChart& chart);  // 《命理新論》, "新論"
+
+// The division of the school `scheme` names (1 育吾 .. 5 新論, the function above of that
+// number); no text, and the chart left as it is, for kSeasonalState and any value that names no
+// school.
+std::optional<std::wstring> DescribeCommandingStem(FourPillarsChart& chart,
+                                                   MonthCommandDivisionScheme scheme);
 
 }  // namespace chart

@@ -31,24 +31,6 @@ std::wstring TermSentence(const chart::FourPillarsChart& chart) {
          chart::SeasonalStateLabel(chart::SeasonalStateOfElement(term.name, element)) + L"。<br>";
 }
 
-std::wstring DescribeMonthCommand(chart::FourPillarsChart& chart, MonthCommandDivisionScheme scheme) {
-  switch (scheme) {
-    case MonthCommandDivisionScheme::kYuWu:
-      return chart::DescribeCommandingStemScheme1(chart);
-    case MonthCommandDivisionScheme::kTongHui:
-      return chart::DescribeCommandingStemScheme2(chart);
-    case MonthCommandDivisionScheme::kZiPing:
-      return chart::DescribeCommandingStemScheme3(chart);
-    case MonthCommandDivisionScheme::kTongKao:
-      return chart::DescribeCommandingStemScheme4(chart);
-    case MonthCommandDivisionScheme::kXinLun:
-      return chart::DescribeCommandingStemScheme5(chart);
-    case MonthCommandDivisionScheme::kSeasonalState:
-      break;
-  }
-  return {};  // a scheme outside 1 .. 5 divides nothing
-}
-
 void AppendSection(std::wstring& text, std::wstring_view heading, const std::wstring& body) {
   text.append(heading).append(body).append(L"<br>");
 }
@@ -66,7 +48,7 @@ void ComposeChartInterpretation(chart::FourPillarsChart& chart, MonthCommandDivi
     text += TermSentence(chart);
     text += SolarTermVerse(chart);
     text += L"<br>";
-    text += DescribeMonthCommand(chart, scheme);
+    text += chart::DescribeCommandingStem(chart, scheme).value_or(L"");
     text += strengthWord;
     text += L"<br>";
   }
