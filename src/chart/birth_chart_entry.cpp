@@ -6,21 +6,21 @@
 #include <string_view>
 #include <utility>
 
-#include "chart/birth_date.h"
+#include "chart/birth_moment.h"
 #include "chart/commanding_stem.h"
-#include "chart/decimal_text.h"
-#include "chart/four_pillars_at.h"
 #include "chart/luck_cycles.h"
 #include "chart/season_term.h"
 #include "chart/seasonal_strength.h"
 #include "chart/stem_branch_basics.h"
-#include "engine/julian_day.h"
 #include "engine/time_frames.h"
+#include "vocabulary/number_text.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
 
 namespace {
+
+using vocabulary::DecimalText;
 
 // The name of term k of termNames (from "冬至"); empty for -1, a moment outside the terms laid
 // out, which no accepted date reaches.
@@ -65,7 +65,7 @@ std::wstring LuckStartSentence(const FourPillarsChart& chart) {
   const int years = static_cast<int>(days / 3);
   const int restDays = static_cast<int>((days - 3 * years) * 121.0);
   return DecimalText(years) + L"歲" + DecimalText(restDays) + L"日交大運," + chart.sectionTermName +
-         L"後" + std::to_wstring(chart.daysSinceSectionTerm) + L"日起運";
+         L"後" + vocabulary::FixedText(chart.daysSinceSectionTerm) + L"日起運";
 }
 
 // Scheme 0: the day master's state and the seasonal elements in the season of the section term
@@ -84,24 +84,8 @@ void CommandBySeasonTerm(FourPillarsChart& chart, const SeasonalStrengthValues& 
 // seasonal elements of its element. The school's explanation is not kept here.
 void CommandByCommandingStem(FourPillarsChart& chart, MonthCommandDivisionScheme scheme,
                              const SeasonalStrengthValues& values) {
-  switch (scheme) {
-    case MonthCommandDivisionScheme::kYuWu:
-      DescribeCommandingStemScheme1(chart);
-      break;
-    case MonthCommandDivisionScheme::kTongHui:
-      DescribeCommandingStemScheme2(chart);
-      break;
-    case MonthCommandDivisionScheme::kZiPing:
-      DescribeCommandingStemScheme3(chart);
-      break;
-    case MonthCommandDivisionScheme::kTongKao:
-      DescribeCommandingStemScheme4(chart);
-      break;
-    case MonthCommandDivisionScheme::kXinLun:
-      DescribeCommandingStemScheme5(chart);
-      break;
-    default:
-      return;
+  if (!DescribeCommandingStem(chart, scheme)) {
+    return;
   }
   chart.dayMasterStrengthValue =
       ComputeDayMasterSeasonalValue(chart.pillars[kDayPillar].stem, chart.commandingStem, values);
@@ -111,22 +95,15 @@ void CommandByCommandingStem(FourPillarsChart& chart, MonthCommandDivisionScheme
 }  // namespace
 
 ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& request) {
-  const BirthDate date = CheckBirthDate(calendar_, request.year, request.month, request.day,
-                                        request.hour, request.minute);
-  if (!date.message.empty()) {
-    return ChartRejection{date.message};
+  BirthMoment moment =
+      CheckBirthMoment(vocabulary_, calendar_, request.year, request.month, request.day,
+                       request.hour, request.minute, request.longitude);
+  if (!moment.message.empty()) {
+    return ChartRejection{std::move(moment.message)};
   }
-  if (std::wstring message = CheckBirthLongitude(request.longitude); !message.empty()) {
-    return ChartRejection{std::move(message)};
-  }
-
-  // The typed civil time of UTC+8; hour 24 and minute 60 run on into the next day or hour.
-  const double julianDay = engine::ComputeJulianDay(
-      request.year, request.month, request.day + (request.hour + request.minute / 60.0) / 24.0);
-  std::unique_ptr<FourPillarsChart> chart = NewFourPillarsChart();
+  const double julianDay = moment.julianDay;
+  std::unique_ptr<FourPillarsChart> chart = std::move(moment.chart);
   FourPillarsChart& c = *chart;
-  ComputeFourPillarsAt(vocabulary_, engine::UtDayNumberOfBeijingJulianDay(julianDay),
-                       request.longitude / engine::kDegreesPerRadian, c);
 
   // The section term in force is the one that opens the month of the month pillar, which turns
   // at the exact moment of the term, not at the noon of its date: the entry of that name nearest
@@ -148,7 +125,7 @@ ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& reques
   }
 
   c.yearText = DecimalText(request.year);
-  const engine::CalendarDay& lunarDay = LunarRecordOfBirth(date, request.hour, c.trueSolarHour);
+  const engine::CalendarDay& lunarDay = moment.lunarDay;
   c.lunarMonthText = lunarDay.lunarMonthName;
   c.lunarDayText = lunarDay.lunarDayName;
   c.lunarHourText = c.pillars[kHourPillar].branch;

@@ -1,20 +1,18 @@
 #include "chart/bone_weight_page.h"
 
-#include <memory>
-
-#include "chart/birth_date.h"
+#include "chart/birth_moment.h"
 #include "chart/bone_texts.h"
 #include "chart/bone_weights.h"
-#include "chart/four_pillars_at.h"
 #include "chart/four_pillars_chart.h"
 #include "chart/html_escape.h"
-#include "engine/julian_day.h"
-#include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
+#include "vocabulary/number_text.h"
 
 namespace chart {
 
 namespace {
+
+using vocabulary::DecimalText;
 
 // The vocabulary on which the pillars of a moment are computed, kept for the run.
 const vocabulary::CalendarVocabulary& Vocabulary() {
@@ -27,26 +25,15 @@ const vocabulary::CalendarVocabulary& Vocabulary() {
 std::wstring BuildBoneWeightPage(engine::MonthCalendar& calendar, int year, int month, int day,
                                  int hour, int minute, const std::wstring& name,
                                  const std::wstring& sex, double longitude) {
-  // The check finds the day's record (and the next day's) by day number, so nothing below can
-  // read outside a month table.
-  const BirthDate date = CheckBirthDate(calendar, year, month, day, hour, minute);
-  if (!date.message.empty()) {
-    return date.message;
+  const BirthMoment moment =
+      CheckBirthMoment(Vocabulary(), calendar, year, month, day, hour, minute, longitude);
+  if (!moment.message.empty()) {
+    return moment.message;
   }
-  if (std::wstring message = CheckBirthLongitude(longitude); !message.empty()) {
-    return message;
-  }
-
-  // The typed civil time of UTC+8 as a moment of Universal Time.
-  const double julianDay =
-      engine::ComputeJulianDay(year, month, day + (hour + minute / 60.0) / 24.0);
-  auto chart = std::make_unique<FourPillarsChart>();
-  ComputeFourPillarsAt(Vocabulary(), engine::UtDayNumberOfBeijingJulianDay(julianDay),
-                       longitude / engine::kDegreesPerRadian, *chart);
-  const std::wstring& hourBranch = chart->pillars[kHourPillar].branch;
-
-  const bool nextDay = FallsInNextDayZiHour(hour, chart->trueSolarHour);
-  const engine::CalendarDay& record = nextDay ? date.nextDay : date.birthDay;
+  const FourPillarsChart& chart = *moment.chart;
+  const std::wstring& hourBranch = chart.pillars[kHourPillar].branch;
+  const bool nextDay = moment.nextDayZiHour;
+  const engine::CalendarDay& record = moment.lunarDay;
 
   const int yearWeight = BoneYearWeight(record.yearPillarName);
   const int monthWeight = BoneMonthWeight(record.lunarMonthName);
@@ -72,8 +59,8 @@ std::wstring BuildBoneWeightPage(engine::MonthCalendar& calendar, int year, int 
   page += L"<P>";
 
   page += LR"(<font color=red>國曆&nbsp;&nbsp;</font>西元)";
-  page += std::to_wstring(year) + L"年" + std::to_wstring(month) + L"月" + std::to_wstring(day) +
-          L"日" + std::to_wstring(hour) + L"時" + std::to_wstring(minute) + L"分<p>";
+  page += DecimalText(year) + L"年" + DecimalText(month) + L"月" + DecimalText(day) + L"日" +
+          DecimalText(hour) + L"時" + DecimalText(minute) + L"分<p>";
 
   page += LR"(<font color=red>農曆&nbsp;&nbsp;</font>)";
   page += record.yearPillarName + L"年" + record.lunarMonthName + L"月" + record.lunarDayName +
@@ -84,7 +71,7 @@ std::wstring BuildBoneWeightPage(engine::MonthCalendar& calendar, int year, int 
       nextDay
           ? LR"(時&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;<font color=red>真太陽時&nbsp;&nbsp;</font>)"
           : LR"(時<font color=red>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;真太陽時&nbsp;&nbsp;</font>)";
-  page += chart->trueSolarTimeText;
+  page += chart.trueSolarTimeText;
 
   page += LR"(<p><font color=red>重量&nbsp;&nbsp;</font>)";
   page += FormatBoneWeight(names, yearWeight) + L" + " + FormatBoneWeight(names, monthWeight) +
