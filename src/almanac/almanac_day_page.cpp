@@ -19,6 +19,7 @@
 #include "engine/terms_in_force.h"
 #include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
+#include "vocabulary/number_text.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace almanac {
@@ -70,9 +71,9 @@ void FindHourSpiritsInPageOrder(AlmanacDay& day) {
 
 int FillAlmanacDay(CalendarTables& tables, double julianDay, AlmanacDay& day) {
   const engine::DateParts date = engine::JulianDayToDateParts(julianDay);
-  day.gregorianYearText = std::to_wstring(date.year);
-  day.gregorianMonthText = std::to_wstring(date.month);
-  day.gregorianDayText = std::to_wstring(date.day);
+  day.gregorianYearText = vocabulary::DecimalText(date.year);
+  day.gregorianMonthText = vocabulary::DecimalText(date.month);
+  day.gregorianDayText = vocabulary::DecimalText(date.day);
 
   // The record is chosen by day number: October 1582 has no days 5 to 14, so index day - 1 would
   // be wrong there. Outside the engine's dates no record is found and the texts stay empty.

@@ -6,6 +6,7 @@
 #include "engine/julian_day.h"
 #include "engine/month_calendar.h"
 #include "engine/time_frames.h"
+#include "vocabulary/number_text.h"
 
 namespace almanac {
 
@@ -27,9 +28,9 @@ void AppendTitleRow(std::wstring& page, int year, int month) {
       LR"(<tr><td colspan=7 style='background-color:#0077FF; color:#FFFF00; text-align: center'>)";
   page += LR"(<span style='font-size:16px;font-weight:bold' >)";
   page += L"西元 ";
-  page += std::to_wstring(year);
+  page += vocabulary::DecimalText(year);
   page += L"年 ";
-  page += std::to_wstring(month);
+  page += vocabulary::DecimalText(month);
   page += L"月  ";
   page += L"</span>";
   page += L"</td></tr>";
@@ -122,7 +123,7 @@ void AppendDayCell(std::wstring& week, const engine::CalendarDay& day, bool mark
   week += L"<span";
   week += day.isHoliday != 0 ? kRestDayNumberStyle : kDayNumberStyle;
   week += L">";
-  week += std::to_wstring(day.gregorianDay);
+  week += vocabulary::DecimalText(day.gregorianDay);
   week += L"</span>";
   week += L"<BR>";
   week += PhaseAndTermLine(day);

@@ -11,6 +11,7 @@
 #include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
 #include "vocabulary/cyclic_index.h"
+#include "vocabulary/number_text.h"
 
 namespace almanac {
 
@@ -70,9 +71,9 @@ const std::wstring& DayBranch(const vocabulary::CalendarVocabulary& v, long long
 std::wstring OutOfRangePage(int year) {
   std::wstring page = kHead;
   page += kTitleStart;
-  page += std::to_wstring(year);
-  page += L"年不在本萬年曆的範圍內(西元" + std::to_wstring(engine::kFirstCalendarYear) + L"年至" +
-          std::to_wstring(engine::kLastCalendarYear) + L"年)<br>";
+  page += vocabulary::DecimalText(year);
+  page += L"年不在本萬年曆的範圍內(西元" + vocabulary::DecimalText(engine::kFirstCalendarYear) +
+          L"年至" + vocabulary::DecimalText(engine::kLastCalendarYear) + L"年)<br>";
   page += L"</font></body></html>";
   return page;
 }
@@ -89,7 +90,7 @@ std::wstring BuildPerpetualCalendarPage(CalendarTables& tables, int year) {
   std::wstring page = kHead;
   const long long n = static_cast<long long>(year) + 10016;
   page += kTitleStart;
-  page += std::to_wstring(year);
+  page += vocabulary::DecimalText(year);
   page +=
       L"年[" + Cyclic(v.stems, n) + Cyclic(v.branches, n) + L"/" + Cyclic(v.animals, n) + L"年]";
   page += L"(農曆以正月初一換年, 命理以冬至或立春換年)<br>";

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "chart/chart_page_table.h"
-#include "chart/decimal_text.h"
 #include "chart/saturated_int.h"
 #include "chart/seasonal_strength.h"
+#include "vocabulary/number_text.h"
 
 namespace chart {
 
@@ -83,7 +83,7 @@ std::wstring Spaces(int count) {
   return text;
 }
 
-std::wstring Number(std::int64_t value) { return DecimalText(value); }
+std::wstring Number(std::int64_t value) { return vocabulary::DecimalText(value); }
 
 // The prefix of a group line: 本我 first (after a blank, or a non-breaking space in the adjusted
 // block), the other groups after a comma and 18 non-breaking spaces.

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "chart/decimal_text.h"
 #include "chart/html_escape.h"
+#include "vocabulary/number_text.h"
 
 namespace chart {
 
@@ -66,10 +66,10 @@ wchar_t CharacterOrNull(const std::wstring& text, std::size_t position) {
 void OpenCell(std::wstring& page, int columns, int rows = 1) {
   page += L"<td";
   if (columns > 1) {
-    page += L" colspan=" + DecimalText(columns);
+    page += L" colspan=" + vocabulary::DecimalText(columns);
   }
   if (rows > 1) {
-    page += L" rowspan=" + DecimalText(rows);
+    page += L" rowspan=" + vocabulary::DecimalText(rows);
   }
   page += L" style='border:solid red 1.0pt;padding:0cm 1.0pt'>";
 }

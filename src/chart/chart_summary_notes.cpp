@@ -1,9 +1,8 @@
 #include "chart/chart_summary_notes.h"
 
 #include <cstdint>
-#include <cwchar>
 
-#include "chart/decimal_text.h"
+#include "vocabulary/number_text.h"
 
 namespace chart {
 
@@ -21,12 +20,6 @@ constexpr std::array<const wchar_t*, 4> kDirectionNotes = {
 
 std::wstring CharacterAt(const std::wstring& text, std::size_t position) {
   return position < text.size() ? std::wstring(1, text[position]) : std::wstring();
-}
-
-std::wstring TwoDigitText(int value) {
-  wchar_t buffer[32];
-  std::swprintf(buffer, 32, L"%02i", value);
-  return buffer;
 }
 
 std::wstring WealthOfficeNote(const FourPillarsChart& chart) {
@@ -53,8 +46,8 @@ std::wstring TransformationNote(const FourPillarsChart& chart) {
 }
 
 std::wstring PatternNote(const FourPillarsChart& chart) {
-  std::wstring note = L"(像入格" + DecimalText(chart.candidatePatternCount) + L"，入格" +
-                      DecimalText(chart.truePatternCount);
+  std::wstring note = L"(像入格" + vocabulary::DecimalText(chart.candidatePatternCount) +
+                      L"，入格" + vocabulary::DecimalText(chart.truePatternCount);
   if (chart.truePatternCount > 0) {
     note += L"：" + chart.truePatternList;
   }
@@ -82,10 +75,10 @@ void MakeDateTextsAndWealthOfficeNote(int birthMonth, int birthDay, int birthHou
   texts.paddedHourText.clear();
   texts.paddedMinuteText.clear();
   if (birthDay != 0) {
-    texts.paddedMonthText = TwoDigitText(birthMonth);
-    texts.paddedDayText = TwoDigitText(birthDay);
-    texts.paddedHourText = TwoDigitText(birthHour);
-    texts.paddedMinuteText = TwoDigitText(birthMinute);
+    texts.paddedMonthText = vocabulary::ZeroPaddedText(birthMonth, 2);
+    texts.paddedDayText = vocabulary::ZeroPaddedText(birthDay, 2);
+    texts.paddedHourText = vocabulary::ZeroPaddedText(birthHour, 2);
+    texts.paddedMinuteText = vocabulary::ZeroPaddedText(birthMinute, 2);
   }
   texts.wealthOfficeNote = WealthOfficeNote(chart);
 }
@@ -96,8 +89,8 @@ void MakeNotesAfterInterpretation(const FourPillarsChart& chart, ChartSummaryTex
   texts.combinationNote = CombinationNote(chart);
   texts.emptyText.clear();
   for (int stem = 0; stem < 10; ++stem) {
-    texts.stemTotalTexts[stem] =
-        DecimalText(std::int64_t{chart.stemCounts[stem]} + chart.hiddenStemCounts[stem]);
+    texts.stemTotalTexts[stem] = vocabulary::DecimalText(std::int64_t{chart.stemCounts[stem]} +
+                                                         chart.hiddenStemCounts[stem]);
   }
   for (int p = 0; p < kPillarCount; ++p) {
     texts.stemTenGodCharacters[p] = {};

@@ -14,9 +14,6 @@ namespace chart {
 // The character at `position` of a text as a text of one character; the empty text past its end.
 std::wstring CharacterAt(const std::wstring& text, std::size_t position);
 
-// "%02i" of a number: at least two digits, a leading "-" for a negative number.
-std::wstring TwoDigitText(int value);
-
 // "(有財官)" when 偏財 and 正財 are counted and so is 正官, "(有財)" for the wealth alone,
 // "(有官)" for 正官 alone, else empty. 偏官 plays no part.
 std::wstring WealthOfficeNote(const FourPillarsChart& chart);

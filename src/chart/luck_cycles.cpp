@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "chart/decimal_text.h"
 #include "chart/stem_branch_basics.h"
+#include "vocabulary/number_text.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
@@ -23,7 +23,7 @@ void ComputeLuckCycles(FourPillarsChart& chart) {
   // A birth exactly at the noon of its section term starts its luck at 0, not at -1.
   const int firstAge = chart.luckStartDays == 0.0 ? 0 : LuckStartAge(chart.luckStartDays) - 1;
   for (int i = 0; i < kLuckCycles; ++i) {
-    chart.luckAges[i] = DecimalText(firstAge + 10 * i);
+    chart.luckAges[i] = vocabulary::DecimalText(firstAge + 10 * i);
     if (s >= 0) {
       chart.luckStems[i] = StemName(forward ? (s + 1 + i) % 10 : (s + 9 - i) % 10);
       chart.luckStemTenGods[i] = TenGodOf(dayStem, chart.luckStems[i]);

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "vocabulary/number_text.h"
+
 namespace engine {
 
 namespace {
@@ -276,7 +278,7 @@ void NameStemBranchCustoms(CalendarDay& day) {
 
   // Customs of the first twelve days of 正月 (a leap 正月 too).
   if (day.lunarMonthName == L"正"sv && day.lunarDayIndex < 12) {
-    const std::wstring number = std::to_wstring(day.lunarDayIndex + 1);
+    const std::wstring number = vocabulary::DecimalText(day.lunarDayIndex + 1);
     if (branch == L"辰"sv) {
       day.festivalTextC += number + L"龍治水 ";
     } else if (stem == L"辛"sv) {

@@ -4,6 +4,7 @@
 
 #include "interpretation/classics_books.h"
 #include "interpretation/text_pools.h"
+#include "vocabulary/number_text.h"
 
 namespace interpretation {
 namespace {
@@ -84,7 +85,7 @@ SentenceTest SentenceTest::nested(bool holds, std::wstring_view sentence) const 
 std::span<const ClassicsBook> ClassicsBooks() { return kClassicsBooks; }
 
 std::wstring_view LongSentence(std::wstring_view bookHeader, int sentence) {
-  const std::wstring number = std::to_wstring(sentence);
+  const std::wstring number = vocabulary::DecimalText(sentence);
   for (const PoolEntry& entry : kClassicsLongSentences) {
     if (entry.keys[0] == bookHeader && entry.keys[1] == number) {
       return entry.text;

@@ -3,6 +3,8 @@
 #include <array>
 #include <map>
 
+#include "vocabulary/number_text.h"
+
 namespace interpretation {
 namespace {
 
@@ -144,8 +146,8 @@ std::wstring JudgePatterns(chart::FourPillarsChart& chart,
     chart.truePatternList.clear();
   }
   return L"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;(像入格 " +
-         std::to_wstring(chart.candidatePatternCount) + L"；真入格" +
-         std::to_wstring(chart.truePatternCount) +
+         vocabulary::DecimalText(chart.candidatePatternCount) + L"；真入格" +
+         vocabulary::DecimalText(chart.truePatternCount) +
          L"，格名變<font color = blue>[藍色]</font>表示真正入格)" + body;
 }
 

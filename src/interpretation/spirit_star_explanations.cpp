@@ -6,6 +6,7 @@
 #include "interpretation/chart_notation.h"
 #include "interpretation/text_pools.h"
 #include "vocabulary/cyclic_index.h"
+#include "vocabulary/number_text.h"
 #include "vocabulary/vocabulary_lists.h"
 
 namespace interpretation {
@@ -253,8 +254,8 @@ void DetectYearOffsetStars(FourPillarsChart& chart, Keys& keys) {
 }
 
 std::wstring_view PassageText(const SpiritStarPassageKey& key) {
-  const std::wstring block = std::to_wstring(key.block);
-  const std::wstring passage = std::to_wstring(key.passage);
+  const std::wstring block = vocabulary::DecimalText(key.block);
+  const std::wstring passage = vocabulary::DecimalText(key.passage);
   for (const PoolEntry& entry : kSpiritStarPassages) {
     if (entry.keys[0] == block && entry.keys[1] == key.star && entry.keys[2] == passage) {
       return entry.text;

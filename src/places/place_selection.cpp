@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "vocabulary/number_text.h"
+
 namespace places {
 namespace {
 
@@ -11,12 +13,6 @@ const ProvinceEntry& ProvinceAt(int provinceIndex) {
     provinceIndex = 0;
   }
   return provinces[static_cast<std::size_t>(provinceIndex)];
-}
-
-// "%02i": at least two digits, a leading zero before a single digit.
-std::wstring TwoDigits(int value) {
-  std::wstring text = std::to_wstring(value);
-  return (value >= 0 && value < 10) ? L"0" + text : text;
 }
 
 }  // namespace
@@ -38,8 +34,10 @@ PlacePosition PlaceCoordinates(int provinceIndex, int placeSelection) {
 }
 
 std::wstring PlaceText(const PlaceEntry& place) {
-  return L"東經" + TwoDigits(place.lonDeg) + L"°" + TwoDigits(place.lonMin) + L"'  北緯" +
-         TwoDigits(place.latDeg) + L"°" + TwoDigits(place.latMin) + L"'";
+  using vocabulary::ZeroPaddedText;
+  return L"東經" + ZeroPaddedText(place.lonDeg, 2) + L"°" + ZeroPaddedText(place.lonMin, 2) +
+         L"'  北緯" + ZeroPaddedText(place.latDeg, 2) + L"°" + ZeroPaddedText(place.latMin, 2) +
+         L"'";
 }
 
 std::vector<std::wstring> ProvinceList() {
