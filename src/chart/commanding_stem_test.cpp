@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace chart {
@@ -138,6 +139,26 @@ TEST(CommandingStem, EveryTermOfEveryScheme) {
         EXPECT_NE(text.find(chart.commandingStem + L"佔"), std::wstring::npos);
         EXPECT_EQ(text.substr(text.size() - 3), L"司令。");
       }
+    }
+  }
+}
+
+TEST(CommandingStem, TheSchemeNamesItsSchool) {
+  for (int scheme = -1; scheme <= 6; ++scheme) {
+    SCOPED_TRACE(scheme);
+    FourPillarsChart chart = ChartAt(L"五", L"午", L"芒種", 12);
+    chart.commandingStem = L"壬";
+    const std::optional<std::wstring> text =
+        DescribeCommandingStem(chart, static_cast<MonthCommandDivisionScheme>(scheme));
+    if (scheme >= 1 && scheme <= 5) {
+      FourPillarsChart expected = ChartAt(L"五", L"午", L"芒種", 12);
+      ASSERT_TRUE(text.has_value());
+      EXPECT_EQ(*text, kSchemes[scheme](expected));
+      EXPECT_EQ(chart.commandingStem, expected.commandingStem);
+    } else {
+      // 旺相 (0) and the values of no scheme divide nothing.
+      EXPECT_FALSE(text.has_value());
+      EXPECT_EQ(chart.commandingStem, L"壬");
     }
   }
 }
