@@ -106,11 +106,4 @@ double ReadCoordinateText(std::wstring_view text) {
   return result.ec == std::errc() ? value : 0;
 }
 
-std::wstring FormatFixedDecimal(double value) {
-  char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-  return std::wstring(buffer, result.ptr);
-}
-
 }  // namespace shell
