@@ -12,18 +12,17 @@
 #include "shell/dialog_numbers.h"
 #include "shell/index_documents.h"
 #include "shell/page_request.h"
-#include "shell/place_lists.h"
+#include "vocabulary/number_text.h"
 
 namespace shell {
 
-AlmanacPageServices StandardAlmanacPageServices() {
+AlmanacPageServices StandardAlmanacPageServices(almanac::CalendarTables& tables) {
   AlmanacPageServices services;
-  const auto tables = std::make_shared<almanac::CalendarTables>();
-  services.buildLunarMonthPage = [tables](int year, int month, int day, almanac::LocalDate today) {
-    return almanac::BuildLunarMonthPage(*tables, year, month, day, today);
+  services.buildLunarMonthPage = [&tables](int year, int month, int day, almanac::LocalDate today) {
+    return almanac::BuildLunarMonthPage(tables, year, month, day, today);
   };
-  services.buildAlmanacDayPage = [tables](double julianDay) {
-    return almanac::BuildAlmanacDayPage(*tables, julianDay);
+  services.buildAlmanacDayPage = [&tables](double julianDay) {
+    return almanac::BuildAlmanacDayPage(tables, julianDay);
   };
   services.computeRiseSetTimes = [](engine::RiseSetState& state, double dayNumber, double longitude,
                                     double latitude, double zoneHoursWest) {
@@ -33,51 +32,41 @@ AlmanacPageServices StandardAlmanacPageServices() {
 }
 
 AlmanacPage::AlmanacPage(PageControls& controls, Platform& platform, AlmanacPageServices services)
-    : controls_(controls), platform_(platform), services_(std::move(services)) {}
+    : controls_(controls),
+      platform_(platform),
+      services_(std::move(services)),
+      places_(controls, kLatitudeBox, kPlaceLine) {}
 
 void AlmanacPage::Initialize() {
   const LocalTime now = platform_.CurrentLocalTime();
   hour_ = now.hour;
   minute_ = now.minute;
-  FillProvinceList(controls_, kProvinceList);
-  ProvinceChanged();
-  PlaceChanged();
+  places_.Initialize();
   Today();
 }
 
 void AlmanacPage::Command(int controlId, ControlEvent event) {
-  if (controlId == kProvinceList && event == ControlEvent::kSelectionChanged) {
-    ProvinceChanged();
-  } else if (controlId == kPlaceList && event == ControlEvent::kSelectionChanged) {
-    PlaceChanged();
-  } else if (controlId == kQueryButton) {
+  if (places_.Command(controlId, event)) {
+    return;
+  }
+  if (controlId == kQueryButton) {
     Query();
   } else if (controlId == kTodayButton) {
     Today();
   }
 }
 
-void AlmanacPage::ProvinceChanged() {
-  if (ShowPlacesOfChosenProvince(controls_, places_, kProvinceList, kPlaceList)) {
-    PlaceChanged();
-  }
-}
-
-void AlmanacPage::PlaceChanged() {
-  places_.SelectPlace(controls_.ComboSelection(kPlaceList));
-  const places::PlacePosition position = places_.position();
-  controls_.SetText(kLongitudeBox, FormatFixedDecimal(position.longitude));
-  controls_.SetText(kLatitudeBox, FormatFixedDecimal(position.latitude));
-  controls_.SetText(kPlaceLine, places_.placeLine());
+void AlmanacPage::ShowDate(int year, int month, int day) {
+  controls_.SetText(kYearBox, vocabulary::DecimalText(year));
+  controls_.SetText(kMonthBox, vocabulary::DecimalText(month));
+  controls_.SetText(kDayBox, vocabulary::DecimalText(day));
 }
 
 void AlmanacPage::Today() {
   const LocalTime now = platform_.CurrentLocalTime();
   hour_ = now.hour;
   minute_ = now.minute;
-  controls_.SetText(kYearBox, std::to_wstring(now.year));
-  controls_.SetText(kMonthBox, std::to_wstring(now.month));
-  controls_.SetText(kDayBox, std::to_wstring(now.day));
+  ShowDate(now.year, now.month, now.day);
   controls_.SetCalendarSelection(kCalendar, {now.year, now.month, now.day});
 }
 
@@ -86,14 +75,12 @@ void AlmanacPage::CalendarSelected(int controlId) {
     return;
   }
   const CalendarDate date = controls_.CalendarSelection(kCalendar);
-  controls_.SetText(kYearBox, std::to_wstring(date.year));
-  controls_.SetText(kMonthBox, std::to_wstring(date.month));
-  controls_.SetText(kDayBox, std::to_wstring(date.day));
+  ShowDate(date.year, date.month, date.day);
   hour_ = 12;
   minute_ = 0;
   const double zoneHoursWest = platform_.CurrentLocalTime().zoneHoursWest;
-  const double longitude = ReadCoordinateText(controls_.Text(kLongitudeBox));
-  const double latitude = ReadCoordinateText(controls_.Text(kLatitudeBox));
+  const double longitude = places_.Longitude();
+  const double latitude = places_.Latitude();
   if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
     controls_.ShowMessage(L"經緯度輸入錯誤 !");
     return;

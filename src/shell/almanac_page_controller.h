@@ -4,10 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "almanac/calendar_tables.h"
 #include "almanac/lunar_month_page.h"
 #include "engine/rise_set.h"
-#include "places/place_selection.h"
+#include "shell/control_ids.h"
 #include "shell/page_controls.h"
+#include "shell/place_picker.h"
 #include "shell/platform.h"
 
 namespace shell {
@@ -25,30 +27,16 @@ struct AlmanacPageServices {
       computeRiseSetTimes;
 };
 
-// The almanac's generators, sharing one set of calendar tables for as long as the services live,
-// and the engine's rise and set times.
-AlmanacPageServices StandardAlmanacPageServices();
+// The almanac's generators on `tables`, which must outlive the services, and the engine's rise
+// and set times.
+AlmanacPageServices StandardAlmanacPageServices(almanac::CalendarTables& tables);
 
 // The "農民曆" page: date boxes, "今日", the month calendar with the sun and moon lines of the
 // chosen place, the province and place lists, and "查詢", which writes "陰曆.htm" and "農民曆.htm"
 // and opens "index1.htm" (written first when the working directory has none).
-class AlmanacPage : public PageController {
+class AlmanacPage : public PageController, public AlmanacPageIds {
  public:
-  static constexpr int kYearBox = 1005;
-  static constexpr int kMonthBox = 1006;
-  static constexpr int kDayBox = 1007;
-  static constexpr int kCalendar = 1016;
-  static constexpr int kSunLine = 1029;
-  static constexpr int kProvinceList = 1030;
-  static constexpr int kPlaceList = 1031;
-  static constexpr int kMoonLine = 1032;
-  static constexpr int kTodayButton = 1047;
-  static constexpr int kPlaceLine = 1050;
-  static constexpr int kLongitudeBox = 1065;
-  static constexpr int kLatitudeBox = 1066;
-
-  AlmanacPage(PageControls& controls, Platform& platform,
-              AlmanacPageServices services = StandardAlmanacPageServices());
+  AlmanacPage(PageControls& controls, Platform& platform, AlmanacPageServices services);
 
   // The province list filled with "臺灣" and its places chosen ("臺北市"), then "今日".
   void Initialize() override;
@@ -62,15 +50,14 @@ class AlmanacPage : public PageController {
   int minute() const { return minute_; }
 
  private:
-  void ProvinceChanged();
-  void PlaceChanged();
+  void ShowDate(int year, int month, int day);
   void Today();
   void Query();
 
   PageControls& controls_;
   Platform& platform_;
   AlmanacPageServices services_;
-  places::PlaceSelection places_;
+  PlacePicker places_;
   std::unique_ptr<engine::RiseSetState> riseSet_;  // made on the first calendar click
   int hour_ = 0;
   int minute_ = 0;

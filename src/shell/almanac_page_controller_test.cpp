@@ -305,7 +305,8 @@ TEST(AlmanacPage, RealRiseAndSetTimesFillBothLines) {
   FakePageControls controls;
   RecordingPlatform platform;
   platform.now = {2024, 2, 10, 8, 0, 0, -8.0};
-  AlmanacPage page(controls, platform);
+  almanac::CalendarTables tables;
+  AlmanacPage page(controls, platform, StandardAlmanacPageServices(tables));
   page.Initialize();
   controls.SetCalendarSelection(P::kCalendar, {2024, 2, 10});
   page.CalendarSelected(P::kCalendar);

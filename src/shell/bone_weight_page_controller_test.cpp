@@ -34,13 +34,14 @@ struct OpenedPage {
   RecordingPlatform platform;
   std::vector<BuildCall> calls;
   std::wstring pageText = L"八字重";
+  engine::MonthCalendar calendar;
   std::unique_ptr<BoneWeightPage> page;
 
   OpenedPage() {
     platform.workingDirectory = "/w";
     platform.now = {2026, 3, 5, 7, 4, 9, -8.0};
     page = std::make_unique<BoneWeightPage>(
-        controls, platform,
+        controls, platform, calendar,
         [this](int year, int month, int day, int hour, int minute, const std::wstring& name,
                const std::wstring& sex, double longitude) {
           calls.push_back({year, month, day, hour, minute, name, sex, longitude});

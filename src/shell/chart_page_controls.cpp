@@ -1,13 +1,10 @@
 #include "shell/chart_page_controls.h"
 
-#include <algorithm>
-#include <climits>
-
-#include "shell/dialog_numbers.h"
+#include "vocabulary/number_text.h"
 
 namespace shell {
 
-using Ids = ChartPageControlIds;
+using Ids = ChartSettingIds;
 
 std::wstring ReadLimitedText(const PageControls& controls, int id, std::size_t limit) {
   std::wstring text = controls.Text(id);
@@ -15,17 +12,6 @@ std::wstring ReadLimitedText(const PageControls& controls, int id, std::size_t l
     text.resize(limit);
   }
   return text;
-}
-
-std::wstring ReadSexList(const PageControls& controls) {
-  return controls.ComboSelection(Ids::kSexList) == 1 ? L"女" : L"男";
-}
-
-void InitializeSexList(PageControls& controls) {
-  controls.ResetComboItems(Ids::kSexList);
-  controls.AddComboItem(Ids::kSexList, L"男");
-  controls.AddComboItem(Ids::kSexList, L"女");
-  controls.SetComboSelection(Ids::kSexList, 0);
 }
 
 chart::SeasonalStrengthValues ReadValueBoxes(const PageControls& controls) {
@@ -39,7 +25,7 @@ chart::SeasonalStrengthValues ReadValueBoxes(const PageControls& controls) {
 void InitializeValueBoxes(PageControls& controls) {
   for (std::size_t i = 0; i < chart::kInitialSeasonalStrengthValues.size(); ++i) {
     controls.SetText(Ids::kValueBoxes[i],
-                     std::to_wstring(chart::kInitialSeasonalStrengthValues[i]));
+                     vocabulary::DecimalText(chart::kInitialSeasonalStrengthValues[i]));
   }
 }
 
@@ -51,14 +37,6 @@ chart::SpiritStarBasis ReadSpiritStarBasisRadios(const PageControls& controls) {
 
 chart::AnnotationText ReadAnnotationBox(const PageControls& controls) {
   return chart::ReadAnnotationText(controls.Text(Ids::kAnnotationBox));
-}
-
-int ReadBirthNumber(const PageControls& controls, int id) {
-  return static_cast<int>(std::min<unsigned>(ReadDialogUnsigned(controls.Text(id)), INT_MAX));
-}
-
-int ReadBirthYear(const PageControls& controls, int id) {
-  return ReadWholeInteger(controls.Text(id)).value_or(kUnreadBirthYear);
 }
 
 }  // namespace shell

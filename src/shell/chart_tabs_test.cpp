@@ -50,7 +50,8 @@ class ChartTabsTest : public ::testing::Test {
     platform_.now = {2024, 2, 10, 8, 30, 0, -8.0};
     platform_.workingDirectory = "/w";
     sheet_ = std::make_unique<PropertySheet>(
-        [this](int pageIndex, PageControls& controls) -> std::unique_ptr<PageController> {
+        [this](int pageIndex, PageControls& controls,
+               almanac::CalendarTables&) -> std::unique_ptr<PageController> {
           if (pageIndex == kFourPillarsTab) {
             return std::make_unique<FourPillarsPage>(controls, platform_,
                                                      [this](const FourPillarsQuery& query) {

@@ -14,26 +14,30 @@ namespace {
 
 bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 
+// The text without the blanks around it.
+std::wstring_view WithoutBlanks(std::wstring_view text) {
+  while (!text.empty() && IsBlank(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && IsBlank(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
 }  // namespace
 
 unsigned ReadDialogUnsigned(std::wstring_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) {
-    ++begin;
-  }
-  while (end > begin && IsBlank(text[end - 1])) {
-    --end;
-  }
-  if (begin == end) {
+  const std::wstring_view digits = WithoutBlanks(text);
+  if (digits.empty()) {
     return 0;
   }
   std::uint64_t number = 0;
-  for (std::size_t i = begin; i < end; ++i) {
-    if (text[i] < L'0' || text[i] > L'9') {
+  for (const wchar_t digit : digits) {
+    if (digit < L'0' || digit > L'9') {
       return 0;
     }
-    number = number * 10 + static_cast<std::uint64_t>(text[i] - L'0');
+    number = number * 10 + static_cast<std::uint64_t>(digit - L'0');
     if (number > 0xFFFFFFFFu) {
       return 0;
     }
@@ -42,14 +46,9 @@ unsigned ReadDialogUnsigned(std::wstring_view text) {
 }
 
 std::optional<int> ReadWholeInteger(std::wstring_view text) {
+  text = WithoutBlanks(text);
   std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) {
-    ++begin;
-  }
-  while (end > begin && IsBlank(text[end - 1])) {
-    --end;
-  }
+  const std::size_t end = text.size();
   const bool negative = begin < end && text[begin] == L'-';
   if (begin < end && (text[begin] == L'-' || text[begin] == L'+')) {
     ++begin;
@@ -104,13 +103,6 @@ double ReadCoordinateText(std::wstring_view text) {
     return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
   }
   return result.ec == std::errc() ? value : 0;
-}
-
-std::wstring FormatFixedDecimal(double value) {
-  char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-  return std::wstring(buffer, result.ptr);
 }
 
 }  // namespace shell

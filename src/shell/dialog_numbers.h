@@ -21,7 +21,4 @@ std::optional<int> ReadWholeInteger(std::wstring_view text);
 // (its infinity), and one below that range reads 0; 0 when no number begins the text.
 double ReadCoordinateText(std::wstring_view text);
 
-// The "%f" form of a number in the C locale: six decimals, "." as the point ("121.500000").
-std::wstring FormatFixedDecimal(double value);
-
 }  // namespace shell

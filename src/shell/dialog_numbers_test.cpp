@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/utf8_text.h"
+#include "vocabulary/number_text.h"
 
 namespace shell {
 namespace {
@@ -110,21 +111,23 @@ TEST(ReadCoordinateText, ReadsTheFirstEightCharactersInTheCLocale) {
   EXPECT_TRUE(std::isnan(ReadCoordinateText(L"nan")));
 }
 
-TEST(FormatFixedDecimal, PrintsSixDecimalsWithAPoint) {
-  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(121.5)), "121.500000");
-  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(114.0 + 5.0 / 60)), "114.083333");
-  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(25.05)), "25.050000");
-  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(-0.0000004)), "-0.000000");
-  EXPECT_EQ(WideToUtf8(FormatFixedDecimal(0)), "0.000000");
+// The coordinate boxes show a place's degrees in the "%f" form (vocabulary::FixedText), which
+// ReadCoordinateText reads back.
+TEST(CoordinateBoxText, PrintsSixDecimalsWithAPoint) {
+  EXPECT_EQ(WideToUtf8(vocabulary::FixedText(121.5)), "121.500000");
+  EXPECT_EQ(WideToUtf8(vocabulary::FixedText(114.0 + 5.0 / 60)), "114.083333");
+  EXPECT_EQ(WideToUtf8(vocabulary::FixedText(25.05)), "25.050000");
+  EXPECT_EQ(WideToUtf8(vocabulary::FixedText(-0.0000004)), "-0.000000");
+  EXPECT_EQ(WideToUtf8(vocabulary::FixedText(0)), "0.000000");
 }
 
-TEST(FormatFixedDecimal, IgnoresTheUserLocale) {
+TEST(CoordinateBoxText, IgnoresTheUserLocale) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
   // Any installed locale with a decimal comma will do; without one the C form is checked alone.
   for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"}) {
     if (std::setlocale(LC_NUMERIC, name) != nullptr) {
       SCOPED_TRACE(name);
-      EXPECT_EQ(WideToUtf8(FormatFixedDecimal(121.5)), "121.500000");
+      EXPECT_EQ(WideToUtf8(vocabulary::FixedText(121.5)), "121.500000");
       EXPECT_EQ(ReadCoordinateText(L"121.5"), 121.5);
     }
   }

@@ -5,9 +5,11 @@
 
 #include "chart/birth_chart_entry.h"
 #include "chart/chart_settings.h"
-#include "places/place_selection.h"
+#include "shell/birth_boxes.h"
 #include "shell/chart_page_controls.h"
+#include "shell/control_ids.h"
 #include "shell/page_controls.h"
+#include "shell/place_picker.h"
 #include "shell/platform.h"
 
 namespace shell {
@@ -23,21 +25,8 @@ using FourPillarsPageBuilder = std::function<std::wstring(const FourPillarsQuery
 // The "八字排盤" page: name, sex, birth date and time, the place lists with the longitude box and
 // the latitude, the chart settings and the annotation; "查詢" writes the chart page (or the
 // message that rejects the birth data) as "八字.htm" and opens it.
-class FourPillarsPage : public PageController, public ChartPageControlIds {
+class FourPillarsPage : public PageController, public FourPillarsPageIds {
  public:
-  static constexpr int kYearBox = 1005;
-  static constexpr int kMonthBox = 1006;
-  static constexpr int kDayBox = 1007;
-  static constexpr int kHourBox = 1008;
-  static constexpr int kMinuteBox = 1010;
-  static constexpr int kLatitudeText = 1012;
-  static constexpr int kWinterSolsticeRadio = 1018;     // "冬至"
-  static constexpr int kBeginningOfSpringRadio = 1019;  // "立春"
-  static constexpr int kSchemeRadios[6] = {1020, 1021, 1022, 1023, 1024, 1025};  // "旺相" .. "新論"
-  static constexpr int kProvinceList = 1030;
-  static constexpr int kPlaceList = 1031;
-  static constexpr int kLongitudeBox = 1065;
-
   FourPillarsPage(PageControls& controls, Platform& platform, FourPillarsPageBuilder buildPage);
 
   // The birth boxes show the current date and time, the values 8 5 3 2 1, "年日", "立春" and
@@ -49,13 +38,10 @@ class FourPillarsPage : public PageController, public ChartPageControlIds {
   FourPillarsQuery ReadQuery() const;
 
  private:
-  void ProvinceChanged();
-  void PlaceChanged();
-
   PageControls& controls_;
   Platform& platform_;
   FourPillarsPageBuilder buildPage_;
-  places::PlaceSelection places_;
+  PlacePicker places_;
 };
 
 }  // namespace shell

@@ -11,6 +11,7 @@
 #include "shell/page_request.h"
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
+#include "vocabulary/number_text.h"
 
 namespace shell {
 namespace {
@@ -255,23 +256,23 @@ TEST_F(FourPillarsPageTest, PlaceLists) {
   controls_.SetComboSelection(Page::kPlaceList, 2);
   page_.Command(Page::kPlaceList, ControlEvent::kSelectionChanged);
   const places::PlacePosition chosen = places::PlaceCoordinates(province, 2);
-  EXPECT_EQ(controls_.Text(Page::kLongitudeBox), FormatFixedDecimal(chosen.longitude));
-  EXPECT_EQ(controls_.Text(Page::kLatitudeText), FormatFixedDecimal(chosen.latitude));
+  EXPECT_EQ(controls_.Text(Page::kLongitudeBox), vocabulary::FixedText(chosen.longitude));
+  EXPECT_EQ(controls_.Text(Page::kLatitudeText), vocabulary::FixedText(chosen.latitude));
 
   // Text typed into the province list: no province, the chosen place stays.
   controls_.SetComboSelection(Page::kProvinceList, -1);
   page_.Command(Page::kProvinceList, ControlEvent::kSelectionChanged);
   EXPECT_EQ(controls_.comboItems[Page::kPlaceList], places::PlaceList(province));
-  EXPECT_EQ(controls_.Text(Page::kLongitudeBox), FormatFixedDecimal(chosen.longitude));
+  EXPECT_EQ(controls_.Text(Page::kLongitudeBox), vocabulary::FixedText(chosen.longitude));
   controls_.SetComboSelection(Page::kProvinceList, 34);
   page_.Command(Page::kProvinceList, ControlEvent::kSelectionChanged);
-  EXPECT_EQ(controls_.Text(Page::kLongitudeBox), FormatFixedDecimal(chosen.longitude));
+  EXPECT_EQ(controls_.Text(Page::kLongitudeBox), vocabulary::FixedText(chosen.longitude));
 
   // Text typed into the place list: the province's first place.
   controls_.SetComboSelection(Page::kPlaceList, -1);
   page_.Command(Page::kPlaceList, ControlEvent::kSelectionChanged);
   EXPECT_EQ(controls_.Text(Page::kLongitudeBox),
-            FormatFixedDecimal(places::PlaceCoordinates(province, 0).longitude));
+            vocabulary::FixedText(places::PlaceCoordinates(province, 0).longitude));
   // The box holds six decimals, of which a query reads the first 8 characters.
   EXPECT_NEAR(Query().longitude, places::PlaceCoordinates(province, 0).longitude, 1e-4);
 }

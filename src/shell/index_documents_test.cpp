@@ -63,6 +63,7 @@ TEST(IndexDocuments, QueriesProvideTheDocumentTheyOpen) {
     const char* document;
     std::function<std::unique_ptr<PageController>(PageControls&, Platform&)> makePage;
   };
+  engine::MonthCalendar calendar;
   const Query queries[] = {
       {"index1.htm",
        [](PageControls& controls, Platform& platform) {
@@ -76,9 +77,9 @@ TEST(IndexDocuments, QueriesProvideTheDocumentTheyOpen) {
          return std::make_unique<AlmanacPage>(controls, platform, services);
        }},
       {"index2.htm",
-       [](PageControls& controls, Platform& platform) {
+       [&calendar](PageControls& controls, Platform& platform) {
          return std::make_unique<BoneWeightPage>(
-             controls, platform,
+             controls, platform, calendar,
              [](int, int, int, int, int, const std::wstring&, const std::wstring&, double) {
                return std::wstring(L"骨");
              });
@@ -118,7 +119,8 @@ TEST(IndexDocuments, ADocumentThatCannotBeWrittenIsReported) {
   std::filesystem::create_directory(directory.path() / "index2.htm");
   FakePageControls controls;
   RecordingPlatform platform;
-  BoneWeightPage page(controls, platform,
+  engine::MonthCalendar calendar;
+  BoneWeightPage page(controls, platform, calendar,
                       [](int, int, int, int, int, const std::wstring&, const std::wstring&,
                          double) { return std::wstring(L"骨"); });
   page.Initialize();

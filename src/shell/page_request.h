@@ -2,13 +2,11 @@
 
 #include <string_view>
 
+#include "shell/control_ids.h"  // kQueryButton, the button that runs a request
 #include "shell/page_controls.h"
 #include "shell/platform.h"
 
 namespace shell {
-
-// The control id of the "查詢" button that runs a page's request.
-inline constexpr int kQueryButton = 1;
 
 // Writes a page of a sheet request with WritePageFile; when the file cannot be written, the
 // page's message box says which file and why, and false is returned so that the caller opens no

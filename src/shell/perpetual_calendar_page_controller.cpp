@@ -2,34 +2,26 @@
 
 #include <algorithm>
 #include <climits>
-#include <memory>
 
-#include "almanac/calendar_tables.h"
 #include "almanac/perpetual_calendar_page.h"
 #include "shell/dialog_numbers.h"
 #include "shell/page_request.h"
+#include "vocabulary/number_text.h"
 
 namespace shell {
 
-namespace {
-
-// The year pages, on calendar tables kept for as long as the page lives.
-std::function<std::wstring(int)> StandardYearPage() {
-  return [tables = std::make_shared<almanac::CalendarTables>()](int year) {
-    return almanac::BuildPerpetualCalendarPage(*tables, year);
-  };
-}
-
-}  // namespace
+PerpetualCalendarPage::PerpetualCalendarPage(PageControls& controls, Platform& platform,
+                                             almanac::CalendarTables& tables)
+    : PerpetualCalendarPage(controls, platform, [&tables](int year) {
+        return almanac::BuildPerpetualCalendarPage(tables, year);
+      }) {}
 
 PerpetualCalendarPage::PerpetualCalendarPage(PageControls& controls, Platform& platform,
                                              std::function<std::wstring(int)> buildPage)
-    : controls_(controls),
-      platform_(platform),
-      buildPage_(buildPage ? std::move(buildPage) : StandardYearPage()) {}
+    : controls_(controls), platform_(platform), buildPage_(std::move(buildPage)) {}
 
 void PerpetualCalendarPage::Initialize() {
-  controls_.SetText(kYearBox, std::to_wstring(platform_.CurrentLocalTime().year));
+  controls_.SetText(kYearBox, vocabulary::DecimalText(platform_.CurrentLocalTime().year));
 }
 
 void PerpetualCalendarPage::Command(int controlId, ControlEvent /*event*/) {

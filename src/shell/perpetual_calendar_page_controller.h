@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "almanac/calendar_tables.h"
+#include "shell/control_ids.h"
 #include "shell/page_controls.h"
 #include "shell/platform.h"
 
@@ -10,14 +12,15 @@ namespace shell {
 
 // The "萬年曆" page: a year box and "查詢", which writes the perpetual-calendar year page as
 // "萬年曆.htm" and opens it.
-class PerpetualCalendarPage : public PageController {
+class PerpetualCalendarPage : public PageController, public PerpetualCalendarPageIds {
  public:
-  static constexpr int kYearBox = 1005;
-
-  // `buildPage` makes the year page (almanac::BuildPerpetualCalendarPage unless a test says
-  // otherwise).
+  // The year pages of almanac::BuildPerpetualCalendarPage on `tables`, which must outlive the
+  // page.
   PerpetualCalendarPage(PageControls& controls, Platform& platform,
-                        std::function<std::wstring(int)> buildPage = nullptr);
+                        almanac::CalendarTables& tables);
+  // The year pages that `buildPage` makes.
+  PerpetualCalendarPage(PageControls& controls, Platform& platform,
+                        std::function<std::wstring(int)> buildPage);
 
   // The year box shows the current year of the computer's clock.
   void Initialize() override;

@@ -35,7 +35,8 @@ TEST(PerpetualCalendarPage, TheYearBoxHoldsTheCurrentYear) {
   FakePageControls controls;
   RecordingPlatform platform;
   platform.now.year = 2026;
-  PerpetualCalendarPage page(controls, platform);
+  almanac::CalendarTables tables;
+  PerpetualCalendarPage page(controls, platform, tables);
   page.Initialize();
   EXPECT_EQ(controls.Text(PerpetualCalendarPage::kYearBox), L"2026");
   EXPECT_TRUE(platform.launched.empty());
@@ -79,7 +80,8 @@ TEST(PerpetualCalendarPage, TwoQueriesGiveTheSameFile) {
   ScopedWorkingDirectory directory;
   FakePageControls controls;
   RecordingPlatform platform;
-  PerpetualCalendarPage page(controls, platform);
+  almanac::CalendarTables sheetTables;
+  PerpetualCalendarPage page(controls, platform, sheetTables);
   controls.SetText(PerpetualCalendarPage::kYearBox, L"1900");
   page.Command(kQueryButton, ControlEvent::kClicked);
   const std::string first = ReadFileBytes(directory.path() / "萬年曆.htm");

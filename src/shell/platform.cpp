@@ -1,17 +1,17 @@
 #include "shell/platform.h"
 
-#include <fcntl.h>
 #include <iconv.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QString>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -39,8 +39,6 @@ class Iconv {
  private:
   iconv_t handle_;
 };
-
-std::string ErrorText(int error) { return std::strerror(error); }
 
 }  // namespace
 
@@ -132,64 +130,35 @@ class FileSizeSignalIgnored {
   bool restore_ = false;
 };
 
-bool WriteAll(int fd, std::string_view bytes, std::string& error) {
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      error = ErrorText(errno);
-      return false;
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 bool SystemPlatform::WriteWholeFile(std::wstring_view name, std::string_view bytes,
                                     std::string& error) {
-  const std::string path = WideToUtf8(name);
-  const std::size_t slash = path.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
   const FileSizeSignalIgnored fileSizeSignalIgnored;
-
-  // The page is written whole beside its file under a name of this process, then renamed over
-  // it: a rename within a folder replaces the file in one step, so a write that fails on the way
-  // leaves the previous page as it was. O_EXCL never takes over a file that is there already,
-  // and the mode 0666 leaves the permissions to the umask as for any new file.
-  std::string temporary;
-  int fd = -1;
-  for (int attempt = 0; fd < 0; ++attempt) {
-    temporary = folder + "." + base + "." + std::to_string(::getpid()) + "-" +
-                std::to_string(attempt) + ".tmp";
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno != EEXIST || attempt == 99)) {
-      error = ErrorText(errno);
-      return false;
+  // The page is written whole beside its file and renamed over it on commit: a rename within a
+  // folder replaces the file in one step, so a write that fails on the way leaves the previous
+  // page as it was. Unbuffered, so that a write cut short (at the file size limit, say) is seen
+  // at once: through the buffer, Qt 6.4 commits the part that was written.
+  QSaveFile file(QString::fromWCharArray(name.data(), static_cast<qsizetype>(name.size())));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    error = file.errorString().toStdString();
+    return false;
+  }
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const qint64 n =
+        file.write(bytes.data() + written, static_cast<qint64>(bytes.size() - written));
+    if (n <= 0) {
+      error = file.errorString().toStdString();
+      return false;  // the file's destructor removes what was written
     }
+    written += static_cast<std::size_t>(n);
   }
-  bool written = WriteAll(fd, bytes, error);
-  if (written && ::fsync(fd) != 0) {
-    error = ErrorText(errno);
-    written = false;
+  if (!file.commit()) {
+    error = file.errorString().toStdString();
+    return false;
   }
-  if (::close(fd) != 0 && written) {
-    error = ErrorText(errno);
-    written = false;
-  }
-  if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = ErrorText(errno);
-    written = false;
-  }
-  if (!written) {
-    ::unlink(temporary.c_str());
-  }
-  return written;
+  return true;
 }
 
 std::string SystemPlatform::WorkingDirectory() {
@@ -206,66 +175,22 @@ std::string SystemPlatform::WorkingDirectory() {
 bool SystemPlatform::LaunchDocument(const std::string& address, std::string& error) {
   const char* named = std::getenv("TAVREL_OPEN");
   const std::string opener = (named != nullptr && named[0] != '\0') ? named : "xdg-open";
-  // Everything the child needs is made before fork: between fork and exec only
-  // async-signal-safe calls are allowed.
-  std::vector<char> program(opener.begin(), opener.end());
-  program.push_back('\0');
-  std::vector<char> argument(address.begin(), address.end());
-  argument.push_back('\0');
-  char* const argv[] = {program.data(), argument.data(), nullptr};
-
-  // The children write the errno of a failed fork or exec into this pipe; a successful exec
-  // closes the opener's end (close-on-exec), so the parent reads either a number or the end.
-  int report[2];
-  if (::pipe2(report, O_CLOEXEC) != 0) {
-    error = "cannot start " + opener + ": " + ErrorText(errno);
-    return false;
+  // Qt starts the opener detached in a session of its own (forking twice, so that it is adopted
+  // by init and never lingers as a zombie of this process) and reports a failed exec.
+  QProcess process;
+  process.setProgram(QFile::decodeName(opener.c_str()));
+  process.setArguments({QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()))});
+  process.setStandardInputFile(QProcess::nullDevice());
+  if (process.startDetached()) {
+    return true;
   }
-  // Fork twice: the middle child ends at once and is reaped here, so the opener runs detached
-  // in a session of its own, is adopted by init and never lingers as a zombie of this process.
-  const pid_t middle = ::fork();
-  if (middle < 0) {
-    const int failure = errno;
-    ::close(report[0]);
-    ::close(report[1]);
-    error = "cannot start " + opener + ": " + ErrorText(failure);
-    return false;
-  }
-  if (middle == 0) {
-    ::close(report[0]);
-    const pid_t openerPid = ::fork();
-    if (openerPid == 0) {
-      ::setsid();
-      const int nullFd = ::open("/dev/null", O_RDONLY);
-      if (nullFd >= 0) {
-        ::dup2(nullFd, STDIN_FILENO);
-      }
-      ::execvp(argv[0], argv);
-      const int failure = errno;
-      [[maybe_unused]] const ssize_t n = ::write(report[1], &failure, sizeof failure);
-      ::_exit(127);
-    }
-    if (openerPid < 0) {
-      const int failure = errno;
-      [[maybe_unused]] const ssize_t n = ::write(report[1], &failure, sizeof failure);
-    }
-    ::_exit(0);
-  }
-  ::close(report[1]);
-  int failure = 0;
-  ssize_t n;
-  do {
-    n = ::read(report[0], &failure, sizeof failure);
-  } while (n < 0 && errno == EINTR);
-  ::close(report[0]);
-  int status = 0;
-  while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
-  }
-  if (n == static_cast<ssize_t>(sizeof failure)) {
-    error = "cannot start " + opener + ": " + ErrorText(failure);
-    return false;
-  }
-  return true;
+  // Qt puts the step that failed before the system's reason ("execv: No such file or
+  // directory"); the user is told the reason.
+  const QString reason = process.errorString();
+  const qsizetype separator = reason.lastIndexOf(QStringLiteral(": "));
+  error = "cannot start " + opener + ": " +
+          (separator < 0 ? reason : reason.mid(separator + 2)).toStdString();
+  return false;
 }
 
 bool SystemPlatform::DocumentExists(std::wstring_view documentPath) {

@@ -55,10 +55,11 @@ class Platform {
   virtual LocalTime CurrentLocalTime() = 0;
 };
 
-// The platform of this computer: glibc iconv, POSIX files (a page goes to a temporary file in
+// The platform of this computer: glibc iconv, Qt's save file (a page goes to a temporary file in
 // its folder, which is then renamed over the page), the opener named by the environment
 // variable TAVREL_OPEN (a program taking the address as its one argument, looked up on the PATH
-// like xdg-open) or else xdg-open, and the system clock with the zone of TZ.
+// like xdg-open) or else xdg-open, started as a detached Qt process, and the system clock with
+// the zone of TZ. Nothing of it needs a display or a Qt application object.
 class SystemPlatform : public Platform {
  public:
   std::optional<std::string> ConvertToAnsiCodePage(std::wstring_view text) override;

@@ -145,6 +145,20 @@ TEST(SystemPlatform, ANewFileTakesThePermissionsTheUmaskLeaves) {
   EXPECT_EQ(status.st_mode & 0777, 0644u);
 }
 
+// A page written again keeps the permissions its file was given.
+TEST(SystemPlatform, AReplacedFileKeepsItsPermissions) {
+  testing::ScopedWorkingDirectory directory;
+  SystemPlatform platform;
+  std::string error;
+  ASSERT_TRUE(platform.WriteWholeFile(L"八字.htm", "page", error)) << error;
+  ASSERT_EQ(::chmod((directory.path() / "八字.htm").c_str(), 0600), 0);
+  ASSERT_TRUE(platform.WriteWholeFile(L"八字.htm", "new page", error)) << error;
+  struct stat status {};
+  ASSERT_EQ(::stat((directory.path() / "八字.htm").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0600u);
+  EXPECT_EQ(testing::ReadFileBytes(directory.path() / "八字.htm"), "new page");
+}
+
 TEST(SystemPlatform, DocumentExistsLooksInTheWorkingDirectory) {
   testing::ScopedWorkingDirectory directory;
   std::filesystem::create_directory(directory.path() / "擇日學");

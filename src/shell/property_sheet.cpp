@@ -171,15 +171,16 @@ struct PropertySheet::Page {
 PageControllerFactory StandardPageControllers(Platform& platform) {
   // One set of chart builders for the sheet's two chart tabs.
   auto charts = std::make_shared<ChartPageBuilders>();
-  return [&platform, charts](int pageIndex,
-                             PageControls& controls) -> std::unique_ptr<PageController> {
+  return [&platform, charts](int pageIndex, PageControls& controls,
+                             almanac::CalendarTables& tables) -> std::unique_ptr<PageController> {
     switch (pageIndex) {
       case 0:
-        return std::make_unique<AlmanacPage>(controls, platform);
+        return std::make_unique<AlmanacPage>(controls, platform,
+                                             StandardAlmanacPageServices(tables));
       case 2:
-        return std::make_unique<PerpetualCalendarPage>(controls, platform);
+        return std::make_unique<PerpetualCalendarPage>(controls, platform, tables);
       case 3:
-        return std::make_unique<BoneWeightPage>(controls, platform);
+        return std::make_unique<BoneWeightPage>(controls, platform, tables.monthCalendar);
       case 4:
         return std::make_unique<FourPillarsPage>(
             controls, platform,
@@ -314,7 +315,7 @@ PropertySheet::PropertySheet(const PageControllerFactory& makeController) {
     for (QWidget* frame : frames) {
       frame->lower();
     }
-    page->controller = makeController(static_cast<int>(index), *page->controls);
+    page->controller = makeController(static_cast<int>(index), *page->controls, calendarTables_);
     tabs_->addTab(page->widget, ToQString(pageTemplate.caption));
     pages_.push_back(std::move(page));
   }

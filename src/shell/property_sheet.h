@@ -7,6 +7,7 @@
 #include <ostream>
 #include <vector>
 
+#include "almanac/calendar_tables.h"
 #include "shell/page_controls.h"
 #include "shell/page_templates.h"
 #include "shell/platform.h"
@@ -16,17 +17,20 @@ class QTabWidget;
 
 namespace shell {
 
-// Makes the controller of page `pageIndex` (0..6 in tab order) over its controls; a page
-// without logic yet gets nullptr.
-using PageControllerFactory =
-    std::function<std::unique_ptr<PageController>(int pageIndex, PageControls& controls)>;
+// Makes the controller of page `pageIndex` (0..6 in tab order) over its controls, with the
+// sheet's calendar tables for the pages that lay out calendars; a page without logic gets
+// nullptr.
+using PageControllerFactory = std::function<std::unique_ptr<PageController>(
+    int pageIndex, PageControls& controls, almanac::CalendarTables& tables)>;
 
-// The controllers of the finished pages: "農民曆", "擇日學", "萬年曆", "袁天罡稱骨術" and "八字學".
+// The controllers of the seven pages; the two chart tabs share one set of chart builders.
 PageControllerFactory StandardPageControllers(Platform& platform);
 
 // The program's one window: a modal dialog of seven tabs laid out from the page templates, with
 // the single button "結束(&X)" that closes it. A page's controller is initialised when the page
-// is first shown (the first page at once) and then receives its controls' events.
+// is first shown (the first page at once) and then receives its controls' events. The sheet
+// keeps one set of calendar tables for all its pages, so that a lunar year is laid out about
+// once however many pages ask for it.
 class PropertySheet : public QDialog {
  public:
   PropertySheet(const PageControllerFactory& makeController);
@@ -47,6 +51,7 @@ class PropertySheet : public QDialog {
 
   QTabWidget* tabs_ = nullptr;
   QPushButton* exitButton_ = nullptr;
+  almanac::CalendarTables calendarTables_;  // before the pages, which use it until they go
   std::vector<std::unique_ptr<Page>> pages_;
 };
 

@@ -446,7 +446,7 @@ TEST_F(PropertySheetTest, TheCalendarOffersOnlyGregorianDays) {
 
 TEST_F(PropertySheetTest, ControlsBindToThePageControls) {
   RecordingPlatform platform;
-  PropertySheet sheet([](int, PageControls&) { return nullptr; });
+  PropertySheet sheet([](int, PageControls&, almanac::CalendarTables&) { return nullptr; });
   RefuseMessageBoxes(sheet);
   PageControls& controls = sheet.pageControls(0);
   controls.SetText(1005, L"2024");

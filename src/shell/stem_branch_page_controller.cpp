@@ -25,11 +25,10 @@ void StemBranchPage::Initialize() {
   for (const int box : kPillarBoxes) {
     controls_.SetText(box, L"甲子");
   }
-  controls_.SetText(kNameBox, L"");
+  InitializePersonBoxes(controls_);
   InitializeValueBoxes(controls_);
   controls_.SetChecked(kYearAndDayBasisRadio, true);
   controls_.SetChecked(kEarthRadio, true);
-  InitializeSexList(controls_);
 }
 
 void StemBranchPage::Command(int controlId, ControlEvent /*event*/) {
@@ -43,7 +42,7 @@ void StemBranchPage::Command(int controlId, ControlEvent /*event*/) {
 
 StemBranchQuery StemBranchPage::ReadQuery() const {
   StemBranchQuery query;
-  query.name = ReadLimitedText(controls_, kNameBox, kNameLimit);
+  query.name = ReadNameBox(controls_);
   query.sex = ReadSexList(controls_);
   query.annotationText = ReadAnnotationBox(controls_);
   const std::wstring single = ReadLimitedText(controls_, kSingleTextBox, kSinglePillarTextLimit);

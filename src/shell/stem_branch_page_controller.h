@@ -6,7 +6,9 @@
 
 #include "chart/chart_settings.h"
 #include "chart/stem_branch_chart_entry.h"
+#include "shell/birth_boxes.h"
 #include "shell/chart_page_controls.h"
+#include "shell/control_ids.h"
 #include "shell/page_controls.h"
 #include "shell/platform.h"
 
@@ -28,13 +30,8 @@ std::array<std::wstring, 4> SplitSinglePillarText(const std::wstring& text);
 // The "干支排盤" page: four pillar boxes or the single text, name, sex, the chart settings and the
 // annotation; "查詢" writes the chart page (or the message of the first pillar that fails) as
 // "八字.htm" and opens it.
-class StemBranchPage : public PageController, public ChartPageControlIds {
+class StemBranchPage : public PageController, public StemBranchPageIds {
  public:
-  static constexpr int kPillarBoxes[4] = {1005, 1006, 1007, 1008};  // year, month, day, hour
-  static constexpr int kSingleTextBox = 1010;
-  static constexpr int kWoodFireMetalWaterRadio = 1018;  // "木火金水"
-  static constexpr int kEarthRadio = 1019;               // "土"
-
   StemBranchPage(PageControls& controls, Platform& platform, StemBranchPageBuilder buildPage);
 
   // "甲子" in the four pillar boxes, the values 8 5 3 2 1, "年日" and "土" on, the sex "男".
