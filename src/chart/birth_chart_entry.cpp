@@ -94,6 +94,21 @@ void CommandByCommandingStem(FourPillarsChart& chart, MonthCommandDivisionScheme
 
 }  // namespace
 
+struct BirthChartEntry::OwnTables {
+  engine::MonthCalendar calendar;
+  engine::TermsInForceFinder terms;
+};
+
+BirthChartEntry::BirthChartEntry()
+    : ownTables_(std::make_unique<OwnTables>()),
+      calendar_(ownTables_->calendar),
+      terms_(ownTables_->terms) {}
+
+BirthChartEntry::BirthChartEntry(engine::MonthCalendar& calendar, engine::TermsInForceFinder& terms)
+    : calendar_(calendar), terms_(terms) {}
+
+BirthChartEntry::~BirthChartEntry() = default;
+
 ChartEntryResult BirthChartEntry::MakeBirthChart(const BirthChartRequest& request) {
   BirthMoment moment =
       CheckBirthMoment(vocabulary_, calendar_, request.year, request.month, request.day,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "chart/chart_hand_over.h"
@@ -35,12 +36,23 @@ struct BirthChartRequest {
 // terms of the lunar years it has laid out are kept between births, so a program keeps one entry.
 class BirthChartEntry {
  public:
+  // An entry with month tables and solar terms of its own.
+  BirthChartEntry();
+  // An entry that lays out and reads lunar years in the caller's month calendar and terms finder
+  // (the program's one set of calendar tables), which must outlive it.
+  BirthChartEntry(engine::MonthCalendar& calendar, engine::TermsInForceFinder& terms);
+  ~BirthChartEntry();
+  BirthChartEntry(const BirthChartEntry&) = delete;
+  BirthChartEntry& operator=(const BirthChartEntry&) = delete;
+
   ChartEntryResult MakeBirthChart(const BirthChartRequest& request);
 
  private:
+  struct OwnTables;
+  std::unique_ptr<OwnTables> ownTables_;       // only when the entry keeps its own
   vocabulary::CalendarVocabulary vocabulary_;  // pillar and term names
-  engine::MonthCalendar calendar_;
-  engine::TermsInForceFinder terms_;
+  engine::MonthCalendar& calendar_;
+  engine::TermsInForceFinder& terms_;
 };
 
 }  // namespace chart

@@ -85,8 +85,8 @@ void AlmanacPage::CalendarSelected(int controlId) {
     controls_.ShowMessage(L"經緯度輸入錯誤 !");
     return;
   }
-  const double dayNumber =
-      engine::DayNumberOfJulianDay(engine::ComputeJulianDay(date.year, date.month, date.day + 0.5));
+  const double dayNumber = engine::DayNumberOfJulianDay(
+      engine::DateTimeToJulianDay(date.year, date.month, date.day, 12, 0));
   if (!riseSet_) {
     riseSet_ = std::make_unique<engine::RiseSetState>();
   }
@@ -118,7 +118,7 @@ void AlmanacPage::Query() {
       platform_, controls_,
       services_.buildLunarMonthPage(y, m, d, almanac::LocalDate{now.year, now.month, now.day}),
       L"陰曆.htm");
-  const double julianDay = engine::ComputeJulianDay(y, m, d + (hour_ + minute_ / 60.0) / 24.0);
+  const double julianDay = engine::DateTimeToJulianDay(y, m, d, hour_, minute_);
   written = WriteRequestPage(platform_, controls_, services_.buildAlmanacDayPage(julianDay),
                              L"農民曆.htm") &&
             written;

@@ -14,6 +14,11 @@ chart::ChartInterpretationComposer ProgramInterpretationComposer() {
 ChartPageBuilders::ChartPageBuilders(chart::ChartInterpretationComposer composeInterpretation)
     : composeInterpretation_(std::move(composeInterpretation)) {}
 
+ChartPageBuilders::ChartPageBuilders(almanac::CalendarTables& tables,
+                                     chart::ChartInterpretationComposer composeInterpretation)
+    : birthEntry_(tables.monthCalendar, tables.termsInForce),
+      composeInterpretation_(std::move(composeInterpretation)) {}
+
 std::wstring ChartPageBuilders::BuildBirthChartPage(const FourPillarsQuery& query) {
   return chart::BuildBirthChartPage(birthEntry_, query, composeInterpretation_);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "almanac/calendar_tables.h"
 #include "chart/birth_chart_entry.h"
 #include "chart/chart_page.h"
 #include "shell/four_pillars_page_controller.h"
@@ -17,7 +18,12 @@ chart::ChartInterpretationComposer ProgramInterpretationComposer();
 // page, an accepted one the chart page closed by the interpretation.
 class ChartPageBuilders {
  public:
+  // Builders whose birth entry keeps month tables and solar terms of its own.
   explicit ChartPageBuilders(
+      chart::ChartInterpretationComposer composeInterpretation = ProgramInterpretationComposer());
+  // Builders whose birth entry reads the program's calendar tables, which must outlive them.
+  explicit ChartPageBuilders(
+      almanac::CalendarTables& tables,
       chart::ChartInterpretationComposer composeInterpretation = ProgramInterpretationComposer());
 
   // "八字排盤" and the command line's mode 4: the chart of a birth.
@@ -27,7 +33,7 @@ class ChartPageBuilders {
   std::wstring BuildStemBranchChartPage(const StemBranchQuery& query) const;
 
  private:
-  // One entry for all births: it keeps the month tables and solar terms it has laid out.
+  // One entry for all births: the month tables and solar terms it has laid out are kept.
   chart::BirthChartEntry birthEntry_;
   chart::ChartInterpretationComposer composeInterpretation_;
 };

@@ -168,7 +168,7 @@ int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
     return 2;
   }
   int status = 1;
-  ChartPageBuilders charts;
+  ChartPageBuilders charts(tables);
   const LocalTime now = platform.CurrentLocalTime();
   for (const NamedPage& page : BuildCommandLinePages(
            values, tables, charts, almanac::LocalDate{now.year, now.month, now.day})) {

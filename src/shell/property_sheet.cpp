@@ -169,10 +169,15 @@ struct PropertySheet::Page {
 };
 
 PageControllerFactory StandardPageControllers(Platform& platform) {
-  // One set of chart builders for the sheet's two chart tabs.
-  auto charts = std::make_shared<ChartPageBuilders>();
+  // One set of chart builders for the sheet's two chart tabs, made with the sheet's calendar
+  // tables when the first of them opens.
+  auto charts = std::make_shared<std::unique_ptr<ChartPageBuilders>>();
   return [&platform, charts](int pageIndex, PageControls& controls,
                              almanac::CalendarTables& tables) -> std::unique_ptr<PageController> {
+    if ((pageIndex == 4 || pageIndex == 5) && *charts == nullptr) {
+      *charts = std::make_unique<ChartPageBuilders>(tables);
+    }
+    ChartPageBuilders* chartBuilders = charts->get();
     switch (pageIndex) {
       case 0:
         return std::make_unique<AlmanacPage>(controls, platform,
@@ -183,13 +188,14 @@ PageControllerFactory StandardPageControllers(Platform& platform) {
         return std::make_unique<BoneWeightPage>(controls, platform, tables.monthCalendar);
       case 4:
         return std::make_unique<FourPillarsPage>(
-            controls, platform,
-            [charts](const FourPillarsQuery& query) { return charts->BuildBirthChartPage(query); });
+            controls, platform, [charts, chartBuilders](const FourPillarsQuery& query) {
+              return chartBuilders->BuildBirthChartPage(query);
+            });
       case 5:
-        return std::make_unique<StemBranchPage>(controls, platform,
-                                                [charts](const StemBranchQuery& query) {
-                                                  return charts->BuildStemBranchChartPage(query);
-                                                });
+        return std::make_unique<StemBranchPage>(
+            controls, platform, [charts, chartBuilders](const StemBranchQuery& query) {
+              return chartBuilders->BuildStemBranchChartPage(query);
+            });
       case 1:
         return std::make_unique<StudyPage>(controls, platform, L"擇日學",
                                            kDateSelectionStudyButtons);
