@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/festivals.h"
@@ -55,10 +56,28 @@ const std::wstring& NameAt(const std::vector<std::wstring>& list, long long inde
              : kNone;
 }
 
+// Sets `name` to `first` followed by `second`. The names of a day record have a few characters
+// and a record mostly holds a name of the same length from the month before, which is then
+// overwritten in place.
+void SetName(std::wstring& name, std::wstring_view first, std::wstring_view second = {}) {
+  if (name.size() != first.size() + second.size()) {
+    name.assign(first);
+    name.append(second);
+    return;
+  }
+  std::size_t i = 0;
+  for (const wchar_t c : first) {
+    name[i++] = c;
+  }
+  for (const wchar_t c : second) {
+    name[i++] = c;
+  }
+}
+
 // Sets `name` to the stem-branch name of n: stem n mod 10 and branch n mod 12, the pair at n mod
 // 60 in the sixty-pair cycle.
 void SetStemBranchName(long long n, std::wstring& name) {
-  name.assign(vocabulary::kSexagenaryNames[vocabulary::FloorMod(n, 60)]);
+  SetName(name, vocabulary::kSexagenaryNames[vocabulary::FloorMod(n, 60)]);
 }
 
 int FloorToInt(double x) { return static_cast<int>(std::floor(x)); }
@@ -164,7 +183,7 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, int gregor
 
   const int mi = LunarMonthIndex(table, day);
   record.lunarDayIndex = day - table.newMoonDays[mi];
-  record.lunarDayName = NameAt(names.dayNames, record.lunarDayIndex);
+  SetName(record.lunarDayName, NameAt(names.dayNames, record.lunarDayIndex));
 
   record.daysSinceWinterSolstice = static_cast<int>(day - termDays[kWinterSolstice]);
   record.daysSinceSummerSolstice = static_cast<int>(day - termDays[kSummerSolstice]);
@@ -178,10 +197,10 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, int gregor
   if (day == table.newMoonDays[mi] || previous == nullptr) {
     SetLunarMonthFields(state, mi, record);
   } else {
-    record.lunarMonthName = previous->lunarMonthName;
+    SetName(record.lunarMonthName, previous->lunarMonthName);
     record.lunarMonthLength = previous->lunarMonthLength;
-    record.leapMark = previous->leapMark;
-    record.nextLunarMonthName = previous->nextLunarMonthName;
+    SetName(record.leapMark, previous->leapMark);
+    SetName(record.nextLunarMonthName, previous->nextLunarMonthName);
   }
 
   int k = std::clamp(FloorToInt((day - termDays[0] - 7) / 15.2184), -1, 23);
@@ -189,7 +208,7 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, int gregor
     ++k;
   }
   if (k >= 0 && day == termDays[k]) {
-    record.termNameOfDay = NameAt(names.termNames, k);
+    SetName(record.termNameOfDay, NameAt(names.termNames, k));
   } else {
     record.termNameOfDay.clear();
   }
@@ -230,8 +249,7 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, int gregor
   if (sign < 11 && termDays[2 * (sign + 1)] <= day) {
     ++sign;
   }
-  record.signName.assign(names.signNames[vocabulary::FloorMod(sign + 12, 12)]);
-  record.signName.append(L"座");
+  SetName(record.signName, names.signNames[vocabulary::FloorMod(sign + 12, 12)], L"座");
 
   record.festivalTextC.clear();
   record.festivalTextB.clear();
