@@ -157,6 +157,9 @@ TEST(Festivals, LunarFestivals) {
       {"十月十五", With(wednesday, on(L"十", 14)), L"", L"下元節 ", L"", 0},
       {"十二初八 keyed without 月", With(wednesday, on(L"十二", 7)), L"", L"臘八節 ", L"", 0},
       {"十一月十五 is no festival", With(wednesday, on(L"十一", 14)), L"", L"", L"", 0},
+      {"the first of two twelfth months, 拾貳, has no 臘八", With(wednesday, on(L"拾貳", 7)), L"",
+       L"", L"", 0},
+      {"初八 of 十 is no 臘八", With(wednesday, on(L"十", 7)), L"", L"", L"", 0},
       {"8-8 on 七月十五", With(PlainDay(2025, 8, 8, 5), on(L"七", 14)), L"", L"父親節 中元節", L"",
        0},
       {"leap 五月初五 carries no festival",
@@ -188,6 +191,14 @@ TEST(Festivals, NewYearsEve) {
       {"十二 followed by a leap 十二", With(tuesday, lastDay(29, 28, L"", L"十二")), L"", L"", L"",
        0},
       {"leap 十二 before 正", With(tuesday, lastDay(30, 29, L"閏", L"正")), L"除夕 ", L"", L"", 1},
+      {"the last day of 拾貳 before 正 is no eve",
+       With(tuesday,
+            [](CalendarDay& d) {
+              SetLunarDay(d, L"拾貳", 29);
+              d.lunarMonthLength = 30;
+              d.nextLunarMonthName = L"正";
+            }),
+       L"", L"", L"", 0},
   });
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/festivals.h"
@@ -13,6 +14,7 @@
 #include "engine/time_frames.h"
 #include "vocabulary/calendar_vocabulary.h"
 #include "vocabulary/cyclic_index.h"
+#include "vocabulary/vocabulary_lists.h"
 
 namespace engine {
 
@@ -27,6 +29,9 @@ constexpr int kMinorHeat = 13;
 constexpr int kAutumnStart = 15;
 constexpr int kAutumnEquinox = 18;
 constexpr int kLastTerm = 24;
+
+// Day number of 1582-10-15, the first Gregorian date, which follows 1582-10-04.
+constexpr int kGregorianReformDay = -152384;
 
 // Month code of "正" in CalendarVocabulary::monthNames.
 constexpr int kFirstMonthCode = 2;
@@ -51,8 +56,28 @@ const std::wstring& NameAt(const std::vector<std::wstring>& list, long long inde
              : kNone;
 }
 
-std::wstring StemBranchName(const vocabulary::CalendarVocabulary& names, long long n) {
-  return names.stems[vocabulary::FloorMod(n, 10)] + names.branches[vocabulary::FloorMod(n, 12)];
+// Sets `name` to `first` followed by `second`. The names of a day record have a few characters
+// and a record mostly holds a name of the same length from the month before, which is then
+// overwritten in place.
+void SetName(std::wstring& name, std::wstring_view first, std::wstring_view second = {}) {
+  if (name.size() != first.size() + second.size()) {
+    name.assign(first);
+    name.append(second);
+    return;
+  }
+  std::size_t i = 0;
+  for (const wchar_t c : first) {
+    name[i++] = c;
+  }
+  for (const wchar_t c : second) {
+    name[i++] = c;
+  }
+}
+
+// Sets `name` to the stem-branch name of n: stem n mod 10 and branch n mod 12, the pair at n mod
+// 60 in the sixty-pair cycle.
+void SetStemBranchName(long long n, std::wstring& name) {
+  SetName(name, vocabulary::kSexagenaryNames[vocabulary::FloorMod(n, 60)]);
 }
 
 int FloorToInt(double x) { return static_cast<int>(std::floor(x)); }
@@ -139,11 +164,11 @@ double LunarYearNumber(const LunarYearTable& table, int day) {
 // The day number of the 1st of a month.
 double FirstDayNumber(int year, int month) { return DayNumberOfDate(year, month, 1); }
 
-// Fills the record of one day of the month table, the lunar year of the day selected. The lunar
-// month fields come from the record of the day before (`previous`, null on the first day of the
-// table) unless a new lunar month begins.
-void FillDay(MonthCalendarState& state, int year, int month, int day, const CalendarDay* previous,
-             CalendarDay& record) {
+// Fills the record of one day of the month table, the lunar year of the day selected;
+// gregorianDay is the day's day of the month. The lunar month fields come from the record of the
+// day before (`previous`, null on the first day of the table) unless a new lunar month begins.
+void FillDay(MonthCalendarState& state, int year, int month, int day, int gregorianDay,
+             const CalendarDay* previous, CalendarDay& record) {
   const vocabulary::CalendarVocabulary& names = state.vocabulary;
   LunarYearTable& table = state.lunarYear;
 
@@ -152,13 +177,13 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, const Cale
   record.dayNumber = day;
   record.weekday = WeekdayOfDay(day);
 
-  record.gregorianDay = static_cast<int>(JulianDayToDate(JulianDayOfDayNumber(day)).day);
+  record.gregorianDay = gregorianDay;
 
   const std::vector<double>& termDays = table.termDays;
 
   const int mi = LunarMonthIndex(table, day);
   record.lunarDayIndex = day - table.newMoonDays[mi];
-  record.lunarDayName = NameAt(names.dayNames, record.lunarDayIndex);
+  SetName(record.lunarDayName, NameAt(names.dayNames, record.lunarDayIndex));
 
   record.daysSinceWinterSolstice = static_cast<int>(day - termDays[kWinterSolstice]);
   record.daysSinceSummerSolstice = static_cast<int>(day - termDays[kSummerSolstice]);
@@ -172,17 +197,21 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, const Cale
   if (day == table.newMoonDays[mi] || previous == nullptr) {
     SetLunarMonthFields(state, mi, record);
   } else {
-    record.lunarMonthName = previous->lunarMonthName;
+    SetName(record.lunarMonthName, previous->lunarMonthName);
     record.lunarMonthLength = previous->lunarMonthLength;
-    record.leapMark = previous->leapMark;
-    record.nextLunarMonthName = previous->nextLunarMonthName;
+    SetName(record.leapMark, previous->leapMark);
+    SetName(record.nextLunarMonthName, previous->nextLunarMonthName);
   }
 
   int k = std::clamp(FloorToInt((day - termDays[0] - 7) / 15.2184), -1, 23);
   if (k < 23 && termDays[k + 1] <= day) {
     ++k;
   }
-  record.termNameOfDay = k >= 0 && day == termDays[k] ? NameAt(names.termNames, k) : L"";
+  if (k >= 0 && day == termDays[k]) {
+    SetName(record.termNameOfDay, NameAt(names.termNames, k));
+  } else {
+    record.termNameOfDay.clear();
+  }
 
   record.phaseName.clear();
   record.termName.clear();
@@ -196,10 +225,10 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, const Cale
   }
   record.termYearNumber = std::floor((lichun + 5844 - 35) / 365.2422 + 0.5);
   record.lunarYearNumber = LunarYearNumber(table, day);
-  record.yearPillarName =
-      StemBranchName(names, static_cast<long long>(std::trunc(record.termYearNumber + 12000)));
-  record.lunarYearName =
-      StemBranchName(names, static_cast<long long>(std::trunc(record.lunarYearNumber + 12000)));
+  SetStemBranchName(static_cast<long long>(std::trunc(record.termYearNumber + 12000)),
+                    record.yearPillarName);
+  SetStemBranchName(static_cast<long long>(std::trunc(record.lunarYearNumber + 12000)),
+                    record.lunarYearName);
 
   // Month pillar: month k = 0 is the 子 month of the winter solstice, turning at each section
   // term ("小寒", "立春", ...); months counted in whole years from a 甲子 month.
@@ -211,16 +240,16 @@ void FillDay(MonthCalendarState& state, int year, int month, int day, const Cale
       monthIndex +
       12LL * (static_cast<long long>(std::floor((termDays[kSummerSolstice] + 390) / 365.2422)) +
               75000);
-  record.monthPillarName = StemBranchName(names, monthCount);
+  SetStemBranchName(monthCount, record.monthPillarName);
 
-  record.dayPillarName = StemBranchName(names, SexagenaryIndexOfDay(day));
+  SetStemBranchName(SexagenaryIndexOfDay(day), record.dayPillarName);
 
   // Western sign: 摩羯 from the winter solstice, turning at each mid-term.
   int sign = std::clamp(FloorToInt((day - termDays[0] - 15) / 30.43685), -1, 11);
   if (sign < 11 && termDays[2 * (sign + 1)] <= day) {
     ++sign;
   }
-  record.signName = names.signNames[vocabulary::FloorMod(sign + 12, 12)] + L"座";
+  SetName(record.signName, names.signNames[vocabulary::FloorMod(sign + 12, 12)], L"座");
 
   record.festivalTextC.clear();
   record.festivalTextB.clear();
@@ -360,9 +389,19 @@ void MonthCalendar::ComputeMonthCalendar(int year, int month, CalendarDays& days
   calendarMonth.firstWeekday = WeekdayOfDay(day0);
   calendarMonth.dayCount = dayCount;
 
+  // The day of the month counts on from the first day's (1, but a month below 1 can start
+  // elsewhere), taken from the calendar again past the 27th and across 1582-10-04.
+  int gregorianDay = 0;
   for (int i = 0; i < dayCount; ++i) {
-    SelectLunarYear(day0 + i);
-    FillDay(state, year, month, day0 + i, i == 0 ? nullptr : &days[static_cast<std::size_t>(i - 1)],
+    const int day = day0 + i;
+    if (i > 0 && gregorianDay < 28 && day != kGregorianReformDay) {
+      ++gregorianDay;
+    } else {
+      gregorianDay = static_cast<int>(JulianDayToDate(JulianDayOfDayNumber(day)).day);
+    }
+    SelectLunarYear(day);
+    FillDay(state, year, month, day, gregorianDay,
+            i == 0 ? nullptr : &days[static_cast<std::size_t>(i - 1)],
             days[static_cast<std::size_t>(i)]);
   }
   if (dayCount == 0) {
@@ -401,7 +440,7 @@ bool MonthCalendar::ComputeCalendarDay(int year, int month, int day, CalendarDay
     SetLunarMonthFields(state, LunarMonthIndex(lunarYear_, namingDay), naming);
     SelectLunarYear(dayNumber);
   }
-  FillDay(state, year, month, dayNumber, namingDay < dayNumber ? &naming : nullptr, record);
+  FillDay(state, year, month, dayNumber, day, namingDay < dayNumber ? &naming : nullptr, record);
   return true;
 }
 

@@ -52,9 +52,17 @@ double ApplyCorrection(double day, const std::string& corrections, double index)
   }
 }
 
-// Seconds after Beijing midnight of a moment m (day number); the remainder keeps the sign of
-// m + 0.5, so every moment before 2000-01-01 00:00 gives a value <= 0 and counts as near midnight.
-double SecondsAfterMidnight(double m) { return kSecondsPerDay * std::fmod(m + 0.5, 1.0); }
+// Seconds after Beijing midnight of a moment m (day number), in [0, 86400).
+double SecondsAfterMidnight(double m) {
+  return kSecondsPerDay * (m + 0.5 - std::floor(m + 0.5));
+}
+
+// Whether the fast estimate m (Beijing day number) of an event lies within `margin` seconds of a
+// Beijing midnight, where its date is taken again from the precise solver.
+bool NearMidnight(double m, double margin) {
+  const double f = SecondsAfterMidnight(m);
+  return f < margin || f > kSecondsPerDay - margin;
+}
 
 }  // namespace
 
@@ -127,8 +135,7 @@ double PreciseTermDay(double julianDay) {
         (20.5 + 17.2 * std::sin(2.1824 - 33.75705 * t)) / kArcsecondsPerRadian) /
        kSunRate;
   double m = BeijingDayNumberOfJulianCenturies(t);
-  const double f = SecondsAfterMidnight(m);
-  if (f < 1200 || f > 85200) {
+  if (NearMidnight(m, 1200)) {
     // delta-T stays the one of the estimate's Beijing moment.
     m = BeijingDayNumberOfTt(DayNumberOfJulianCenturies(TimeOfSunLongitude(w)), DeltaTDays(m));
   }
@@ -138,8 +145,10 @@ double PreciseTermDay(double julianDay) {
 double PreciseNewMoonDay(double julianDay) {
   const double w = NewMoonAngle(julianDay);
   double m = BeijingDayNumberOfJulianCenturies(TimeOfElongationFast(w));
-  const double f = SecondsAfterMidnight(m);
-  if (f < 1800 || f > 84600) {
+  // Before the fits (before -721) the estimate drifts so far that 11 new moons of -4712 .. -722
+  // lying more than 1800 s from a midnight still fall on another day than the precise moment:
+  // there the precise solver decides every new moon.
+  if (julianDay < kPreciseEraJulianDay || NearMidnight(m, 1800)) {
     // delta-T stays the one of the estimate's Beijing moment.
     m = BeijingDayNumberOfTt(DayNumberOfJulianCenturies(TimeOfElongation(w)), DeltaTDays(m));
   }

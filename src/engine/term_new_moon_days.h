@@ -41,7 +41,7 @@ double LowPrecisionNewMoonDay(double julianDay, double fitsEnd, const std::strin
 
 // Precise era: the day of the solar term (or new moon) from a fast estimate of its moment, taken
 // again with the precise solver when the estimate lies near a Beijing midnight (within 1200 s for
-// terms, 1800 s for new moons; every moment before 2000-01-01 00:00 counts as near).
+// terms, 1800 s for new moons) and, for new moons, for every one before the fits (before -721).
 double PreciseTermDay(double julianDay);
 double PreciseNewMoonDay(double julianDay);
 

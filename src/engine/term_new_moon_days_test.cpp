@@ -164,5 +164,23 @@ TEST(TermOrNewMoonDay, PreciseDaysHoldTheExactMoments) {
   EXPECT_LE(largest, 0.5);
 }
 
+// Before the term fits (-4712 to -222) the fast estimate of a term decides its day away from a
+// midnight as from 1960: every term day there holds the exact moment as well.
+TEST(TermOrNewMoonDay, TermDaysBeforeTheFitsHoldTheExactMoments) {
+  const LunarYearTable& table = Table();
+  const double fitsStart = table.termFits.front() - kSolarTermLookAhead - kJ2000;
+  double largest = 0;
+  long terms = 0;
+  for (double day = -kJ2000; day < fitsStart; day += 15.2184) {
+    const double found = table.FindTermOrNewMoonDay(day, kSolarTermEvent);
+    const double moment = FindSolarTermNear(found);
+    EXPECT_EQ(found, std::floor(moment + 0.5)) << "day " << day;
+    largest = std::max(largest, std::abs(moment - found));
+    ++terms;
+  }
+  std::printf("%ld terms, largest |moment - day| = %.6f days (limit 0.5)\n", terms, largest);
+  EXPECT_LE(largest, 0.5);
+}
+
 }  // namespace
 }  // namespace engine

@@ -12,6 +12,9 @@
 #include "chart/bone_weight_page.h"
 #include "engine/julian_day.h"
 #include "engine/month_calendar.h"
+#include "workloads.h"
+
+namespace workloads {
 
 namespace {
 
@@ -129,3 +132,5 @@ int RunSoak(int argc, char** argv) {
   }
   return 0;
 }
+
+}  // namespace workloads
