@@ -64,14 +64,6 @@ void AppendStarName(std::vector<std::wstring>& starNames, const std::wstring& na
   starNames.push_back(name);
 }
 
-int UsedEntryCount(const std::vector<std::wstring>& list) {
-  int used = 0;
-  while (used < static_cast<int>(list.size()) && !list[used].empty()) {
-    ++used;
-  }
-  return used;
-}
-
 std::unique_ptr<FourPillarsChart> NewFourPillarsChart() {
   return std::make_unique<FourPillarsChart>();
 }

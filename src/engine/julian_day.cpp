@@ -25,10 +25,6 @@ double DateTimeToJulianDay(const CalendarDateTime& t) {
   return ComputeJulianDay(t.year, t.month, t.day + ((t.second / 60 + t.minute) / 60 + t.hour) / 24);
 }
 
-void SetDateTimeFromJulianDay(CalendarDateTime& dateTime, double julianDay) {
-  dateTime = JulianDayToDate(julianDay);
-}
-
 namespace {
 
 // Steps 1-5 of the conversion: the civil date of floor(J + 0.5) and the fraction of the day.
@@ -128,7 +124,5 @@ std::wstring FormatJulianDayDateTime(double julianDay) {
                 static_cast<int>(t.month), static_cast<int>(t.day), hour, minute, second);
   return text;
 }
-
-double FloorOfInteger(int n) { return static_cast<double>(n); }
 
 }  // namespace engine
