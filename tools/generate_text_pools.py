@@ -26,6 +26,9 @@ ORIGINS = {
     "not-found": "TextOrigin::kNotFound",
 }
 MAX_KEY_COLUMNS = 3
+# Key columns that number their rows (a verse, a sentence, a passage): the interpretation reads
+# them as numbers, so each must be a decimal number.
+NUMERIC_KEY_COLUMNS = {"n", "row", "block", "passage", "sentence", "verse"}
 
 
 def fail(path, line, message):
@@ -62,6 +65,11 @@ def read_pool(path):
         keys, origin, text = cells[:key_count], cells[-2], cells[-1]
         if not all(keys):
             fail(path, number, "empty key")
+        for column, key in zip(header, keys):
+            if column in NUMERIC_KEY_COLUMNS and not (
+                key.isascii() and key.isdigit() and int(key) < 2**31
+            ):
+                fail(path, number, f"key {column} is {key!r}, not a number")
         if origin not in ORIGINS:
             fail(path, number, f"origin {origin!r} is none of {', '.join(ORIGINS)}")
         if origin == "empty" and text:

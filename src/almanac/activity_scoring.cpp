@@ -101,10 +101,6 @@ void ApplyList(ActivityScores& scores, ActivityRuleSet set, const std::vector<st
 
 }  // namespace
 
-int HasMonthAuspiciousSpirit(const std::wstring& name, const AlmanacDay& day) {
-  return HasMonthAuspicious(name, day) ? 1 : 0;
-}
-
 ActivityScores ScoreSuitableAndAvoid(AlmanacDay& day) {
   ActivityScores scores;
   const int sectionTerm = vocabulary::LookupSolarTermIndex(day.currentSectionTerm);

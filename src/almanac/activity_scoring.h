@@ -26,10 +26,6 @@ struct ActivityScores {
   std::array<std::int32_t, kActivityScoreSlots> avoid{};     // the negative weights
 };
 
-// 1 when `name` equals, whole, an entry of the used part of the day's `monthAuspicious` list (the
-// entries before the first empty one, at most 24), else 0.
-int HasMonthAuspiciousSpirit(const std::wstring& name, const AlmanacDay& day);
-
 // Scores the 93 activities from the day's year and month spirit-star lists by the rule rows of
 // activity_rules.h and writes the activity texts: each activity as its name followed by ". ", in
 // activity order; `suitableText` those with a positive suitable score, `avoidText` those with a

@@ -372,23 +372,6 @@ TEST(ActivityScoring, YearListsAndTheirRows) {
   ExpectScoreInvariants(scores);
 }
 
-TEST(ActivityScoring, MonthAuspiciousLookup) {
-  AlmanacDay day;
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"天馬", day), 0);
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"", day), 0);
-  day.monthAuspicious[0] = L"天德";
-  day.monthAuspicious[2] = L"天馬";
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"天德", day), 1);
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"天馬", day), 0);  // after the empty slot 1
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"天德合", day), 0);
-  for (std::size_t i = 0; i < kMonthListSlots; ++i) {
-    day.monthAuspicious[i] = L"名" + std::to_wstring(i);
-  }
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"名23", day), 1);
-  day.monthAuspicious.push_back(L"名24");  // a slot past the 24th is never read
-  EXPECT_EQ(HasMonthAuspiciousSpirit(L"名24", day), 0);
-}
-
 TEST(ActivityScoring, OnThePageOfARealDay) {
   // 2024-01-01, a 甲子 day of the 子 month: month auspicious 天赦, 月恩, 四相, 官日, 敬安, 金匱,
   // 天恩, 義日; month inauspicious 月厭(地火), 月建(兵福, 小時, 土府); year inauspicious 金神,

@@ -13,7 +13,7 @@ namespace {
 
 // The pair each group gains, by day stem: the ten gods of the two combining stems whose element
 // is the group's, counted twice where one of them belongs to the group.
-constexpr std::array<std::array<CombiningPair, kBalanceGroupCount>, 10> kCombiningPairs = {{
+constexpr auto kCombiningPairs = std::to_array<std::array<CombiningPair, kBalanceGroupCount>>({
     // 本我                   輸入                    輸出                    權貴                    財富
     {{{L"傷官", L"偏印", 1}, {L"食神", L"正官", 1}, {L"正印", L"偏財", 1}, {L"偏官", L"劫財", 2}, {L"正財", L"比肩", 2}}},  // 甲
     {{{L"食神", L"正印", 1}, {L"傷官", L"偏官", 1}, {L"偏印", L"正財", 1}, {L"正官", L"比肩", 2}, {L"偏財", L"劫財", 2}}},  // 乙
@@ -25,8 +25,8 @@ constexpr std::array<std::array<CombiningPair, kBalanceGroupCount>, 10> kCombini
     {{{L"劫財", L"偏財", 2}, {L"偏印", L"正財", 2}, {L"比肩", L"正官", 1}, {L"正印", L"食神", 1}, {L"傷官", L"偏官", 1}}},  // 辛
     {{{L"正印", L"偏財", 1}, {L"偏印", L"傷官", 2}, {L"正財", L"比肩", 1}, {L"正官", L"食神", 2}, {L"偏官", L"劫財", 1}}},  // 壬
     {{{L"正財", L"偏印", 1}, {L"食神", L"正印", 2}, {L"劫財", L"偏財", 1}, {L"偏官", L"傷官", 2}, {L"比肩", L"正官", 1}}},  // 癸
-}};
-static_assert(kCombiningPairs.size() == 10);
+});
+static_assert(kCombiningPairs.size() == vocabulary::kHeavenlyStems.size());
 
 // The two pairs each group loses: each of its ten gods with the ten god of the stem that
 // combines with it. They depend only on whether the day stem is yang or yin.
@@ -45,6 +45,28 @@ constexpr LossPairs kYinDayLosses = {{
     {{{L"偏官", L"傷官"}, {L"正官", L"比肩"}}},  // 權貴
     {{{L"偏財", L"劫財"}, {L"正財", L"偏印"}}},  // 財富
 }};
+
+// Every group of every row names both ten gods: a pair left out would read as no pair.
+constexpr bool EveryPairIsNamed() {
+  for (const auto& row : kCombiningPairs) {
+    for (const CombiningPair& pair : row) {
+      if (pair.first == nullptr || pair.second == nullptr || pair.gainFactor < 1) {
+        return false;
+      }
+    }
+  }
+  for (const LossPairs* losses : {&kYangDayLosses, &kYinDayLosses}) {
+    for (const auto& group : *losses) {
+      for (const auto& pair : group) {
+        if (pair[0] == nullptr || pair[1] == nullptr) {
+          return false;
+        }
+      }
+    }
+  }
+  return true;
+}
+static_assert(EveryPairIsNamed());
 
 // Slots of threeHarmonyFlags (水 木 火 金 土) and directionFlags (水 木 火 金).
 enum ElementFlag : int { kWaterFlag = 0, kWoodFlag = 1, kFireFlag = 2, kMetalFlag = 3 };

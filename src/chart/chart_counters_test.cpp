@@ -5,6 +5,7 @@
 #include <numeric>
 #include <string>
 
+#include "chart/chart_test_support.h"
 #include "chart/stem_branch_basics.h"
 
 namespace chart {

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
-#include <regex>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "testing/utf8.h"
 
@@ -35,6 +38,99 @@ std::wstring Notes(const FourPillarsChart& chart, const SeasonalStrengthValues& 
 
 void SetWeight(FourPillarsChart& chart, const wchar_t* tenGod, int weight) {
   chart.tenGodWeights[TenGodWeightSlotOf(tenGod)] = weight;
+}
+
+// Reads `literal` at `at` in `text`, moving past it; false (and `at` kept) when it is not there.
+bool Skip(std::wstring_view text, std::size_t& at, std::wstring_view literal) {
+  if (text.substr(at, literal.size()) != literal) {
+    return false;
+  }
+  at += literal.size();
+  return true;
+}
+
+// Reads a decimal integer (with a leading "-" when `withSign`) at `at`, moving past it.
+std::optional<long long> Number(std::wstring_view text, std::size_t& at, bool withSign = true) {
+  std::size_t end = at;
+  if (withSign && end < text.size() && text[end] == L'-') {
+    ++end;
+  }
+  const std::size_t digits = end;
+  while (end < text.size() && text[end] >= L'0' && text[end] <= L'9') {
+    ++end;
+  }
+  if (end == digits) {
+    return std::nullopt;
+  }
+  const long long value = std::stoll(std::wstring(text.substr(at, end - at)));
+  at = end;
+  return value;
+}
+
+// A group line of the notes, "<group>&nbsp;A+B = C" (or A-B), after a blank or "&nbsp;".
+struct GroupLine {
+  long long a = 0;
+  long long b = 0;  // with its sign
+  long long printedSum = 0;
+};
+
+// The group lines of a block of the notes, in order.
+std::vector<GroupLine> GroupLines(std::wstring_view block) {
+  std::vector<GroupLine> lines;
+  for (std::size_t at = 0; at < block.size(); ++at) {
+    if (!block.substr(0, at).ends_with(L" ") && !block.substr(0, at).ends_with(L"&nbsp;")) {
+      continue;
+    }
+    std::size_t next = at;
+    GroupLine line;
+    if (!(Skip(block, next, L"本我") || Skip(block, next, L"輸入") || Skip(block, next, L"輸出") ||
+          Skip(block, next, L"權貴") || Skip(block, next, L"財富")) ||
+        !Skip(block, next, L"&nbsp;")) {
+      continue;
+    }
+    const std::optional<long long> a = Number(block, next);
+    if (!a || next >= block.size() || (block[next] != L'+' && block[next] != L'-')) {
+      continue;
+    }
+    const long long sign = block[next++] == L'-' ? -1 : 1;
+    const std::optional<long long> b = Number(block, next, false);
+    if (!b || !Skip(block, next, L" = ")) {
+      continue;
+    }
+    const std::optional<long long> sum = Number(block, next);
+    if (!sum) {
+      continue;
+    }
+    lines.push_back({*a, sign * *b, *sum});
+    at = next - 1;
+  }
+  return lines;
+}
+
+// The balance line of a block, ",&nbsp;×22內外&nbsp;T(I：O)D": its four numbers, or none.
+std::optional<std::array<long long, 4>> BalanceLine(std::wstring_view block) {
+  const std::wstring start = L"," + Spaces(22) + L"內外&nbsp;";
+  for (std::size_t found = block.find(start); found != std::wstring_view::npos;
+       found = block.find(start, found + 1)) {
+    std::size_t at = found + start.size();
+    const std::optional<long long> total = Number(block, at);
+    if (!total || !Skip(block, at, L"(")) {
+      continue;
+    }
+    const std::optional<long long> inner = Number(block, at);
+    if (!inner || !Skip(block, at, L"：")) {
+      continue;
+    }
+    const std::optional<long long> outer = Number(block, at);
+    if (!outer || !Skip(block, at, L")")) {
+      continue;
+    }
+    const std::optional<long long> difference = Number(block, at);
+    if (difference) {
+      return std::array<long long, 4>{*total, *inner, *outer, *difference};
+    }
+  }
+  return std::nullopt;
 }
 
 bool Contains(const std::wstring& text, const std::wstring& part) {
@@ -176,8 +272,6 @@ TEST(ChartPageNotes, GroupLinesOfAJiaDay) {
 // line's total and parts are the sums of the printed C (or S + D) values.
 TEST(ChartPageNotes, GroupLinesAddUpForEveryDayStem) {
   const wchar_t* stems[] = {L"甲", L"乙", L"丙", L"丁", L"戊", L"己", L"庚", L"辛", L"壬", L"癸"};
-  const std::wregex line(L"(?: |&nbsp;|,(?:&nbsp;){18})(本我|輸入|輸出|權貴|財富)&nbsp;(-?\\d+)([+-])(\\d+) = (-?\\d+)");
-  const std::wregex balanceLine(L",(?:&nbsp;){22}內外&nbsp;(-?\\d+)\\((-?\\d+)：(-?\\d+)\\)(-?\\d+)");
   for (const wchar_t* stem : stems) {
     SCOPED_TRACE(EncodeUtf8(stem));
     FourPillarsChart chart;
@@ -193,23 +287,21 @@ TEST(ChartPageNotes, GroupLinesAddUpForEveryDayStem) {
     ASSERT_NE(added, std::wstring::npos);
     ASSERT_NE(adjusted, std::wstring::npos);
     for (const std::wstring& block : {notes.substr(added, adjusted - added), notes.substr(adjusted)}) {
+      const std::vector<GroupLine> lines = GroupLines(block);
+      ASSERT_EQ(lines.size(), 5u);
       long long values[5] = {};
-      int count = 0;
-      for (std::wsregex_iterator m(block.begin(), block.end(), line), end; m != end; ++m, ++count) {
-        const long long a = std::stoll((*m)[2].str());
-        const long long b = std::stoll((*m)[4].str()) * ((*m)[3].str() == L"-" ? -1 : 1);
-        EXPECT_EQ(a + b, std::stoll((*m)[5].str()));
-        values[count] = a + b;
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].a + lines[i].b, lines[i].printedSum);
+        values[i] = lines[i].a + lines[i].b;
       }
-      ASSERT_EQ(count, 5);
-      std::wsmatch m;
-      ASSERT_TRUE(std::regex_search(block, m, balanceLine));
+      const std::optional<std::array<long long, 4>> balance = BalanceLine(block);
+      ASSERT_TRUE(balance.has_value());
       const long long inner = values[0] + values[1];
       const long long outer = values[2] + values[3] + values[4];
-      EXPECT_EQ(std::stoll(m[1].str()), inner + outer);
-      EXPECT_EQ(std::stoll(m[2].str()), inner);
-      EXPECT_EQ(std::stoll(m[3].str()), outer);
-      EXPECT_EQ(std::stoll(m[4].str()), inner - outer);
+      EXPECT_EQ((*balance)[0], inner + outer);
+      EXPECT_EQ((*balance)[1], inner);
+      EXPECT_EQ((*balance)[2], outer);
+      EXPECT_EQ((*balance)[3], inner - outer);
     }
     EXPECT_TRUE(Contains(notes, L"內外&nbsp;" +
                                     std::to_wstring(chart.supportWeight + chart.drainWeight) +

@@ -3,8 +3,9 @@
 // Reading a chart page back in tests: the cells of its table on the 12 × 25 grid, with the texts
 // of their paragraphs.
 
-#include <regex>
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace chart::testing {
@@ -20,15 +21,80 @@ struct TableCell {
   std::wstring html;
 };
 
-// The text of some markup without its tags.
-inline std::wstring WithoutTags(const std::wstring& html) {
-  static const std::wregex kTag(L"<[^>]*>");
-  return std::regex_replace(html, kTag, L"");
+// The text of some markup without its tags (from each "<" to the next ">").
+inline std::wstring WithoutTags(std::wstring_view html) {
+  std::wstring text;
+  std::size_t at = 0;
+  while (at < html.size()) {
+    const std::size_t open = html.find(L'<', at);
+    const std::size_t close = open == std::wstring_view::npos ? open : html.find(L'>', open);
+    if (close == std::wstring_view::npos) {
+      break;
+    }
+    text.append(html.substr(at, open - at));
+    at = close + 1;
+  }
+  text.append(html.substr(at));
+  return text;
+}
+
+// An element found in markup: the rest of its opening tag after the name (without the closing
+// ">"), and its content.
+struct Element {
+  std::wstring_view attributes;
+  std::wstring_view content;
+};
+
+// The elements that open with `open` (e.g. L"<tr>" or L"<p ") and end at the first `close` after
+// the end of the opening tag, in order, none inside another.
+inline std::vector<Element> Elements(std::wstring_view html, std::wstring_view open,
+                                     std::wstring_view close) {
+  std::vector<Element> elements;
+  std::size_t at = 0;
+  while (true) {
+    const std::size_t start = html.find(open, at);
+    if (start == std::wstring_view::npos) {
+      break;
+    }
+    const std::size_t tagEnd =
+        open.back() == L'>' ? start + open.size() - 1 : html.find(L'>', start + open.size());
+    if (tagEnd == std::wstring_view::npos) {
+      break;
+    }
+    const std::size_t end = html.find(close, tagEnd + 1);
+    if (end == std::wstring_view::npos) {
+      break;
+    }
+    const std::size_t named = start + open.size();
+    elements.push_back({html.substr(std::min(named, tagEnd), tagEnd - std::min(named, tagEnd)),
+                        html.substr(tagEnd + 1, end - tagEnd - 1)});
+    at = end + close.size();
+  }
+  return elements;
+}
+
+// The number a tag's attributes give right at their start as `<name>=<digits>` (e.g.
+// L" colspan=2"), reading past it, or `otherwise` when they start otherwise.
+inline int LeadingAttribute(std::wstring_view& attributes, std::wstring_view name, int otherwise) {
+  if (attributes.substr(0, name.size()) != name) {
+    return otherwise;
+  }
+  std::size_t digits = name.size();
+  while (digits < attributes.size() && attributes[digits] >= L'0' && attributes[digits] <= L'9') {
+    ++digits;
+  }
+  if (digits == name.size()) {
+    return otherwise;
+  }
+  const int value = std::stoi(std::wstring(attributes.substr(name.size(), digits - name.size())));
+  attributes.remove_prefix(digits);
+  return value;
 }
 
 // The cells of the table up to the row that fixes the column widths, placed on the grid as a
 // browser places them (a cell takes the first grid column of its row that no cell above spans);
-// `covered` counts for each grid position the cells covering it.
+// `covered` counts for each grid position the cells covering it. A cell's spans are read when
+// its tag starts with them (colspan before rowspan), as the page writes them.
 inline std::vector<TableCell> TableCells(const std::wstring& page,
                                          std::vector<std::vector<int>>* covered = nullptr) {
   std::vector<TableCell> cells;
@@ -37,22 +103,18 @@ inline std::vector<TableCell> TableCells(const std::wstring& page,
   if (start == std::wstring::npos || end == std::wstring::npos) {
     return cells;
   }
-  const std::wstring table = page.substr(start, end - start);
+  const std::wstring_view table = std::wstring_view(page).substr(start, end - start);
   std::vector<std::vector<int>> grid(12, std::vector<int>(25, 0));
-  static const std::wregex kRow(L"<tr>([\\s\\S]*?)</tr>");
-  static const std::wregex kCell(
-      L"<td(?: colspan=(\\d+))?(?: rowspan=(\\d+))?[^>]*>([\\s\\S]*?)</td>");
-  static const std::wregex kParagraph(L"<p [^>]*>([\\s\\S]*?)</p>");
   int row = 0;
-  for (std::wsregex_iterator r(table.begin(), table.end(), kRow), rEnd; r != rEnd; ++r, ++row) {
-    const std::wstring rowHtml = (*r)[1].str();
+  for (const Element& rowElement : Elements(table, L"<tr>", L"</tr>")) {
     int column = 0;
-    for (std::wsregex_iterator c(rowHtml.begin(), rowHtml.end(), kCell), cEnd; c != cEnd; ++c) {
+    for (const Element& cellElement : Elements(rowElement.content, L"<td", L"</td>")) {
+      std::wstring_view attributes = cellElement.attributes;
       TableCell cell;
       cell.row = row;
-      cell.columns = (*c)[1].matched ? std::stoi((*c)[1].str()) : 1;
-      cell.rows = (*c)[2].matched ? std::stoi((*c)[2].str()) : 1;
-      cell.html = (*c)[3].str();
+      cell.columns = LeadingAttribute(attributes, L" colspan=", 1);
+      cell.rows = LeadingAttribute(attributes, L" rowspan=", 1);
+      cell.html = cellElement.content;
       while (row < 12 && column < 25 && grid[row][column] > 0) {
         ++column;
       }
@@ -63,12 +125,12 @@ inline std::vector<TableCell> TableCells(const std::wstring& page,
         }
       }
       column += cell.columns;
-      for (std::wsregex_iterator p(cell.html.begin(), cell.html.end(), kParagraph), pEnd;
-           p != pEnd; ++p) {
-        cell.paragraphs.push_back(WithoutTags((*p)[1].str()));
+      for (const Element& paragraph : Elements(cell.html, L"<p ", L"</p>")) {
+        cell.paragraphs.push_back(WithoutTags(paragraph.content));
       }
       cells.push_back(cell);
     }
+    ++row;
   }
   if (covered != nullptr) {
     *covered = grid;

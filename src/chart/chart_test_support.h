@@ -20,4 +20,13 @@ inline std::wstring JoinedUsedEntries(const std::vector<std::wstring>& names) {
   return text;
 }
 
+// The number of used entries of a list: the length of the prefix before the first empty text.
+inline int UsedEntryCount(const std::vector<std::wstring>& list) {
+  int used = 0;
+  while (used < static_cast<int>(list.size()) && !list[used].empty()) {
+    ++used;
+  }
+  return used;
+}
+
 }  // namespace chart

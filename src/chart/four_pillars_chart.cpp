@@ -1,18 +1,106 @@
 #include "chart/four_pillars_chart.h"
 
+#include <string_view>
 #include <utility>
 
 namespace chart {
 
-const std::array<const wchar_t*, kStarSlotCount> kStarCountNames = {
-    L"魁罡",     L"金神",     L"進神",     L"六秀",   L"文昌", L"天赦", L"日德", L"日貴", L"",
-    L"將星",     L"驛馬",     L"孤神",     L"喪門",   L"華蓋", L"劫煞", L"太白", L"桃煞", L"正桃",
-    L"血支",     L"寡宿",     L"弔客",     L"災煞",   L"勾絞", L"卷舌", L"伏吟", L"返呤", L"元辰",
-    L"破軍",     L"祿元",     L"天乙貴人", L"羊刃",   L"學堂", L"紅艷", L"流霞", L"飛刃", L"金輿",
-    L"",         L"福星",     L"",         L"太極",   L"天德", L"月德", L"血刃", L"陽貴", L"陰貴",
-    L"天上三奇", L"地下三奇", L"人中三奇", L"桃花煞", L"空亡", L"隔角", L"八專", L"九醜", L"陰陽",
-    L"孤寡",     L"差錯",     L"天刑",     L"雷霆",   L"戟鋒", L"病符", L"死符", L"官符", L"",
-    L"自縊",     L"天屠",     L"惡敗"};
+namespace {
+
+// The name of each slot is its enumerator's own: STAR(魁罡) names slot kStar魁罡 "魁罡", so a
+// slot and its name cannot part. The unused slots stay empty.
+#define STAR(name) names[kStar##name] = L## #name
+constexpr std::array<const wchar_t*, kStarSlotCount> StarCountNames() {
+  std::array<const wchar_t*, kStarSlotCount> names{};
+  names.fill(L"");
+  STAR(魁罡);
+  STAR(金神);
+  STAR(進神);
+  STAR(六秀);
+  STAR(文昌);
+  STAR(天赦);
+  STAR(日德);
+  STAR(日貴);
+  STAR(將星);
+  STAR(驛馬);
+  STAR(孤神);
+  STAR(喪門);
+  STAR(華蓋);
+  STAR(劫煞);
+  STAR(太白);
+  STAR(桃煞);
+  STAR(正桃);
+  STAR(血支);
+  STAR(寡宿);
+  STAR(弔客);
+  STAR(災煞);
+  STAR(勾絞);
+  STAR(卷舌);
+  STAR(伏吟);
+  STAR(返呤);
+  STAR(元辰);
+  STAR(破軍);
+  STAR(祿元);
+  STAR(天乙貴人);
+  STAR(羊刃);
+  STAR(學堂);
+  STAR(紅艷);
+  STAR(流霞);
+  STAR(飛刃);
+  STAR(金輿);
+  STAR(福星);
+  STAR(太極);
+  STAR(天德);
+  STAR(月德);
+  STAR(血刃);
+  STAR(陽貴);
+  STAR(陰貴);
+  STAR(天上三奇);
+  STAR(地下三奇);
+  STAR(人中三奇);
+  STAR(桃花煞);
+  STAR(空亡);
+  STAR(隔角);
+  STAR(八專);
+  STAR(九醜);
+  STAR(陰陽);
+  STAR(孤寡);
+  STAR(差錯);
+  STAR(天刑);
+  STAR(雷霆);
+  STAR(戟鋒);
+  STAR(病符);
+  STAR(死符);
+  STAR(官符);
+  STAR(自縊);
+  STAR(天屠);
+  STAR(惡敗);
+  return names;
+}
+#undef STAR
+
+// Every slot but the unused 8, 36, 38 and 62 is named, each by a name of its own.
+constexpr bool EveryStarIsNamedOnce(const std::array<const wchar_t*, kStarSlotCount>& names) {
+  int named = 0;
+  for (int slot = 0; slot < kStarSlotCount; ++slot) {
+    const std::wstring_view name = names[slot];
+    if (name.empty()) {
+      continue;
+    }
+    ++named;
+    for (int other = 0; other < slot; ++other) {
+      if (name == names[other]) {
+        return false;
+      }
+    }
+  }
+  return named == 62;
+}
+
+}  // namespace
+
+constexpr std::array<const wchar_t*, kStarSlotCount> kStarCountNames = StarCountNames();
+static_assert(EveryStarIsNamedOnce(kStarCountNames));
 
 namespace {
 
@@ -62,14 +150,6 @@ void AppendStarName(std::vector<std::wstring>& starNames, const std::wstring& na
     }
   }
   starNames.push_back(name);
-}
-
-int UsedEntryCount(const std::vector<std::wstring>& list) {
-  int used = 0;
-  while (used < static_cast<int>(list.size()) && !list[used].empty()) {
-    ++used;
-  }
-  return used;
 }
 
 std::unique_ptr<FourPillarsChart> NewFourPillarsChart() {

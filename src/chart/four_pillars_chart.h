@@ -248,9 +248,6 @@ struct ChartPillar {
 // end when all are used, so no name is lost. An empty name appends nothing.
 void AppendStarName(std::vector<std::wstring>& starNames, const std::wstring& name);
 
-// The number of used entries of a list: the length of the prefix before the first empty text.
-int UsedEntryCount(const std::vector<std::wstring>& list);
-
 // The record of one four-pillars chart: the inputs as text, the five pillars, terms, luck data,
 // relations, counters, weights, seasonal elements and the interpretation. Created empty on the
 // heap by the entry that fills it (NewFourPillarsChart), handed with ownership to the chart page,

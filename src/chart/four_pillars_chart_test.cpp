@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "chart/chart_test_support.h"
+
 namespace chart {
 namespace {
 

@@ -44,29 +44,6 @@ static_assert(kBranchSeasonsFourSeasons.size() == 12);
 constexpr auto kBranchSeasonsWithEarth = std::to_array<int>({4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2, 4});
 static_assert(kBranchSeasonsWithEarth.size() == 12);
 
-// Production steps from the day master to the element of each ten-god group.
-struct TenGodStep {
-  const wchar_t* tenGod;
-  int steps;
-};
-constexpr auto kTenGodSteps = std::to_array<TenGodStep>({
-    {L"比肩", 0},
-    {L"劫財", 0},
-    {L"食神", 1},
-    {L"傷官", 1},
-    {L"偏財", 2},
-    {L"正財", 2},
-    {L"偏官", 3},
-    {L"正官", 3},
-    {L"偏印", 4},
-    {L"正印", 4},
-});
-static_assert(kTenGodSteps.size() == 10);
-
-// The walk 旺 → 相 → 死 → 囚 → 休 → 旺 as positions of the states.
-constexpr auto kStateWalk = std::to_array<State>({k旺, k相, k死, k囚, k休});
-static_assert(kStateWalk.size() == 5);
-
 int SeasonOfTerm(const std::wstring& term) {
   for (const TermSeason& row : kTermSeasons) {
     if (term == row.term) {
@@ -156,30 +133,6 @@ int ComputeDayMasterSeasonalValue(const std::wstring& dayStem, const std::wstrin
     return 0;
   }
   return values[StateIn(season, day)];
-}
-
-int TenGodSeasonalValue(const std::wstring& tenGod, int dayMasterValue,
-                        const SeasonalStrengthValues& values) {
-  int dayState = -1;
-  for (int s = 0; s < 5 && dayState < 0; ++s) {
-    if (values[s] == dayMasterValue) {
-      dayState = s;
-    }
-  }
-  int steps = -1;
-  for (const TenGodStep& row : kTenGodSteps) {
-    if (tenGod == row.tenGod) {
-      steps = row.steps;
-    }
-  }
-  if (dayState < 0 || steps < 0) {
-    return 0;
-  }
-  int position = 0;
-  while (kStateWalk[position] != dayState) {
-    ++position;
-  }
-  return values[kStateWalk[(position + steps) % 5]];
 }
 
 void SetSeasonalElements(const std::wstring& element, FourPillarsChart& chart) {

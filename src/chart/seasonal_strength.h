@@ -41,12 +41,6 @@ std::wstring ElementOfStateByMonthBranch(const std::wstring& monthBranch, const 
 int ComputeDayMasterSeasonalValue(const std::wstring& dayStem, const std::wstring& commandingStem,
                                   const SeasonalStrengthValues& values);
 
-// The value of the state a ten god has, given the day master's value (its state is the first of
-// 旺 .. 死 with that value): 比肩 劫財 share it, and each group further along 食傷, 財, 官,
-// 印 steps once more along 旺 → 相 → 死 → 囚 → 休. 0 for another name or an unmatched value.
-int TenGodSeasonalValue(const std::wstring& tenGod, int dayMasterValue,
-                        const SeasonalStrengthValues& values);
-
 // Sets seasonalElements: 旺 to `element` whatever it is; when it is one of the five elements,
 // also 相, 休, 囚 and 死 to the elements it produces, that produce it, that control it and that
 // it controls. Another text leaves those four as they were.

@@ -134,30 +134,6 @@ TEST(SeasonalStrength, DayMasterValue) {
   EXPECT_EQ(ComputeDayMasterSeasonalValue(L"", L"甲", kPageValues), 0);
 }
 
-TEST(SeasonalStrength, TenGodValues) {
-  // Rows: the day master's state; columns: 比劫, 食傷, 財, 官, 印.
-  const wchar_t* const table[5] = {L"旺相死囚休", L"相死囚休旺", L"休旺相死囚", L"囚休旺相死",
-                                   L"死囚休旺相"};
-  const wchar_t* const groups[5][2] = {{L"比肩", L"劫財"},
-                                       {L"食神", L"傷官"},
-                                       {L"偏財", L"正財"},
-                                       {L"偏官", L"正官"},
-                                       {L"偏印", L"正印"}};
-  const SeasonalStrengthValues values = {50, 40, 30, 20, 10};
-  for (int day = 0; day < 5; ++day) {
-    for (int group = 0; group < 5; ++group) {
-      const int expected = values[kStates.find(table[day][group])];
-      for (const wchar_t* tenGod : groups[group]) {
-        SCOPED_TRACE(testing::Message() << day << "," << group);
-        EXPECT_EQ(TenGodSeasonalValue(tenGod, values[day], values), expected);
-      }
-    }
-  }
-  EXPECT_EQ(TenGodSeasonalValue(L"偏印", 5, {8, 5, 5, 2, 1}), 8);
-  EXPECT_EQ(TenGodSeasonalValue(L"七殺", 8, kPageValues), 0);
-  EXPECT_EQ(TenGodSeasonalValue(L"比肩", 0, kPageValues), 0);
-}
-
 TEST(SeasonalStrength, SetSeasonalElements) {
   FourPillarsChart chart;
   SetSeasonalElements(L"木", chart);

@@ -1,12 +1,13 @@
 #include "engine/correction_tables.h"
 
+#include <span>
 #include <utility>
 
 namespace engine {
 
 // The stored pieces, one per line (kept unwrapped).
 // clang-format off
-const std::array<std::string_view, 21> kNewMoonCorrections = {
+constexpr std::array<std::string_view, 21> kNewMoonCorrections = {
     "EqoFscDcrFpmEsF2DfFideFelFpFfFfFiaipqti1ksttikptikqckstekqttgkqttgkqteksttikptikq2fjstgjqttjkqttgkqt",
     "ekstfkptikq2tijstgjiFkirFsAeACoFsiDaDiADc1AFbBfgdfikijFifegF1FhaikgFag1E2btaieeibggiffdeigFfqDfaiBkF",
     "1kEaikhkigeidhhdiegcFfakF1ggkidbiaedksaFffckekidhhdhdikcikiakicjF1deedFhFccgicdekgiFbiaikcfi1kbFibef",
@@ -29,7 +30,7 @@ const std::array<std::string_view, 21> kNewMoonCorrections = {
     "mtAAACbFiAAADsEtBqAB2FsDqpFqEmFsCeDtFlCeDtoEpClEqAAFrAFoCgFmFsFqEnAEcCqFeCtFtEnAEeFtAAEkFnErAABbFkAD",
     "nAAeCtFeAfBoAEpFtAABtFqAApDcCGJ",
 };
-const std::array<std::string_view, 5> kSolarTermCorrections = {
+constexpr std::array<std::string_view, 5> kSolarTermCorrections = {
     "FrcFs22AFsckF2tsDtFqEtF1posFdFgiFseFtmelpsEfhkF2anmelpFlF1ikrotcnEqEq2FfqmcDsrFor22FgFrcgDscFs22FgEe",
     "FtE2sfFs22sCoEsaF2tsD1FpeE2eFsssEciFsFnmelpFcFhkF2tcnEqEpFgkrotcnEqrEtFermcDsrE222FgBmcmr22DaEfnaF22",
     "2sD1FpeForeF2tssEfiFpEoeFssD1iFstEqFppDgFstcnEqEpFg11FscnEqrAoAF2ClAEsDmDtCtBaDlAFbAEpAAAAAD2FgBiBqo",
@@ -38,8 +39,17 @@ const std::array<std::string_view, 5> kSolarTermCorrections = {
 };
 // clang-format on
 
-static_assert(kNewMoonCorrections.size() == 21);
-static_assert(kSolarTermCorrections.size() == 5);
+// The pieces joined are the whole strings, of 2,031 and 437 characters: a piece left out or cut
+// short fails here rather than shifting every correction after it.
+constexpr std::size_t JoinedLength(std::span<const std::string_view> pieces) {
+  std::size_t length = 0;
+  for (std::string_view piece : pieces) {
+    length += piece.size();
+  }
+  return length;
+}
+static_assert(JoinedLength(kNewMoonCorrections) == 2031);
+static_assert(JoinedLength(kSolarTermCorrections) == 437);
 
 void ReplaceAll(std::string& text, std::string pattern, std::string replacement) {
   if (pattern.empty()) {

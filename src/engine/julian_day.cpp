@@ -37,10 +37,6 @@ double DateTimeToJulianDay(const CalendarDateTime& t) {
   return ComputeJulianDay(t.year, t.month, t.day + ((t.second / 60 + t.minute) / 60 + t.hour) / 24);
 }
 
-void SetDateTimeFromJulianDay(CalendarDateTime& dateTime, double julianDay) {
-  dateTime = JulianDayToDate(julianDay);
-}
-
 namespace {
 
 // Steps 1-5 of the conversion: the civil date of floor(J + 0.5) and the fraction of the day.
@@ -141,7 +137,5 @@ std::wstring FormatJulianDayDateTime(double julianDay) {
          ZeroPaddedText(static_cast<int>(t.day), 2) + L" " + ZeroPaddedText(hour, 2) + L":" +
          ZeroPaddedText(minute, 2) + L":" + ZeroPaddedText(second, 2);
 }
-
-double FloorOfInteger(int n) { return static_cast<double>(n); }
 
 }  // namespace engine

@@ -29,8 +29,6 @@ double DateTimeToJulianDay(int year, int month, int day, int hour, int minute);
 
 // ComputeJulianDay of the record's date, its hour, minute and second making the day's fraction.
 double DateTimeToJulianDay(const CalendarDateTime& dateTime);
-// Sets the record to the date and time of a Julian day, as JulianDayToDate gives them.
-void SetDateTimeFromJulianDay(CalendarDateTime& dateTime, double julianDay);
 
 // The calendar date and time of a Julian day; the second keeps its fraction (0 <= second < 60).
 CalendarDateTime JulianDayToDate(double julianDay);
@@ -55,8 +53,5 @@ std::wstring FormatTimeOfDay(double x);
 // "%04i-%02i-%02i %02i:%02i:%02i"; the rounded second carries into the minute and hour only,
 // so the hour can read 24. The year -1 prints "-001". Not finite, or a year beyond an int: "----------" and "--:--:--".
 std::wstring FormatJulianDayDateTime(double julianDay);
-
-// n as a double (the month calendar's week rows).
-double FloorOfInteger(int n);
 
 }  // namespace engine

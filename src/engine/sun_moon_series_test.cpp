@@ -15,7 +15,8 @@
 #include "engine/moments.h"
 #include "engine/sun_moon_tables.h"
 
-// Every allocation of this test program is counted, to show that the series allocate nothing.
+// Every allocation of the engine's test program is counted, to show that the series allocate
+// nothing.
 namespace {
 std::atomic<long> gAllocations{0};
 }  // namespace

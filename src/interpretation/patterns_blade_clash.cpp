@@ -1,4 +1,4 @@
-#include "interpretation/pattern_catalogue_parts.h"
+#include "interpretation/pattern_groups.h"
 #include "interpretation/patterns_common.h"
 #include "interpretation/text_pools.h"
 
@@ -8,7 +8,7 @@ namespace interpretation {
 namespace {
 
 using namespace notation;
-using namespace patterns;
+using namespace notation::patterns;
 
 // The blade counts: entries "羊刃" in a pillar's star list.
 int BladesAt(PC c, Pillar p) { return c.listed(p, 羊刃); }

@@ -2,10 +2,9 @@
 
 #include "interpretation/pattern_judgement.h"
 
-// Conditions that several patterns of the catalogue state in the same words, for the group files.
-namespace interpretation::patterns {
-
-using namespace notation;
+// Conditions that several patterns of the catalogue state in the same words, for the group files:
+// phrases of the pattern notation, so written inside it.
+namespace interpretation::notation::patterns {
 
 // A reason written when a numbered requirement fails: Fails<r11>.
 template <PatternTest requirement>
@@ -58,4 +57,4 @@ inline int SealWealthPairsNextToEachOther(PC c) {
          YearMonthStemsAre<正財, 正印>(c) + YearMonthStemsAre<正印, 正財>(c);
 }
 
-}  // namespace interpretation::patterns
+}  // namespace interpretation::notation::patterns

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "interpretation/pattern_catalogue_parts.h"
+#include "interpretation/pattern_groups.h"
 #include "interpretation/patterns_common.h"
 #include "interpretation/text_pools.h"
 
@@ -12,7 +12,7 @@ namespace interpretation {
 namespace {
 
 using namespace notation;
-using namespace patterns;
+using namespace notation::patterns;
 
 // None of BR(時日), BR(月日), BR(日時), BR(日月), the relations of the day branch, is one of the
 // words.

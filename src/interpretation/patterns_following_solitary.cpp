@@ -1,7 +1,7 @@
 #include <array>
 #include <string_view>
 
-#include "interpretation/pattern_catalogue_parts.h"
+#include "interpretation/pattern_groups.h"
 #include "interpretation/text_pools.h"
 
 namespace interpretation {

@@ -1,4 +1,4 @@
-#include "interpretation/pattern_catalogue_parts.h"
+#include "interpretation/pattern_groups.h"
 #include "interpretation/patterns_common.h"
 #include "interpretation/text_pools.h"
 
@@ -9,7 +9,7 @@ namespace interpretation {
 namespace {
 
 using namespace notation;
-using namespace patterns;
+using namespace notation::patterns;
 
 namespace officer {  // 正官格
 

@@ -1,4 +1,4 @@
-#include "interpretation/pattern_catalogue_parts.h"
+#include "interpretation/pattern_groups.h"
 #include "interpretation/text_pools.h"
 
 namespace interpretation {

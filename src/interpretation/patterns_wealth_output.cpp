@@ -1,6 +1,6 @@
 #include <array>
 
-#include "interpretation/pattern_catalogue_parts.h"
+#include "interpretation/pattern_groups.h"
 #include "interpretation/patterns_common.h"
 #include "interpretation/text_pools.h"
 
@@ -11,7 +11,7 @@ namespace interpretation {
 namespace {
 
 using namespace notation;
-using namespace patterns;
+using namespace notation::patterns;
 
 bool IsWealth(ChartWord w) { return w.is({L"正財", L"偏財"}); }
 bool IsSeal(ChartWord w) { return w.is({L"正印", L"偏印"}); }

@@ -19,11 +19,6 @@
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
 
-// Leaks that belong to the font and display libraries, not to the sheet.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libglib\n";
-}
-
 namespace shell {
 namespace {
 
