@@ -78,7 +78,9 @@ SoakInput InputOf(long i) {
 // weighing) for each of <inputs> inputs (default 5000), <passes> times over (default 4), in one
 // process with the tables a program keeps. Prints the peak resident memory at the start, after
 // the first pass and at the end, and a checksum of the page lengths; fails (status 1) when the
-// peak grew after the first pass, which building the same pages again must not do.
+// peak grew by 64 kB or more after the first pass. The allocator's fragmentation moves the peak
+// by a page or a few over the passes (4 to 16 kB seen); one leaked block per page would add at
+// least 32 bytes for each of the tens of thousands of pages built after the first pass.
 int RunSoak(int argc, char** argv) {
   if (argc > 4) {
     std::fprintf(stderr, "usage: %s soak [inputs] [passes]\n", argv[0]);
@@ -125,7 +127,8 @@ int RunSoak(int argc, char** argv) {
       "bone weighing); peak resident memory %ld kB at the start, %ld kB after the first pass, "
       "%ld kB at the end; page characters per pass %llu\n",
       inputs, passes, pages, atStart, afterFirstPass, atEnd, checksum);
-  if (atEnd > afterFirstPass) {
+  constexpr long kFragmentationKilobytes = 64;
+  if (atEnd - afterFirstPass >= kFragmentationKilobytes) {
     std::printf("soak: the peak resident memory grew by %ld kB after the first pass\n",
                 atEnd - afterFirstPass);
     return 1;
