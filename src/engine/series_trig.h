@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 namespace engine {
 
@@ -23,12 +24,14 @@ inline constexpr double kRoundingShift = 0x1.8p52;
 inline constexpr double kLimit = 6.0e7;
 
 // Doubles side by side in one register, a vector extension of GCC and Clang: the series evaluate
-// their terms two (SSE2) or four (AVX2) at a time. Each lane goes through the same operations as a
-// lone double, so a term's value does not depend on its neighbours.
+// their terms two (SSE2), four (AVX2) or eight (AVX-512) at a time. Each lane goes through the
+// same operations as a lone double, so a term's value does not depend on its neighbours.
 using Double2 = double __attribute__((vector_size(16)));
 using Bits2 = std::uint64_t __attribute__((vector_size(16)));
 using Double4 = double __attribute__((vector_size(32)));
 using Bits4 = std::uint64_t __attribute__((vector_size(32)));
+using Double8 = double __attribute__((vector_size(64)));
+using Bits8 = std::uint64_t __attribute__((vector_size(64)));
 
 // The unsigned integer of a real's width, lane by lane.
 template <typename Real>
@@ -45,6 +48,32 @@ template <>
 struct BitsOf<Double4> {
   using type = Bits4;
 };
+template <>
+struct BitsOf<Double8> {
+  using type = Bits8;
+};
+
+// The vector of half as many lanes, down to a lone double.
+template <typename Lanes>
+struct HalfOf;
+template <>
+struct HalfOf<Double8> {
+  using type = Double4;
+};
+template <>
+struct HalfOf<Double4> {
+  using type = Double2;
+};
+template <>
+struct HalfOf<Double2> {
+  using type = double;
+};
+
+// value = the double at p, or the doubles from p in a vector's lanes (any alignment).
+template <typename Real>
+[[gnu::always_inline]] inline void LoadInto(const double* p, Real& value) {
+  __builtin_memcpy(&value, p, sizeof value);
+}
 
 // value = cos(x + quarterTurns * pi/2) for |x| < kLimit, for a double or each lane of a vector.
 // Always inlined, and no vector passes by value (hence the references and __builtin_bit_cast): a
@@ -109,34 +138,56 @@ inline double SeriesSin(double x) {
   return series_trig::CosOfQuadrant(x, 3);
 }
 
-// The sum, in term order, of amplitude * SeriesCos(argument(term)) over `count` terms of
-// `termSize` doubles each, the amplitude first: term i starts at terms + i * termSize and
-// argument(term) gives its phase. Bit for bit the plain loop; the cosines are taken a vector of
-// Lanes (Double2 or Double4) at a time, and only the sum runs term by term. Always inlined, so
-// that a caller built for AVX2 computes a Double4 in one register.
-template <typename Lanes, typename Argument>
-[[gnu::always_inline]] inline double SumOfCosineTerms(const double* terms, std::size_t count,
-                                                      std::size_t termSize, Argument argument) {
+namespace series_trig {
+
+// sum += amplitudes[i] * cos(phase of term i), term by term, for the terms from i on while a
+// vector of Lanes of them remains, then with vectors of half as many lanes, down to two: the
+// phases, cosines and products a vector at a time, only the sum term by term. For phases known
+// to be within the kernel's range.
+template <typename Lanes, typename Phase>
+[[gnu::always_inline]] inline void AddTermsInVectors(const double* amplitudes, std::size_t count,
+                                                     const Phase& phase, std::size_t& i,
+                                                     double& sum) {
   constexpr std::size_t kLanes = sizeof(Lanes) / sizeof(double);
-  double sum = 0;
-  std::size_t i = 0;
   for (; i + kLanes <= count; i += kLanes) {
-    const double* first = terms + i * termSize;
     Lanes x;
-    for (std::size_t lane = 0; lane < kLanes; ++lane) {
-      x[lane] = argument(first + lane * termSize);
-    }
+    phase(i, x);
     Lanes c;
-    series_trig::CosOfQuadrantInto(x, 0, c);
+    CosOfQuadrantInto(x, 0, c);
+    Lanes a;
+    LoadInto(amplitudes + i, a);
+    const Lanes product = a * c;
     for (std::size_t lane = 0; lane < kLanes; ++lane) {
-      // A phase out of the kernel's range (none of the series reaches it) takes the library's.
-      const double cosine = std::abs(x[lane]) < series_trig::kLimit ? c[lane] : std::cos(x[lane]);
-      sum += first[lane * termSize] * cosine;
+      sum += product[lane];
     }
   }
+  using Half = typename HalfOf<Lanes>::type;
+  if constexpr (!std::is_same_v<Half, double>) {
+    AddTermsInVectors<Half>(amplitudes, count, phase, i, sum);
+  }
+}
+
+}  // namespace series_trig
+
+// The sum, in term order, of amplitudes[i] * SeriesCos(phase of term i) over `count` terms stored
+// column by column: phase(i, x) sets x to the phase of term i, or to the phases of the terms from
+// i in a vector's lanes, and phase.Bound() is an upper bound of the magnitude of every phase (NaN
+// when there is none). Bit for bit the plain loop: when the bound keeps every phase within the
+// kernel's range, the terms go a vector of Lanes (Double2, Double4 or Double8) at a time, and
+// only the sum runs term by term; else, and for the last terms, one at a time. Always inlined, so
+// that a caller built for AVX2 or AVX-512 computes a vector in one register.
+template <typename Lanes, typename Phase>
+[[gnu::always_inline]] inline double SumOfCosineColumns(const double* amplitudes, std::size_t count,
+                                                        const Phase& phase) {
+  double sum = 0;
+  std::size_t i = 0;
+  if (phase.Bound() < series_trig::kLimit) {
+    series_trig::AddTermsInVectors<Lanes>(amplitudes, count, phase, i, sum);
+  }
   for (; i < count; ++i) {
-    const double* term = terms + i * termSize;
-    sum += term[0] * SeriesCos(argument(term));
+    double x;
+    phase(i, x);
+    sum += amplitudes[i] * SeriesCos(x);
   }
   return sum;
 }

@@ -71,7 +71,7 @@ TEST(SeriesTrig, QuadrantsAndLimits) {
   EXPECT_TRUE(std::isnan(SeriesSin(std::nan(""))));
 }
 
-// The plain loop that SumOfCosineTerms stands for.
+// The plain loop that SumOfCosineColumns stands for, over a table stored term by term.
 template <typename Argument>
 double PlainSum(const double* terms, std::size_t count, std::size_t termSize, Argument argument) {
   double sum = 0;
@@ -81,14 +81,53 @@ double PlainSum(const double* terms, std::size_t count, std::size_t termSize, Ar
   return sum;
 }
 
-// Two and four cosines at a time give the bits of one at a time, over the Earth's and the Moon's
-// tables (every length from 0 terms, so every remainder), at times from the millennia the series
-// serve to times whose phases leave the kernel's range for the library's.
+// The phases of the Earth's terms from kEarthColumns, and of the Moon's from kMoonColumns.
+struct EarthColumnPhase {
+  double tau;
+  template <typename Real>
+  void operator()(std::size_t i, Real& x) const {
+    Real b;
+    Real c;
+    series_trig::LoadInto(kEarthColumns.column[1].data() + i, b);
+    series_trig::LoadInto(kEarthColumns.column[2].data() + i, c);
+    x = b + c * tau;
+  }
+  double Bound() const {
+    return (kEarthColumns.largest[1] + kEarthColumns.largest[2] * std::abs(tau)) * (1 + 1e-9);
+  }
+};
+
+struct MoonColumnPhase {
+  double t, a2, a3, a4;
+  template <typename Real>
+  void operator()(std::size_t i, Real& x) const {
+    Real p[5];
+    for (std::size_t j = 0; j < 5; ++j) {
+      series_trig::LoadInto(kMoonColumns.column[j + 1].data() + i, p[j]);
+    }
+    x = p[0] + p[1] * t + p[2] * a2 + p[3] * a3 + p[4] * a4;
+  }
+  double Bound() const {
+    const auto& m = kMoonColumns.largest;
+    return (m[1] + m[2] * std::abs(t) + m[3] * std::abs(a2) + m[4] * std::abs(a3) +
+            m[5] * std::abs(a4)) *
+           (1 + 1e-9);
+  }
+};
+
+// Two, four and eight cosines at a time from the tables stored column by column give the bits of
+// one at a time from the tables stored term by term, over the Earth's and the Moon's series
+// (every length from 0 terms, so every remainder), at times from the millennia the series serve
+// to times whose phases leave the kernel's range for the library's.
 TEST(SeriesTrig, TermSumsInVectorsAreThePlainSumsBitForBit) {
   const double* earth = kEarthSeries.data() + static_cast<std::size_t>(kEarthSeries[1]);
   const std::size_t earthTerms = (kEarthSeries.size() - static_cast<std::size_t>(kEarthSeries[1])) /
                                  static_cast<std::size_t>(kEarthTermSize);
   const std::size_t moonTerms = kMoonSeries.size() / static_cast<std::size_t>(kMoonTermSize);
+  ASSERT_EQ(earthTerms, kEarthTerms);
+  ASSERT_EQ(moonTerms, kMoonTerms);
+  const double* earthAmplitudes = kEarthColumns.column[0].data();
+  const double* moonAmplitudes = kMoonColumns.column[0].data();
   int sums = 0;
   for (const double t : {-4000.0, -40.0, -1.3, 0.0, 0.24, 7.7, 40.0, 3e4, 1e6}) {
     SCOPED_TRACE(t);
@@ -100,27 +139,39 @@ TEST(SeriesTrig, TermSumsInVectorsAreThePlainSumsBitForBit) {
     const auto moonPhase = [=](const double* p) {
       return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
     };
-    for (std::size_t count = 0; count <= earthTerms; count += count < 9 ? 1 : 37) {
-      const double plain = PlainSum(earth, count, kEarthTermSize, earthPhase);
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double2>(
-                    earth, count, kEarthTermSize, earthPhase)),
-                std::bit_cast<std::uint64_t>(plain))
+    const EarthColumnPhase earthColumns{tau};
+    const MoonColumnPhase moonColumns{t, a2, a3, a4};
+    for (std::size_t count = 0; count <= earthTerms; count += count < 17 ? 1 : 37) {
+      const auto plain =
+          std::bit_cast<std::uint64_t>(PlainSum(earth, count, kEarthTermSize, earthPhase));
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(
+                    SumOfCosineColumns<series_trig::Double2>(earthAmplitudes, count, earthColumns)),
+                plain)
           << count;
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double4>(
-                    earth, count, kEarthTermSize, earthPhase)),
-                std::bit_cast<std::uint64_t>(plain))
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(
+                    SumOfCosineColumns<series_trig::Double4>(earthAmplitudes, count, earthColumns)),
+                plain)
+          << count;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(
+                    SumOfCosineColumns<series_trig::Double8>(earthAmplitudes, count, earthColumns)),
+                plain)
           << count;
       ++sums;
     }
-    for (std::size_t count = 0; count <= moonTerms; count += count < 9 ? 1 : 53) {
-      const double plain = PlainSum(kMoonSeries.data(), count, kMoonTermSize, moonPhase);
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double2>(
-                    kMoonSeries.data(), count, kMoonTermSize, moonPhase)),
-                std::bit_cast<std::uint64_t>(plain))
+    for (std::size_t count = 0; count <= moonTerms; count += count < 17 ? 1 : 53) {
+      const auto plain = std::bit_cast<std::uint64_t>(
+          PlainSum(kMoonSeries.data(), count, kMoonTermSize, moonPhase));
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(
+                    SumOfCosineColumns<series_trig::Double2>(moonAmplitudes, count, moonColumns)),
+                plain)
           << count;
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(SumOfCosineTerms<series_trig::Double4>(
-                    kMoonSeries.data(), count, kMoonTermSize, moonPhase)),
-                std::bit_cast<std::uint64_t>(plain))
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(
+                    SumOfCosineColumns<series_trig::Double4>(moonAmplitudes, count, moonColumns)),
+                plain)
+          << count;
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(
+                    SumOfCosineColumns<series_trig::Double8>(moonAmplitudes, count, moonColumns)),
+                plain)
           << count;
       ++sums;
     }

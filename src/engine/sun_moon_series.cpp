@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/series_sums.h"
 #include "engine/series_trig.h"
 #include "engine/sun_moon_tables.h"
 #include "engine/time_frames.h"
@@ -33,62 +34,6 @@ std::size_t TermCount(std::size_t kept, int termSize) {
   return (kept + size - 1) / size;
 }
 
-// The sums of the Earth's and the Moon's terms, A * cos(B + C * tau) and
-// A * cos(p0 + p1 t + p2 a2 + p3 a3 + p4 a4), in term order. On x86-64 there is one body for
-// processors with AVX2 (four cosines at a time) and one for any other (two at a time), and the
-// loader picks the one the processor runs; both give the same bits, lane arithmetic being that of
-// a lone double.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define TAVREL_SERIES_AVX2 1
-#define TAVREL_DEFAULT_TARGET __attribute__((target("default")))
-#else
-#define TAVREL_DEFAULT_TARGET
-#endif
-
-// The phase of an Earth term at tau (Julian millennia).
-struct EarthPhase {
-  double tau;
-  double operator()(const double* p) const { return p[1] + p[2] * tau; }
-};
-
-// The phase of a Moon term at t (Julian centuries), with a2 = t^2 / 1e4, a3 = t^3 / 1e8 and
-// a4 = t^4 / 1e8.
-struct MoonPhase {
-  double t, a2, a3, a4;
-  double operator()(const double* p) const {
-    return p[1] + p[2] * t + p[3] * a2 + p[4] * a3 + p[5] * a4;
-  }
-};
-
-// clang sees the versions called only through their resolver and reports them unused.
-#ifdef __clang__
-#pragma clang diagnostic push
-#pragma clang diagnostic ignored "-Wunused-function"
-#endif
-TAVREL_DEFAULT_TARGET double SumEarthTerms(const double* terms, std::size_t count, double tau) {
-  return SumOfCosineTerms<series_trig::Double2>(terms, count, kEarthTermSize, EarthPhase{tau});
-}
-
-TAVREL_DEFAULT_TARGET double SumMoonTerms(const double* terms, std::size_t count,
-                                          const MoonPhase& phase) {
-  return SumOfCosineTerms<series_trig::Double2>(terms, count, kMoonTermSize, phase);
-}
-
-#ifdef TAVREL_SERIES_AVX2
-__attribute__((target("avx2"))) double SumEarthTerms(const double* terms, std::size_t count,
-                                                     double tau) {
-  return SumOfCosineTerms<series_trig::Double4>(terms, count, kEarthTermSize, EarthPhase{tau});
-}
-
-__attribute__((target("avx2"))) double SumMoonTerms(const double* terms, std::size_t count,
-                                                    const MoonPhase& phase) {
-  return SumOfCosineTerms<series_trig::Double4>(terms, count, kMoonTermSize, phase);
-}
-#endif
-#ifdef __clang__
-#pragma clang diagnostic pop
-#endif
-
 // The Sun's aberration in radians: 20.49552" * (1 + e cos M) with the mean anomaly M and the
 // eccentricity e of the Earth's orbit.
 double SunAberration(double t) {
@@ -116,19 +61,21 @@ double EarthLongitude(double t, int n) {
   const double tau = t / 10;
   const double* series = kEarthSeries.data();
   const auto firstLength = static_cast<std::size_t>(series[2] - series[1]);
-  double sum = 0;
+  const auto sum = series_sums::Chosen().earth;
+  double total = 0;
   double tauPower = 1;
   for (int i = 0; i < 6; ++i) {
     const auto begin = static_cast<std::size_t>(series[1 + i]);
     const auto length = static_cast<std::size_t>(series[2 + i]) - begin;
     const std::size_t kept = KeptLength(n, length, firstLength, kEarthTermSize, i == 0);
-    const double subSum = SumEarthTerms(series + begin, TermCount(kept, kEarthTermSize), tau);
-    sum += subSum * tauPower;
+    const std::size_t first = (begin - static_cast<std::size_t>(series[1])) / kEarthTermSize;
+    const double subSum = sum(first, TermCount(kept, kEarthTermSize), tau);
+    total += subSum * tauPower;
     tauPower *= tau;
   }
   // Correction in arcseconds from the dynamical equinox to the one of the FK5 frame.
   const double correction = 0.0728 + 2.7702 * tau + 1.1019 * tau * tau + 0.0996 * tau * tau * tau;
-  return sum / series[0] - correction / kArcsecondsPerRadian;
+  return total / series[0] - correction / kArcsecondsPerRadian;
 }
 
 double MoonSeries(int coordinate, double t, int n) {
@@ -150,18 +97,16 @@ double MoonSeries(int coordinate, double t, int n) {
       value += -0.866 + 1.43 * after + 0.054 * after * after;
     }
   }
-  const double a2 = t2 / 1e4;
-  const double a3 = t3 / 1e8;
-  const double a4 = t4 / 1e8;
+  const series_sums::MoonArguments arguments{t, t2 / 1e4, t3 / 1e8, t4 / 1e8};
+  const auto sum = series_sums::Chosen().moon;
   const auto& counts = kMoonSeriesTerms[coordinate];
   const auto firstLength = static_cast<std::size_t>(counts[0]) * kMoonTermSize;
   double tPower = 1;
   for (int k = 0; k < 3; ++k) {
-    const double* terms = kMoonSeries.data() + MoonSeriesStart(coordinate, k);
+    const std::size_t first = MoonSeriesStart(coordinate, k) / kMoonTermSize;
     const auto length = static_cast<std::size_t>(counts[k]) * kMoonTermSize;
     const std::size_t kept = KeptLength(n, length, firstLength, kMoonTermSize, k == 0);
-    const double subSum =
-        SumMoonTerms(terms, TermCount(kept, kMoonTermSize), MoonPhase{t, a2, a3, a4});
+    const double subSum = sum(first, TermCount(kept, kMoonTermSize), arguments);
     value += subSum * tPower;
     tPower *= t;
   }

@@ -54,4 +54,41 @@ constexpr std::size_t MoonSeriesStart(int coordinate, int power) {
 }
 static_assert(MoonSeriesStart(3, 0) == kMoonSeries.size());
 
+// A table of terms stored column by column: column[j][i] is double j of term i, so that the
+// amplitudes or the phases of consecutive terms load into one vector. `largest[j]` is the largest
+// magnitude in column j, for bounds on a phase.
+template <std::size_t kTermSize, std::size_t kTerms>
+struct SeriesColumns {
+  alignas(64) std::array<std::array<double, kTerms>, kTermSize> column;
+  std::array<double, kTermSize> largest;
+};
+
+// The columns of the `kTerms` terms of `kTermSize` doubles that begin at rows[first].
+template <std::size_t kTermSize, std::size_t kTerms, std::size_t kSize>
+constexpr SeriesColumns<kTermSize, kTerms> ToColumns(const std::array<double, kSize>& rows,
+                                                     std::size_t first) {
+  SeriesColumns<kTermSize, kTerms> columns{};
+  for (std::size_t i = 0; i < kTerms; ++i) {
+    for (std::size_t j = 0; j < kTermSize; ++j) {
+      const double value = rows[first + i * kTermSize + j];
+      columns.column[j][i] = value;
+      const double magnitude = value < 0 ? -value : value;
+      if (magnitude > columns.largest[j]) {
+        columns.largest[j] = magnitude;
+      }
+    }
+  }
+  return columns;
+}
+
+// kEarthSeries's terms (from position kEarthSeries[1]) and kMoonSeries's, column by column: the
+// term that begins at position p of kEarthSeries is term (p - kEarthSeries[1]) / 3 here, the one
+// at position p of kMoonSeries term p / 6.
+inline constexpr std::size_t kEarthTerms = (1136 - 8) / kEarthTermSize;
+inline constexpr auto kEarthColumns =
+    ToColumns<kEarthTermSize, kEarthTerms>(kEarthSeries, static_cast<std::size_t>(kEarthSeries[1]));
+inline constexpr std::size_t kMoonTerms = kMoonSeries.size() / kMoonTermSize;
+inline constexpr auto kMoonColumns = ToColumns<kMoonTermSize, kMoonTerms>(kMoonSeries, 0);
+static_assert(kEarthTerms == 376 && kMoonTerms == 1141);
+
 }  // namespace engine
