@@ -43,14 +43,66 @@ double SunAberration(double t) {
   return 20.49552 * (1 + eccentricity * SeriesCos(meanAnomaly)) / kArcsecondsPerRadian;
 }
 
-// Nutation in longitude, radians, from the ten largest IAU 1980 terms.
+// The nutation terms column by column, for loads of two terms' coefficients into one vector, and
+// the largest magnitude of each column.
+struct NutationColumns {
+  std::array<double, kNutationTerms.size()> phase, rate, quadratic, amplitude;
+  double largestPhase, largestRate, largestQuadratic;
+};
+
+constexpr NutationColumns ToNutationColumns() {
+  NutationColumns columns{};
+  const auto largest = [](double& bound, double value) {
+    bound = value < -bound ? -value : value > bound ? value : bound;
+  };
+  for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
+    columns.phase[i] = kNutationTerms[i].phase;
+    columns.rate[i] = kNutationTerms[i].rate;
+    columns.quadratic[i] = kNutationTerms[i].quadratic;
+    columns.amplitude[i] = kNutationTerms[i].amplitude;
+    largest(columns.largestPhase, kNutationTerms[i].phase);
+    largest(columns.largestRate, kNutationTerms[i].rate);
+    largest(columns.largestQuadratic, kNutationTerms[i].quadratic);
+  }
+  return columns;
+}
+
+constexpr NutationColumns kNutationColumns = ToNutationColumns();
+static_assert(kNutationTerms.size() % 2 == 0);
+
+// Nutation in longitude, radians, from the ten largest IAU 1980 terms, summed in term order. The
+// sines go two at a time, lane arithmetic being that of a lone double, when a bound of the phases
+// keeps them within the kernel's range (always, within a million years of J2000).
 double NutationInLongitude(double t) {
   const double t2 = t * t;
+  const auto& c = kNutationColumns;
+  const double bound =
+      (c.largestPhase + c.largestRate * std::abs(t) + c.largestQuadratic * std::abs(t2)) *
+      (1 + 1e-9);
   double sum = 0;
-  for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
-    const NutationTerm& term = kNutationTerms[i];
-    const double amplitude = i == 0 ? term.amplitude - 1.742 * t : term.amplitude;
-    sum += amplitude * SeriesSin(term.phase + term.rate * t + term.quadratic * t2);
+  if (bound < series_trig::kLimit) {
+    for (std::size_t i = 0; i < kNutationTerms.size(); i += 2) {
+      series_trig::Double2 phase, rate, quadratic, amplitude;
+      series_trig::LoadInto(c.phase.data() + i, phase);
+      series_trig::LoadInto(c.rate.data() + i, rate);
+      series_trig::LoadInto(c.quadratic.data() + i, quadratic);
+      series_trig::LoadInto(c.amplitude.data() + i, amplitude);
+      if (i == 0) {
+        amplitude[0] = amplitude[0] - 1.742 * t;
+      }
+      const series_trig::Double2 x = phase + rate * t + quadratic * t2;
+      series_trig::Double2 sine;
+      series_trig::CosOfQuadrantInto(x, 3, sine);
+      const series_trig::Double2 product = amplitude * sine;
+      sum += product[0];
+      sum += product[1];
+    }
+  } else {
+    for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
+      const NutationTerm& term = kNutationTerms[i];
+      const double amplitude = i == 0 ? term.amplitude - 1.742 * t : term.amplitude;
+      sum += amplitude * SeriesSin(term.phase + term.rate * t + term.quadratic * t2);
+    }
   }
   return sum / 100 / kArcsecondsPerRadian;
 }
