@@ -66,9 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   chart::DeriveFourPillarsChart(handOver);
   const chart::FourPillarsChart& c = *handOver.chart;
   // Every accepted birth lies among the terms laid out, has a lunar date and a luck start of at
-  // most the days between two section terms.
+  // most the days between two section terms (31.5 at most), and two more: far from the present,
+  // the laid-out date of a term and the exact moment that turns the month pillar can differ by up
+  // to two days (33.7 days since 立秋 at 445-09-07 04:30).
   if (c.sectionTermName.empty() || c.midTermName.empty() || c.lunarDayText.empty() ||
-      !(c.luckStartDays >= 0 && c.luckStartDays <= 32) || c.luckStems[9].empty() ||
+      !(c.luckStartDays >= 0 && c.luckStartDays <= 36) ||
+      !(c.daysSinceSectionTerm >= 0 && c.daysSinceSectionTerm <= 36) || c.luckStems[9].empty() ||
       c.yangCount + c.yinCount != 8) {
     __builtin_trap();
   }
