@@ -6,7 +6,7 @@
 # from the committed seeds alone and keeps nothing: the short check of scripts/test.sh). A fault
 # leaves its input in build/fuzz/artifacts/ and the log in build/fuzz/<target>.log. Prints one
 # line per target (executions, executions per second, edges covered) and exits non-zero when any
-# target fails. Installs clang and its runtimes on Debian 12 first when they are missing.
+# target fails. The targets run side by side, as many at a time as there are cores. Installs clang and its runtimes on Debian 12 first when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top="$PWD"
@@ -24,9 +24,10 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Re
   -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target fuzzers -- --quiet
 
-status=0
 mkdir -p "$build/artifacts"
-for fuzzer in "$build"/fuzz/*_fuzzer; do
+# One target's run: its log, then its line (or its fault) in $build/<target>.line.
+run_target() {
+  local fuzzer=$1 name log corpus
   name=$(basename "$fuzzer")
   log="$build/$name.log"
   corpus="$build/corpus/$name"
@@ -42,12 +43,34 @@ for fuzzer in "$build"/fuzz/*_fuzzer; do
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
     edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-    printf '%-26s %10s runs %8s exec/s %6s edges\n' "$name" "$runs" "$rate" "$edges"
+    printf '%-26s %10s runs %8s exec/s %6s edges\n' "$name" "$runs" "$rate" "$edges" \
+      >"$build/$name.line"
   else
-    echo "$name: FAULT (log: $log)"
-    grep -E 'ERROR|SUMMARY|runtime error|Test unit written' "$log" | head -10 || true
-    status=1
+    {
+      echo "$name: FAULT (log: $log)"
+      grep -E 'ERROR|SUMMARY|runtime error|Test unit written' "$log" | head -10 || true
+    } >"$build/$name.line"
+    return 1
   fi
+}
+
+# The targets run side by side, one a core, each for its own SECONDS; their lines come in order.
+status=0
+slots=$(nproc)
+pids=()
+for fuzzer in "$build"/fuzz/*_fuzzer; do
+  while [ "$(jobs -rp | wc -l)" -ge "$slots" ]; do
+    wait -n || true
+  done
+  run_target "$fuzzer" &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do
+  wait "$pid" || status=1
+done
+for fuzzer in "$build"/fuzz/*_fuzzer; do
+  cat "$build/$(basename "$fuzzer").line"
+  rm -f "$build/$(basename "$fuzzer").line"
 done
 $seedsOnly && rm -rf "$build/scratch"
 exit $status
