@@ -10,10 +10,8 @@
 namespace engine::series_sums {
 namespace {
 
-// A bound of a phase's magnitude from bounds of its parts: the phase computed in doubles exceeds
-// the sum of the parts' magnitudes by a few units in the last place at most, which the factor
-// covers. NaN or infinite when an argument is.
-constexpr double kRoundingAllowance = 1 + 1e-9;
+// A phase bound is NaN or infinite when an argument is, and so fails every range test.
+using series_trig::kPhaseBoundAllowance;
 
 // The phases B + C * tau of the Earth's terms from `first` on, at tau (Julian millennia).
 struct EarthPhase {
@@ -29,7 +27,7 @@ struct EarthPhase {
   }
   double Bound() const {
     return (kEarthColumns.largest[1] + kEarthColumns.largest[2] * std::abs(tau)) *
-           kRoundingAllowance;
+           kPhaseBoundAllowance;
   }
 };
 
@@ -55,7 +53,7 @@ struct MoonPhase {
     const auto& largest = kMoonColumns.largest;
     return (largest[1] + largest[2] * std::abs(arguments.t) + largest[3] * std::abs(arguments.a2) +
             largest[4] * std::abs(arguments.a3) + largest[5] * std::abs(arguments.a4)) *
-           kRoundingAllowance;
+           kPhaseBoundAllowance;
   }
 };
 

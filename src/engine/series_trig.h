@@ -22,6 +22,10 @@ inline constexpr double kPiOver2C = 0x1.1a62633145c07p-54;
 // Adding 1.5 * 2^52 rounds to an integer held in the low bits of the mantissa.
 inline constexpr double kRoundingShift = 0x1.8p52;
 inline constexpr double kLimit = 6.0e7;
+// A bound of a phase's magnitude from bounds of its parts: the phase computed in doubles exceeds
+// the sum of the parts' magnitudes by a few units in the last place at most, which this factor
+// covers.
+inline constexpr double kPhaseBoundAllowance = 1 + 1e-9;
 
 // Doubles side by side in one register, a vector extension of GCC and Clang: the series evaluate
 // their terms two (SSE2), four (AVX2) or eight (AVX-512) at a time. Each lane goes through the

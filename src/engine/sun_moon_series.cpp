@@ -43,31 +43,20 @@ double SunAberration(double t) {
   return 20.49552 * (1 + eccentricity * SeriesCos(meanAnomaly)) / kArcsecondsPerRadian;
 }
 
-// The nutation terms column by column, for loads of two terms' coefficients into one vector, and
-// the largest magnitude of each column.
-struct NutationColumns {
-  std::array<double, kNutationTerms.size()> phase, rate, quadratic, amplitude;
-  double largestPhase, largestRate, largestQuadratic;
-};
-
-constexpr NutationColumns ToNutationColumns() {
-  NutationColumns columns{};
-  const auto largest = [](double& bound, double value) {
-    bound = value < -bound ? -value : value > bound ? value : bound;
-  };
+// The nutation terms column by column (phase, rate, quadratic, amplitude), for loads of two
+// terms' coefficients into one vector.
+constexpr std::array<double, 4 * kNutationTerms.size()> NutationRows() {
+  std::array<double, 4 * kNutationTerms.size()> rows{};
   for (std::size_t i = 0; i < kNutationTerms.size(); ++i) {
-    columns.phase[i] = kNutationTerms[i].phase;
-    columns.rate[i] = kNutationTerms[i].rate;
-    columns.quadratic[i] = kNutationTerms[i].quadratic;
-    columns.amplitude[i] = kNutationTerms[i].amplitude;
-    largest(columns.largestPhase, kNutationTerms[i].phase);
-    largest(columns.largestRate, kNutationTerms[i].rate);
-    largest(columns.largestQuadratic, kNutationTerms[i].quadratic);
+    rows[4 * i] = kNutationTerms[i].phase;
+    rows[4 * i + 1] = kNutationTerms[i].rate;
+    rows[4 * i + 2] = kNutationTerms[i].quadratic;
+    rows[4 * i + 3] = kNutationTerms[i].amplitude;
   }
-  return columns;
+  return rows;
 }
 
-constexpr NutationColumns kNutationColumns = ToNutationColumns();
+constexpr auto kNutationColumns = ToColumns<4, kNutationTerms.size()>(NutationRows(), 0);
 static_assert(kNutationTerms.size() % 2 == 0);
 
 // Nutation in longitude, radians, from the ten largest IAU 1980 terms, summed in term order. The
@@ -76,17 +65,16 @@ static_assert(kNutationTerms.size() % 2 == 0);
 double NutationInLongitude(double t) {
   const double t2 = t * t;
   const auto& c = kNutationColumns;
-  const double bound =
-      (c.largestPhase + c.largestRate * std::abs(t) + c.largestQuadratic * std::abs(t2)) *
-      (1 + 1e-9);
+  const double bound = (c.largest[0] + c.largest[1] * std::abs(t) + c.largest[2] * std::abs(t2)) *
+                       series_trig::kPhaseBoundAllowance;
   double sum = 0;
   if (bound < series_trig::kLimit) {
     for (std::size_t i = 0; i < kNutationTerms.size(); i += 2) {
       series_trig::Double2 phase, rate, quadratic, amplitude;
-      series_trig::LoadInto(c.phase.data() + i, phase);
-      series_trig::LoadInto(c.rate.data() + i, rate);
-      series_trig::LoadInto(c.quadratic.data() + i, quadratic);
-      series_trig::LoadInto(c.amplitude.data() + i, amplitude);
+      series_trig::LoadInto(c.column[0].data() + i, phase);
+      series_trig::LoadInto(c.column[1].data() + i, rate);
+      series_trig::LoadInto(c.column[2].data() + i, quadratic);
+      series_trig::LoadInto(c.column[3].data() + i, amplitude);
       if (i == 0) {
         amplitude[0] = amplitude[0] - 1.742 * t;
       }
