@@ -104,7 +104,7 @@ int RunSoak(int argc, char** argv) {
     for (long i = 0; i < inputs; ++i) {
       const SoakInput in = InputOf(i);
       const double julianDay =
-          engine::ComputeJulianDay(in.year, in.month, in.day + (in.hour + in.minute / 60.0) / 24);
+          engine::DateTimeToJulianDay(in.year, in.month, in.day, in.hour, in.minute);
       passSum += almanac::BuildAlmanacDayPage(tables, julianDay).size();
       passSum += almanac::BuildLunarMonthPage(tables, in.year, in.month, in.day, today).size();
       passSum += almanac::BuildPerpetualCalendarPage(tables, in.year).size();
