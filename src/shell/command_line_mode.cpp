@@ -23,38 +23,55 @@ const char kCommandLineUsage[] =
     "&R2=<n>\" [debug]   (mode 1: 陰曆.htm and 吉凶曆.htm, 2: 萬年曆.htm, 3: 八字重.htm, "
     "4: 八字.htm)";
 
+namespace {
+
+// The value of a number key as the pages read it, its first 15 characters, and whether its
+// number ran on past them. `absent` stands for a key that the argument lacks.
+struct NumberValue {
+  std::wstring text;
+  bool cut = false;
+};
+
+NumberValue ReadNumberValue(std::wstring_view argument, std::wstring_view key,
+                            std::wstring_view absent = {}) {
+  std::wstring whole(absent);
+  ParseCommandValue(argument, key, whole, argument.size());
+  NumberValue value;
+  value.cut = CommandIntegerRunsPast(whole, kMaxCommandValueLength);
+  value.text = whole.substr(0, kMaxCommandValueLength);
+  return value;
+}
+
+}  // namespace
+
 CommandLineValues ReadCommandLineValues(std::wstring_view first, std::wstring_view second) {
-  struct Texts {
-    std::wstring r1, year, month, day, hour = L"0", minute = L"0", name, sex, r2;
-  } texts;
-  ParseCommandValue(first, L"R1", texts.r1, kMaxCommandValueLength);
-  ParseCommandValue(second, L"year", texts.year, kMaxCommandValueLength);
-  ParseCommandValue(second, L"month", texts.month, kMaxCommandValueLength);
-  ParseCommandValue(second, L"day", texts.day, kMaxCommandValueLength);
-  ParseCommandValue(second, L"hour", texts.hour, kMaxCommandValueLength);
-  ParseCommandValue(second, L"min", texts.minute, kMaxCommandValueLength);
-  ParseCommandValue(second, L"name", texts.name, kMaxCommandNameLength);
-  ParseCommandValue(second, L"sex", texts.sex, kMaxCommandValueLength);
-  ParseCommandValue(second, L"R2", texts.r2, kMaxCommandValueLength);
+  const NumberValue r1 = ReadNumberValue(first, L"R1");
+  const NumberValue year = ReadNumberValue(second, L"year");
+  const NumberValue month = ReadNumberValue(second, L"month");
+  const NumberValue day = ReadNumberValue(second, L"day");
+  const NumberValue hour = ReadNumberValue(second, L"hour", L"0");
+  const NumberValue minute = ReadNumberValue(second, L"min", L"0");
+  const NumberValue r2 = ReadNumberValue(second, L"R2");
 
   CommandLineValues values;
-  values.r1 = ReadCommandInteger(texts.r1);
-  values.year = ReadCommandInteger(texts.year);
-  values.month = ReadCommandInteger(texts.month);
-  values.day = ReadCommandInteger(texts.day);
-  values.hour = ReadCommandInteger(texts.hour);
-  values.minute = ReadCommandInteger(texts.minute);
-  values.name = texts.name;
-  values.sex = texts.sex;
-  values.r2 = ReadCommandInteger(texts.r2);
-  values.given.r1 = ReadsAsCommandInteger(texts.r1);
-  values.given.year = ReadsAsCommandInteger(texts.year);
-  values.given.month = ReadsAsCommandInteger(texts.month);
-  values.given.day = ReadsAsCommandInteger(texts.day);
-  values.given.hour = ReadsAsCommandInteger(texts.hour);
-  values.given.minute = ReadsAsCommandInteger(texts.minute);
-  values.given.r2 = ReadsAsCommandInteger(texts.r2);
-  values.given.wholeYear = ReadWholeInteger(texts.year).has_value();
+  ParseCommandValue(second, L"name", values.name, kMaxCommandNameLength);
+  ParseCommandValue(second, L"sex", values.sex, kMaxCommandValueLength);
+  values.r1 = ReadCommandInteger(r1.text);
+  values.year = ReadCommandInteger(year.text);
+  values.month = ReadCommandInteger(month.text);
+  values.day = ReadCommandInteger(day.text);
+  values.hour = ReadCommandInteger(hour.text);
+  values.minute = ReadCommandInteger(minute.text);
+  values.r2 = ReadCommandInteger(r2.text);
+  values.given.r1 = ReadsAsCommandInteger(r1.text);
+  values.given.year = ReadsAsCommandInteger(year.text);
+  values.given.month = ReadsAsCommandInteger(month.text);
+  values.given.day = ReadsAsCommandInteger(day.text);
+  values.given.hour = ReadsAsCommandInteger(hour.text);
+  values.given.minute = ReadsAsCommandInteger(minute.text);
+  values.given.r2 = ReadsAsCommandInteger(r2.text);
+  values.given.wholeYear = ReadWholeInteger(year.text).has_value();
+  values.cut = {r1.cut, year.cut, month.cut, day.cut, hour.cut, minute.cut, r2.cut};
   return values;
 }
 
@@ -68,37 +85,63 @@ std::wstring FormatDebugLine(const CommandLineValues& values) {
 
 bool IsCommandLineMode(int r1) { return r1 >= 1 && r1 <= 4; }
 
+namespace {
+
+// 24:00 or 23:60 of the calendar's last day is a moment of the year 10000, which no table holds.
+bool IsPastLastMinute(const CommandLineValues& values) {
+  constexpr int kLastMinuteOfDay = 23 * 60 + 59;
+  return values.year == engine::kLastCalendarYear && values.month == 12 && values.day == 31 &&
+         values.hour * 60 + values.minute > kLastMinuteOfDay;
+}
+
+}  // namespace
+
 std::wstring CheckCommandLineValues(const CommandLineValues& values,
                                     engine::MonthCalendar& calendar) {
+  const CommandLineValues::Given& given = values.given;
+  const CommandLineValues::Cut& cut = values.cut;
   switch (values.r1) {
     case 1: {
-      // A value that is not a number reads 0, which stands for no year, month or day; a number
-      // past the int range reads as the nearest end, which no range takes.
-      const std::wstring date = CheckAlmanacDate(
-          values.given.year ? values.year : engine::kLastCalendarYear + 1LL,
-          values.given.month ? values.month : 0, values.given.day ? values.day : 0);
+      // A value that is not a number, or one cut inside its number, reads 0, which stands for no
+      // year, month or day; a number past the int range reads as the nearest end, which no range
+      // takes.
+      const std::wstring date =
+          CheckAlmanacDate(given.year && !cut.year ? values.year : engine::kLastCalendarYear + 1LL,
+                           given.month && !cut.month ? values.month : 0,
+                           given.day && !cut.day ? values.day : 0);
       if (!date.empty()) {
         return date;
       }
-      return CheckTimeOfDay(values.given.hour ? values.hour : -1,
-                            values.given.minute ? values.minute : -1);
+      const std::wstring time = CheckTimeOfDay(given.hour && !cut.hour ? values.hour : -1,
+                                               given.minute && !cut.minute ? values.minute : -1);
+      if (!time.empty()) {
+        return time;
+      }
+      return IsPastLastMinute(values) ? L"日期輸入錯誤 !" : std::wstring();
     }
     case 2:
-      return values.given.year ? std::wstring() : L"年份輸入錯誤 !";
+      return given.year && !cut.year ? std::wstring() : L"年份輸入錯誤 !";
     case 3:
     case 4: {
       // "abc" would read as the year 0 and "0x7C0" as 0 too: a birth year is the whole value.
-      if (!values.given.wholeYear) {
+      if (!given.wholeYear || cut.year) {
         return chart::kBirthYearMessage;
       }
-      std::wstring birth = chart::CheckBirthDate(calendar, values.year, values.month, values.day,
-                                                 values.hour, values.minute)
-                               .message;
+      // A cut month, day, hour or minute stands as 0 or -1, outside its range, to be refused in
+      // the order of the checks.
+      std::wstring birth =
+          chart::CheckBirthDate(calendar, values.year, cut.month ? 0 : values.month,
+                                cut.day ? 0 : values.day, cut.hour ? -1 : values.hour,
+                                cut.minute ? -1 : values.minute)
+              .message;
       if (!birth.empty()) {
         return birth;
       }
       // Any other text would pass for a sex whose luck runs backward.
-      return values.sex == L"男" || values.sex == L"女" ? std::wstring() : kCommandLineSexMessage;
+      if (values.sex != L"男" && values.sex != L"女") {
+        return kCommandLineSexMessage;
+      }
+      return values.r1 == 4 && cut.r2 ? kCommandLineSpiritStarBasisMessage : std::wstring();
     }
     default:
       return {};
@@ -156,7 +199,7 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
 
 int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
                        std::ostream& diagnostics) {
-  if (!IsCommandLineMode(values.r1)) {
+  if (!IsCommandLineMode(values.r1) || values.cut.r1) {
     diagnostics << kCommandLineUsage << '\n';
     return 1;
   }

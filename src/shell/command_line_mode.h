@@ -38,6 +38,17 @@ struct CommandLineValues {
     // The year's whole value is one number (ReadWholeInteger); modes 3 and 4 take no other.
     bool wholeYear = false;
   } given;
+  // Which numbers run on past the 15 characters that a value keeps (CommandIntegerRunsPast): the
+  // kept text reads as another number ("0000000000002026" as 202), so the modes refuse them.
+  struct Cut {
+    bool r1 = false;
+    bool year = false;
+    bool month = false;
+    bool day = false;
+    bool hour = false;
+    bool minute = false;
+    bool r2 = false;
+  } cut;
 };
 
 // Reads "R1" from the first argument and "year", "month", "day", "hour", "min", "name", "sex"
@@ -59,14 +70,20 @@ bool IsCommandLineMode(int r1);
 // The message of a sex other than "男" and "女", which modes 3 and 4 refuse.
 inline constexpr wchar_t kCommandLineSexMessage[] = L"性別輸入錯誤 !";
 
+// The message of an "R2" whose number runs past the characters a value keeps, which mode 4
+// refuses (any other "R2" is taken as it reads).
+inline constexpr wchar_t kCommandLineSpiritStarBasisMessage[] = L"神煞輸入錯誤 !";
+
 // The message that refuses the values of the mode before any page is built, the one the sheet
 // gives for them, or an empty text. Mode 1 takes a date that CheckAlmanacDate passes (year,
-// month and day given as numbers) and a time that CheckTimeOfDay passes; mode 2 any year given
-// as a number (a year outside the calendar gets a page that says so). Modes 3 and 4 take a birth
-// whose year is a whole number ("生日年份輸入錯誤 !" otherwise) that chart::CheckBirthDate passes,
-// the check that the bone-weighing reading and the birth-chart entry make (its day records from
-// `calendar`), and then the sex "男" or "女" (kCommandLineSexMessage otherwise); their longitude,
-// kCommandLineLongitude, always passes.
+// month and day given as numbers) and a time that CheckTimeOfDay passes, up to 9999-12-31 23:59
+// ("日期輸入錯誤 !" past it); mode 2 any year given as a number (a year outside the calendar gets
+// a page that says so). Modes 3 and 4 take a birth whose year is a whole number
+// ("生日年份輸入錯誤 !" otherwise) that chart::CheckBirthDate passes, the check that the
+// bone-weighing reading and the birth-chart entry make (its day records from `calendar`), and then the sex "男" or "女"
+// (kCommandLineSexMessage otherwise); their longitude, kCommandLineLongitude, always passes. A
+// number the mode uses that was cut inside its digits (`values.cut`) is refused with the message
+// of its value, as one that is no number; mode 4's "R2" with kCommandLineSpiritStarBasisMessage.
 std::wstring CheckCommandLineValues(const CommandLineValues& values,
                                     engine::MonthCalendar& calendar);
 
@@ -89,8 +106,8 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
 // the longitude 121.5.
 FourPillarsQuery CommandLineChartQuery(const CommandLineValues& values);
 
-// Runs the mode and returns the exit status. A mode that writes no pages prints the usage line
-// on `diagnostics` and gives 1. Values that CheckCommandLineValues refuses print its message on
+// Runs the mode and returns the exit status. A mode that writes no pages, or an "R1" cut inside
+// its digits, prints the usage line on `diagnostics` and gives 1. Values that CheckCommandLineValues refuses print its message on
 // `diagnostics`, write nothing and give 2. Otherwise the pages are written into the working
 // directory, each whole: 1 when every page was written, 2 when one could not be (each failure
 // is told on `diagnostics`, the previous file of that name stays, and the next page is still

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -212,7 +213,7 @@ TEST(StartTavrel, ValuesAtTheEdgesOfTheirRangesWriteThePages) {
   };
   const Case cases[] = {
       {L"R1=1", L"year=-4712&month=1&day=1"},
-      {L"R1=1", L"year=9999&month=12&day=31&hour=24&min=60"},
+      {L"R1=1", L"year=9999&month=12&day=31&hour=23&min=59"},
       {L"R1=1", L"year=2024&month=2&day=29&hour=0&min=0"},
       {L"R1=1", L"year=1500&month=2&day=29"},  // Julian leap year
       {L"R1=1", L"year=1582&month=10&day=4"},
@@ -233,6 +234,114 @@ TEST(StartTavrel, ValuesAtTheEdgesOfTheirRangesWriteThePages) {
     EXPECT_EQ(StartTavrel(platform, {L"tavrel", c.first, c.second}, diagnostics), 1);
     EXPECT_EQ(diagnostics.str(), "");
     EXPECT_EQ(DirectoryNames(directory.path()).size(), c.first == L"R1=1" ? 2u : 1u);
+  }
+}
+
+// One run of the command line in a fresh working directory that holds a page of an earlier run
+// under every page file name: the status, the standard error and the files afterwards.
+struct RunOverEarlierPages {
+  static constexpr char kEarlierPage[] = "<html>a page of an earlier run</html>";
+
+  RunOverEarlierPages(const std::wstring& first, const std::wstring& second) {
+    ScopedWorkingDirectory directory;
+    for (const char* name : {"陰曆.htm", "吉凶曆.htm", "萬年曆.htm", "八字重.htm", "八字.htm"}) {
+      std::ofstream(directory.path() / name, std::ios::binary) << kEarlierPage;
+    }
+    RecordingPlatform platform;
+    std::ostringstream errors;
+    status = StartTavrel(platform, {L"tavrel", first, second}, errors);
+    diagnostics = errors.str();
+    for (const std::string& name : DirectoryNames(directory.path())) {
+      files[name] = ReadFileBytes(directory.path() / name);
+    }
+    EXPECT_TRUE(platform.launched.empty());
+  }
+
+  // The files that this run wrote anew.
+  std::vector<std::string> Written() const {
+    std::vector<std::string> names;
+    for (const auto& [name, bytes] : files) {
+      if (bytes != kEarlierPage) {
+        names.push_back(name);
+      }
+    }
+    return names;
+  }
+
+  int status = 0;
+  std::string diagnostics;
+  std::map<std::string, std::string> files;
+};
+
+// The 15 characters that a value keeps must not change its number: "0000000000002026" kept
+// "000000000000202", a chart of the year 202. A number that runs past them is refused with the
+// message of its value, as one that is no number; a number that ends within them reads as it is.
+// The almanac's last moment is 9999-12-31 23:59: 24:00 of that day wrote a page of 10000-01-01
+// with every field blank.
+TEST(StartTavrel, NumbersCutShortAndMomentsPastTheCalendarAreRefused) {
+  struct Refused {
+    std::wstring first, second;
+    std::string message;  // on standard error; the usage line when empty
+  };
+  const std::wstring birth = L"&month=5&day=20&hour=13&min=45&sex=男";
+  const Refused refused[] = {
+      {L"R1=1", L"year=9999&month=12&day=31&hour=24", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=9999&month=12&day=31&hour=23&min=60", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=9999&month=12&day=31&hour=24&min=60", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=9999&month=12&day=31&hour=25", "時間輸入錯誤 !"},  // the time first
+      {L"R1=1", L"year=0000000000002026&month=12&day=10", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=              2026&month=12&day=10", "年份輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=0000000000000012&day=10", "月份輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=12&day=0000000000000010", "日期輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=12&day=10&hour=0000000000000012", "時間輸入錯誤 !"},
+      {L"R1=1", L"year=2026&month=12&day=10&min=0000000000000030", "分鐘輸入錯誤 !"},
+      {L"R1=2", L"year=0000000000002026", "年份輸入錯誤 !"},
+      {L"R1=2", L"year=-000000000000500", "年份輸入錯誤 !"},
+      {L"R1=3", L"year=0000000000001990" + birth, "生日年份輸入錯誤 !"},
+      {L"R1=4", L"year=0000000000001990" + birth, "生日年份輸入錯誤 !"},
+      {L"R1=3", L"year=1990&month=0000000000000012&day=20&sex=男", "生日月份輸入錯誤 !"},
+      {L"R1=4", L"year=1990&month=5&day=0000000000000020&sex=男", "生日日期輸入錯誤 !"},
+      {L"R1=3", L"year=1990&month=5&day=20&hour=0000000000000013&sex=男", "生日時間輸入錯誤 !"},
+      {L"R1=4", L"year=1990&month=5&day=20&min=0000000000000045&sex=女", "生日分鐘輸入錯誤 !"},
+      {L"R1=4", L"year=1990&month=13&day=0000000000000020&sex=男", "生日月份輸入錯誤 !"},
+      {L"R1=4", L"year=1990" + birth + L"&R2=0000000000000001", "神煞輸入錯誤 !"},
+      {L"R1=0000000000000001", L"year=2026&month=12&day=10", ""},
+  };
+  for (const Refused& c : refused) {
+    SCOPED_TRACE(WideToUtf8(c.first + L" " + c.second));
+    const RunOverEarlierPages run(c.first, c.second);
+    EXPECT_EQ(run.status, c.message.empty() ? 1 : 2);
+    EXPECT_EQ(run.diagnostics, (c.message.empty() ? kCommandLineUsage : c.message) + "\n");
+    EXPECT_EQ(run.Written(), std::vector<std::string>{});
+    EXPECT_EQ(run.files.size(), 5u);
+  }
+
+  // The neighbours that are taken, each with the same pages as a plain writing of its values.
+  struct Taken {
+    std::wstring first, second, plainFirst, plainSecond;
+    std::vector<std::string> written;
+  };
+  const Taken taken[] = {
+      {L"R1=1", L"year=9999&month=12&day=31&hour=23&min=59", L"R1=1",
+       L"year=9999&month=12&day=31&hour=23&min=59", {"吉凶曆.htm", "陰曆.htm"}},
+      {L"R1=1", L"year=2026&month=12&day=20abcdefghijklmnop", L"R1=1", L"year=2026&month=12&day=20",
+       {"吉凶曆.htm", "陰曆.htm"}},
+      {L"R1=2", L"year=000000000002026", L"R1=2", L"year=2026", {"萬年曆.htm"}},
+      {L"R1=2", L"year=2026&month=0000000000000012", L"R1=2", L"year=2026", {"萬年曆.htm"}},
+      {L"R1=3", L"year=000000000001990" + birth, L"R1=3", L"year=1990" + birth, {"八字重.htm"}},
+      {L"R1=3", L"year=1990" + birth + L"&R2=0000000000000001", L"R1=3", L"year=1990" + birth,
+       {"八字重.htm"}},
+      {L"R1=4", L"year=1990" + birth + L"&R2=000000000000001", L"R1=4",
+       L"year=1990" + birth + L"&R2=1", {"八字.htm"}},
+      {L"R1=000000000000004", L"year=1990" + birth, L"R1=4", L"year=1990" + birth, {"八字.htm"}},
+  };
+  for (const Taken& c : taken) {
+    SCOPED_TRACE(WideToUtf8(c.first + L" " + c.second));
+    const RunOverEarlierPages run(c.first, c.second);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.diagnostics, "");
+    EXPECT_EQ(run.Written(), c.written);
+    EXPECT_EQ(run.files, RunOverEarlierPages(c.plainFirst, c.plainSecond).files);
   }
 }
 

@@ -75,6 +75,17 @@ bool ReadsAsCommandInteger(std::wstring_view text) {
   return pos < text.size() && IsDigit(text[pos]);
 }
 
+bool CommandIntegerRunsPast(std::wstring_view text, std::size_t keptLength) {
+  std::size_t end = SkipBlanksAndSign(text);
+  if (end == text.size() || !IsDigit(text[end])) {
+    return false;
+  }
+  while (end < text.size() && IsDigit(text[end])) {
+    ++end;
+  }
+  return end > keptLength;
+}
+
 int ReadCommandInteger(std::wstring_view text) {
   std::size_t pos = SkipBlanksAndSign(text);
   const bool negative = pos > 0 && text[pos - 1] == L'-';

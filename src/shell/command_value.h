@@ -29,4 +29,10 @@ int ReadCommandInteger(std::wstring_view text);
 // sign that ReadCommandInteger skips ("2024", " -3", "20abc"; not "", "abc" or "- 3").
 bool ReadsAsCommandInteger(std::wstring_view text);
 
+// Whether the number that a value text begins with (as ReadCommandInteger reads it: blanks, a
+// sign, digits) runs on past its first `keptLength` characters, so that the kept characters
+// would read as another number ("0000000000002026" kept to 15 reads 202). A text that begins
+// with no number never does.
+bool CommandIntegerRunsPast(std::wstring_view text, std::size_t keptLength);
+
 }  // namespace shell

@@ -116,5 +116,30 @@ TEST(ReadsAsCommandInteger, ADigitMustFollowTheBlanksAndTheSign) {
   }
 }
 
+TEST(CommandIntegerRunsPast, TheNumbersDigitsMustEndWithinTheKeptCharacters) {
+  struct Case {
+    std::wstring text;
+    bool runsPast;
+  };
+  const Case cases[] = {
+      {L"000000000002026", false},  // 15 characters: all kept
+      {L"0000000000002026", true},  // kept, it would read 202
+      {L"0000000000000012", true},
+      {L"-00000000000005", false},
+      {L"-000000000000005", true},  // the sign counts as a character
+      {L"              12", true},   // blanks push the digits past the 15th character
+      {L"                1", true},  // wholly past it
+      {L"                ", false},  // no number at all
+      {L"20abcdefghijklmnop", false},
+      {L"2026            x", false},  // blanks after the number are not part of it
+      {L"", false},
+      {L"abc0000000000000000", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.text));
+    EXPECT_EQ(CommandIntegerRunsPast(c.text, kMaxCommandValueLength), c.runsPast);
+  }
+}
+
 }  // namespace
 }  // namespace shell
