@@ -29,8 +29,9 @@ BirthMoment CheckBirthMoment(const vocabulary::CalendarVocabulary& vocabulary,
   moment.chart = NewFourPillarsChart();
   ComputeFourPillarsAt(vocabulary, engine::UtDayNumberOfBeijingJulianDay(moment.julianDay),
                        longitude / engine::kDegreesPerRadian, *moment.chart);
-  moment.nextDayZiHour = FallsInNextDayZiHour(hour, moment.chart->trueSolarHour);
-  moment.lunarDay = moment.nextDayZiHour ? std::move(date.nextDay) : std::move(date.birthDay);
+  const int trueSolarHour = moment.chart->trueSolarHour;
+  moment.nextDayZiHour = FallsInNextDayZiHour(hour, trueSolarHour);
+  moment.lunarDay = LunarRecordOfBirth(date, hour, trueSolarHour);
   return moment;
 }
 

@@ -22,8 +22,8 @@ struct BirthMoment {
   std::unique_ptr<FourPillarsChart> chart;
   // Whether the birth falls in the 子 hour that opens the next day (FallsInNextDayZiHour).
   bool nextDayZiHour = false;
-  // The month table's record of the lunar date: the next civil day's in that 子 hour, else the
-  // birth day's.
+  // The month table's record of the lunar date (LunarRecordOfBirth): the next civil day's in that
+  // 子 hour, else the birth day's.
   engine::CalendarDay lunarDay;
 };
 

@@ -229,7 +229,8 @@ void AddChartSpiritStars(FourPillarsChart& chart, SpiritStarBasis basis) {
   std::array<ChartPillar, kPillarCount>& p = chart.pillars;
   const std::wstring dayStem = p[kDayPillar].stem;
   const std::wstring monthBranch = p[kMonthPillar].branch;
-  const std::array<int, kPillarCount> counted = {1, 1, 1, 1, 0};  // the life palace is listed only
+  constexpr auto counted = std::to_array<int>({1, 1, 1, 1, 0});  // the life palace is listed only
+  static_assert(counted.size() == kPillarCount);
 
   for (int i = 0; i < kPillarCount; ++i) {
     AddDayStemStars(dayStem, p[i].branch, p[i].starNames, chart, counted[i]);

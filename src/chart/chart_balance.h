@@ -27,13 +27,14 @@ struct BalanceGroupMembers {
   const wchar_t* name;
   std::array<const wchar_t*, 2> tenGods;
 };
-inline constexpr std::array<BalanceGroupMembers, kBalanceGroupCount> kBalanceGroups = {{
+inline constexpr auto kBalanceGroups = std::to_array<BalanceGroupMembers>({
     {L"本我", {L"比肩", L"劫財"}},
     {L"輸入", {L"偏印", L"正印"}},
     {L"輸出", {L"食神", L"傷官"}},
     {L"權貴", {L"偏官", L"正官"}},
     {L"財富", {L"偏財", L"正財"}},
-}};
+});
+static_assert(kBalanceGroups.size() == kBalanceGroupCount);
 
 // One group of the balance: the sum of its two ten-god weights and its adjustment.
 struct BalanceGroup {

@@ -21,11 +21,16 @@ namespace chart {
 namespace {
 
 // The four pillars that the counters, relations and yin-yang count look at.
-constexpr std::array<int, 4> kCountedPillars = {kYearPillar, kMonthPillar, kDayPillar, kHourPillar};
+constexpr auto kCountedPillars =
+    std::to_array<int>({kYearPillar, kMonthPillar, kDayPillar, kHourPillar});
+static_assert(kCountedPillars.size() == 4);  // every pillar but the life palace
 
 // Keys of the pillar counters, by pillar year, month, day, hour.
-constexpr std::array<const wchar_t*, 4> kHiddenStemKeys = {L"年", L"月", L"日", L"時"};
-constexpr std::array<const wchar_t*, 4> kBranchTenGodKeys = {L"年支", L"月支", L"日支", L"時支"};
+constexpr auto kHiddenStemKeys = std::to_array<const wchar_t*>({L"年", L"月", L"日", L"時"});
+static_assert(kHiddenStemKeys.size() == 4);  // year, month, day, hour
+constexpr auto kBranchTenGodKeys =
+    std::to_array<const wchar_t*>({L"年支", L"月支", L"日支", L"時支"});
+static_assert(kBranchTenGodKeys.size() == 4);  // year, month, day, hour
 
 constexpr int PairSlot(std::wstring_view name) {
   for (int slot = 0; slot < kPillarPairCount; ++slot) {
@@ -38,18 +43,20 @@ constexpr int PairSlot(std::wstring_view name) {
 
 // The order in which the relations of the ordered pillar pairs are evaluated: what the relations
 // count accumulates over all 24 calls, branches first, in this order.
-constexpr std::array<int, kPillarPairCount> kRelationCallOrder = {
-    PairSlot(L"時日"), PairSlot(L"月日"), PairSlot(L"年月"), PairSlot(L"年日"),
-    PairSlot(L"時月"), PairSlot(L"時年"), PairSlot(L"日時"), PairSlot(L"日月"),
-    PairSlot(L"月年"), PairSlot(L"日年"), PairSlot(L"月時"), PairSlot(L"年時")};
+constexpr auto kRelationCallOrder = std::to_array<int>(
+    {PairSlot(L"時日"), PairSlot(L"月日"), PairSlot(L"年月"), PairSlot(L"年日"), PairSlot(L"時月"),
+     PairSlot(L"時年"), PairSlot(L"日時"), PairSlot(L"日月"), PairSlot(L"月年"), PairSlot(L"日年"),
+     PairSlot(L"月時"), PairSlot(L"年時")});
+static_assert(kRelationCallOrder.size() == kPillarPairCount);
 static_assert(std::ranges::find(kRelationCallOrder, -1) == kRelationCallOrder.end());
 
 void DeriveTenGods(FourPillarsChart& chart) {
   std::array<ChartPillar, kPillarCount>& p = chart.pillars;
   const std::wstring dayStem = p[kDayPillar].stem;
   // The day pillar bears no stem ten god; the life palace's is shown but not counted.
-  const std::array<std::pair<int, const wchar_t*>, 3> stemKeys = {
-      {{kYearPillar, L"年干"}, {kMonthPillar, L"月干"}, {kHourPillar, L"時干"}}};
+  constexpr auto stemKeys = std::to_array<std::pair<int, const wchar_t*>>(
+      {{kYearPillar, L"年干"}, {kMonthPillar, L"月干"}, {kHourPillar, L"時干"}});
+  static_assert(stemKeys.size() == 3);  // the year, month and hour stems
   for (const auto& [pillar, key] : stemKeys) {
     p[pillar].stemTenGod = TenGodOf(dayStem, p[pillar].stem);
     CountStemTenGod(p[pillar].stemTenGod, chart, key);

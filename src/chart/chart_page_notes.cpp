@@ -7,20 +7,23 @@
 #include "chart/saturated_int.h"
 #include "chart/seasonal_strength.h"
 #include "vocabulary/number_text.h"
+#include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
 
 namespace {
 
 // The empty grid cells that fix the widths of the table's 25 columns.
-constexpr std::array<int, 25> kColumnWidths = {50, 50, 9, 44, 12, 21, 19, 38, 9,  11, 18, 22, 19,
-                                               19, 9,  8, 39, 19, 17, 10, 28, 19, 21, 26, 37};
+constexpr auto kColumnWidths =
+    std::to_array<int>({50, 50, 9, 44, 12, 21, 19, 38, 9,  11, 18, 22, 19,
+                        19, 9,  8, 39, 19, 17, 10, 28, 19, 21, 26, 37});
+static_assert(kColumnWidths.size() == 25);  // the grid columns of the page's table
 
 struct RelationCountLabel {
   int slot;
   const wchar_t* label;
 };
-constexpr std::array<RelationCountLabel, 7> kRelationCountLabels = {{
+constexpr auto kRelationCountLabels = std::to_array<RelationCountLabel>({
     {kStemCombinations, L" .天干合數"},
     {kBranchCombinations, L" .地支合數"},
     {kStemOvercomings, L" .天干剋數"},
@@ -28,7 +31,9 @@ constexpr std::array<RelationCountLabel, 7> kRelationCountLabels = {{
     {kBranchPunishments, L" .地支刑數"},
     {kBranchBreaks, L" .地支破數"},
     {kBranchHarms, L" .地支害數"},
-}};
+});
+// Every count but the clashes written "沖" and the unused slot.
+static_assert(kRelationCountLabels.size() == kRelationCountSlots - 2);
 
 // The relations of the pillars that are not neighbours, stems then branches.
 struct RelationNote {
@@ -37,7 +42,7 @@ struct RelationNote {
   int first;
   int second;
 };
-constexpr std::array<RelationNote, 12> kRelationNotes = {{
+constexpr auto kRelationNotes = std::to_array<RelationNote>({
     {L"&nbsp;&nbsp;(年日天干關係為", true, kYearPillar, kDayPillar},
     {L"&nbsp;&nbsp;(日年天干關係為", true, kDayPillar, kYearPillar},
     {L"&nbsp;&nbsp;(年時天干關係為", true, kYearPillar, kHourPillar},
@@ -50,7 +55,9 @@ constexpr std::array<RelationNote, 12> kRelationNotes = {{
     {L"&nbsp;&nbsp;(時年地支關係為", false, kHourPillar, kYearPillar},
     {L"&nbsp;&nbsp;(月時地支關係為", false, kMonthPillar, kHourPillar},
     {L"&nbsp;&nbsp;(時月地支關係為", false, kHourPillar, kMonthPillar},
-}};
+});
+// Year-day, year-hour and month-hour, in both orders, for the stems and for the branches.
+static_assert(kRelationNotes.size() == 3 * 2 * 2);
 
 constexpr wchar_t kConclusionOpening[] =
     L"</font><p class=MsoNormal style='margin-top:0.0pt;margin-right:0cm;margin-bottom:0.0pt "
@@ -107,16 +114,10 @@ void AppendElementSum(const std::wstring& label, const ElementWeightParts& parts
 
 void AppendStemWeights(const FourPillarsChart& chart, const SeasonalStrengthValues& values,
                        std::wstring& page) {
-  static constexpr std::array<const wchar_t*, 10> kOpenings = {L"<br>[天干權重比] 甲(",
-                                                               L"：乙(",
-                                                               L"：丙(",
-                                                               L"：丁(",
-                                                               L"：戊(",
-                                                               L"：己(",
-                                                               L"：庚(",
-                                                               L"：辛(",
-                                                               L"：壬(",
-                                                               L"：癸("};
+  static constexpr auto kOpenings =
+      std::to_array<const wchar_t*>({L"<br>[天干權重比] 甲(", L"：乙(", L"：丙(", L"：丁(",
+                                     L"：戊(", L"：己(", L"：庚(", L"：辛(", L"：壬(", L"：癸("});
+  static_assert(kOpenings.size() == vocabulary::kHeavenlyStems.size());
   for (int stem = 0; stem < 10; ++stem) {
     page += kOpenings[stem] + Number(chart.stemCounts[stem]) + L"," +
             Number(chart.hiddenStemCounts[stem]) + L")" + Number(chart.stemWeights[stem]);
@@ -131,8 +132,9 @@ void AppendStemWeights(const FourPillarsChart& chart, const SeasonalStrengthValu
 }
 
 void AppendTenGodWeights(const FourPillarsChart& chart, std::wstring& page) {
-  static constexpr std::array<const wchar_t*, 10> kOrder = {
-      L"比肩", L"劫財", L"偏印", L"正印", L"食神", L"傷官", L"偏官", L"正官", L"偏財", L"正財"};
+  static constexpr auto kOrder = std::to_array<const wchar_t*>(
+      {L"比肩", L"劫財", L"偏印", L"正印", L"食神", L"傷官", L"偏官", L"正官", L"偏財", L"正財"});
+  static_assert(kOrder.size() == kTenGodCountOrder.size());
   for (std::size_t i = 0; i < kOrder.size(); ++i) {
     const int countSlot = TenGodCountSlotOf(kOrder[i]);
     page += (i == 0 ? L"<br>[十神權重比] " : L"：") + std::wstring(kOrder[i]) + L"(" +

@@ -4,6 +4,7 @@
 
 #include "chart/html_escape.h"
 #include "vocabulary/number_text.h"
+#include "vocabulary/vocabulary_lists.h"
 
 namespace chart {
 
@@ -38,20 +39,24 @@ constexpr wchar_t kParagraphOpen[] =
     L"<p class=MsoNormal align=center style='margin:0cm;text-align:center;line-height:normal'>";
 
 // The widths of the pillar columns in the grid, life palace to year.
-constexpr std::array<int, 5> kPillarSpans = {3, 4, 4, 4, 4};
+constexpr auto kPillarSpans = std::to_array<int>({3, 4, 4, 4, 4});
+static_assert(kPillarSpans.size() == kPillarCount);
 // The pillars in column order, left to right.
-constexpr std::array<int, 5> kColumnPillars = {kLifePalacePillar, kHourPillar, kDayPillar,
-                                               kMonthPillar, kYearPillar};
+constexpr auto kColumnPillars =
+    std::to_array<int>({kLifePalacePillar, kHourPillar, kDayPillar, kMonthPillar, kYearPillar});
+static_assert(kColumnPillars.size() == kPillarCount);
 // The luck cells of rows 7-10, cycles 8 .. 0 from left to right.
-constexpr std::array<int, 9> kLuckSpans = {1, 2, 3, 2, 3, 3, 2, 3, 2};
+constexpr auto kLuckSpans = std::to_array<int>({1, 2, 3, 2, 3, 3, 2, 3, 2});
+static_assert(kLuckSpans.size() == 9);  // the page shows nine of the luck cycles
 static_assert(kLuckSpans[0] + kLuckSpans[1] + kLuckSpans[2] + kLuckSpans[3] + kLuckSpans[4] +
                   kLuckSpans[5] + kLuckSpans[6] + kLuckSpans[7] + kLuckSpans[8] ==
               21);
 
 // The organ of each stem in the element column.
-constexpr std::array<const wchar_t*, 10> kStemOrgans = {L"膽囊甲", L"肝臟乙", L"小腸丙", L"心臟丁",
-                                                        L"胃臟戊", L"脾臟己", L"大腸庚", L"肺臟辛",
-                                                        L"膀胱壬", L"腎臟癸"};
+constexpr auto kStemOrgans =
+    std::to_array<const wchar_t*>({L"膽囊甲", L"肝臟乙", L"小腸丙", L"心臟丁", L"胃臟戊", L"脾臟己",
+                                   L"大腸庚", L"肺臟辛", L"膀胱壬", L"腎臟癸"});
+static_assert(kStemOrgans.size() == vocabulary::kHeavenlyStems.size());
 
 const std::wstring& EntryAt(const std::vector<std::wstring>& list, std::size_t i) {
   static const std::wstring kNone;
@@ -270,7 +275,9 @@ void AppendRow5(const FourPillarsChart& chart, std::wstring& page) {
 
 void AppendRow6(const FourPillarsChart& chart, std::wstring& page) {
   // Star block and stage cell of each pillar column.
-  constexpr std::array<std::array<int, 2>, 5> kSpans = {{{2, 1}, {2, 2}, {3, 1}, {3, 1}, {3, 1}}};
+  constexpr auto kSpans =
+      std::to_array<std::array<int, 2>>({{2, 1}, {2, 2}, {3, 1}, {3, 1}, {3, 1}});
+  static_assert(kSpans.size() == kPillarCount);
   page += L"<tr>";
   for (std::size_t column = 0; column < kColumnPillars.size(); ++column) {
     const bool palace = kColumnPillars[column] == kLifePalacePillar;

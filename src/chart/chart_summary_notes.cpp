@@ -10,11 +10,13 @@ namespace {
 
 // The note of each three-harmony frame (threeHarmonyFlags order 水 木 火 金 土) and of each
 // directional combination (directionFlags order 水 木 火 金).
-constexpr std::array<const wchar_t*, 5> kFrameNotes = {L"(有申子辰水局)", L"(有亥卯未木局)",
-                                                       L"(有寅午戌火局)", L"(有巳酉丑金局)",
-                                                       L"(有辰戌丑未土局)"};
-constexpr std::array<const wchar_t*, 4> kDirectionNotes = {
-    L"(有子丑亥會水方)", L"(有卯寅辰會木方)", L"(有午巳未會火方)", L"(有酉申戌會金方)"};
+constexpr auto kFrameNotes =
+    std::to_array<const wchar_t*>({L"(有申子辰水局)", L"(有亥卯未木局)", L"(有寅午戌火局)",
+                                   L"(有巳酉丑金局)", L"(有辰戌丑未土局)"});
+static_assert(kFrameNotes.size() == kThreeHarmonyOrder.size());
+constexpr auto kDirectionNotes = std::to_array<const wchar_t*>(
+    {L"(有子丑亥會水方)", L"(有卯寅辰會木方)", L"(有午巳未會火方)", L"(有酉申戌會金方)"});
+static_assert(kDirectionNotes.size() == kDirectionOrder.size());
 
 }  // namespace
 

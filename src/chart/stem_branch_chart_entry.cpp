@@ -11,13 +11,14 @@ namespace chart {
 namespace {
 
 // The messages of the eight tests, by pillar year .. hour: stem, then branch.
-constexpr std::array<std::array<const wchar_t*, 2>, 4> kPillarMessages = {{
+constexpr auto kPillarMessages = std::to_array<std::array<const wchar_t*, 2>>({
     // stem test          branch test
     {L"年天干輸入錯誤 !", L"年地支輸入錯誤 !"},
     {L"月天干輸入錯誤 !", L"月地支輸入錯誤 !"},
     {L"日天干輸入錯誤 !", L"日地支輸入錯誤 !"},
     {L"時天干輸入錯誤 !", L"時地支輸入錯誤 !"},
-}};
+});
+static_assert(kPillarMessages.size() == 4);  // year, month, day, hour
 
 // Character `position` (0 or 1) of a typed pillar as a one-character text; empty past the end.
 std::wstring PillarCharacter(const std::wstring& text, std::size_t position) {
@@ -26,7 +27,8 @@ std::wstring PillarCharacter(const std::wstring& text, std::size_t position) {
 
 // States in the order the day master's value is looked for, as slots of seasonalElements and
 // of the values (both 旺 相 休 囚 死).
-constexpr std::array<int, 5> kDayMasterStateSearch = {0, 1, 4, 3, 2};  // 旺 相 死 囚 休
+constexpr auto kDayMasterStateSearch = std::to_array<int>({0, 1, 4, 3, 2});  // 旺 相 死 囚 休
+static_assert(kDayMasterStateSearch.size() == kSeasonalStateOrder.size());
 
 }  // namespace
 

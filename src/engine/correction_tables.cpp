@@ -67,7 +67,7 @@ std::string ExpandCorrectionString(std::string compressed) {
   const std::string zz = z + z;
   // Applied in this order; replacements hold digits only, so none creates a letter for a later
   // rule.
-  const std::array<std::pair<const char*, std::string>, 30> kRules = {{
+  const auto kRules = std::to_array<std::pair<const char*, std::string>>({
       {"J", "00"},         {"I", "000"},       {"H", "0000"},      {"G", "00000"},
       {"t", "02"},         {"s", "002"},       {"r", "0002"},      {"q", "00002"},
       {"p", "000002"},     {"o", "0000002"},   {"n", "00000002"},  {"m", "000000002"},
@@ -76,7 +76,8 @@ std::string ExpandCorrectionString(std::string compressed) {
       {"d", "0000001"},    {"c", "00000001"},  {"b", "000000001"}, {"a", "0000000001"},
       {"A", zz + zz + zz}, {"B", zz + zz + z}, {"C", zz + zz},     {"D", zz + z},
       {"E", zz},           {"F", z},
-  }};
+  });
+  static_assert(kRules.size() == 4 + 9 + 11 + 6);  // a rule for each of G..J, l..t, a..k, A..F
   for (const auto& [pattern, replacement] : kRules) {
     ReplaceAll(compressed, pattern, replacement);
   }

@@ -22,7 +22,8 @@ enum Pillar : int {
   日 = chart::kDayPillar,
   時 = chart::kHourPillar,
 };
-inline constexpr std::array<Pillar, 4> kFourPillars = {年, 月, 日, 時};
+inline constexpr auto kFourPillars = std::to_array<Pillar>({年, 月, 日, 時});
+static_assert(kFourPillars.size() == 4);  // every pillar but the life palace
 
 // The ten gods in the count order of the chart's counters, then the five sums the rules name by
 // their common word: 財 = 正財 + 偏財, 印 = 正印 + 偏印, 官殺 = 正官 + 偏官, 比劫 = 比肩 + 劫財,

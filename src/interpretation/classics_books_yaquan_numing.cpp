@@ -39,15 +39,17 @@ struct KuiGangText {
 
 // clang-format off
 // 壬辰 of the year, month, day and hour: its opening and its ending (their punctuation differs).
-constexpr std::array<std::array<std::wstring_view, 2>, 4> kRenChenTexts = {{
+constexpr auto kRenChenTexts = std::to_array<std::array<std::wstring_view, 2>>({
     {L"年干支壬辰為水魁罡，富有急智之心性;", L"逢刑沖，其性格具有攻擊性，常因不冷靜而易發奇禍。"},
     {L"月干支壬辰為水魁罡，富有急智之心性", L"；逢刑沖，其性格具有攻擊性，常因不冷靜而易發奇禍。"},
     {L"日干支壬辰為水魁罡，富有急智之心性。", L"；逢刑沖，其性格具有攻擊性，常因不冷靜而易發奇禍"},
     {L"時干支壬辰為水魁罡，富有急智之心性", L"；逢刑沖，其性格具有攻擊性，常因不冷靜而易發奇禍"},
-}};
+});
 // clang-format on
-constexpr std::array<std::wstring_view, 4> kPillarWords = {L"年干支", L"月干支", L"日干支",
-                                                           L"時干支"};
+static_assert(kRenChenTexts.size() == kFourPillars.size());
+constexpr auto kPillarWords =
+    std::to_array<std::wstring_view>({L"年干支", L"月干支", L"日干支", L"時干支"});
+static_assert(kPillarWords.size() == kFourPillars.size());
 
 KuiGangText DescribeKuiGang(CC c, Pillar p) {
   if (c.stem(p) == 庚 && OneOf(c.branch(p), {辰, 戌})) {

@@ -35,8 +35,12 @@ int MonthVoidCountOf(const chart::FourPillarsChart& chart) {
 }
 
 // The partners of the ten gods 比肩 .. 正印 (count order) for yang and yin day masters.
-constexpr TenGod kYangPartners[10] = {正財, 偏官, 正官, 偏印, 正印, 比肩, 劫財, 食神, 傷官, 偏財};
-constexpr TenGod kYinPartners[10] = {正官, 偏財, 正印, 偏官, 劫財, 偏印, 傷官, 比肩, 正財, 食神};
+constexpr auto kYangPartners =
+    std::to_array<TenGod>({正財, 偏官, 正官, 偏印, 正印, 比肩, 劫財, 食神, 傷官, 偏財});
+static_assert(kYangPartners.size() == chart::kTenGodCountOrder.size());
+constexpr auto kYinPartners =
+    std::to_array<TenGod>({正官, 偏財, 正印, 偏官, 劫財, 偏印, 傷官, 比肩, 正財, 食神});
+static_assert(kYinPartners.size() == chart::kTenGodCountOrder.size());
 
 // a / b > 3 for a tested non-zero b, in 64 bits so that no quotient of two ints can overflow.
 bool QuotientAboveThree(int a, int b) {

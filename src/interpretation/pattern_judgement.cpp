@@ -16,7 +16,7 @@ struct BalanceWarning {
 };
 
 // The balance warnings in the order they are written; W10 is a literal of its own form.
-constexpr std::array<BalanceWarning, 10> kBalanceWarnings = {{
+constexpr auto kBalanceWarnings = std::to_array<BalanceWarning>({
     {&PatternChart::W1, L"<br><font color = green>&nbsp;&nbsp;.天干地支刑衝剋嚴重</font>"},
     {&PatternChart::W2, L"<br><font color = green>&nbsp;&nbsp;.身弱天干衝剋嚴重</font>"},
     {&PatternChart::W3, L"<br><font color = green>&nbsp;&nbsp;.身過強</font>"},
@@ -30,7 +30,8 @@ constexpr std::array<BalanceWarning, 10> kBalanceWarnings = {{
      L"<br><font color = green>&nbsp;&nbsp;.金水遠多於木火身易有疾或有大災</font>"},
     {&PatternChart::W10,
      L"<br><font color = green>&nbsp;&nbsp;木火遠多於金水身易有疾或有大災</font>"},
-}};
+});
+static_assert(kBalanceWarnings.size() == 10);  // W1 to W10
 
 constexpr std::wstring_view kGreyReasonsOpen =
     L"<span style='font-size:11pt;font-family:標楷體;color:darkgrey'>";

@@ -30,7 +30,7 @@ struct CounterBlock {
 
 // Blocks 1 and 3 to 42; block 2 is the 三奇 detection.
 // clang-format off
-constexpr std::array<CounterBlock, 41> kCounterBlocks = {{
+constexpr auto kCounterBlocks = std::to_array<CounterBlock>({
     // block name        star       or         passages
     { 1, L"空亡",      空亡, kNoStar, 1},
     { 3, L"天乙貴人",  陽貴, 陰貴,    2},
@@ -73,8 +73,9 @@ constexpr std::array<CounterBlock, 41> kCounterBlocks = {{
     {40, L"九醜",      九醜, kNoStar, 2},
     {41, L"天赦",      天赦, kNoStar, 1},
     {42, L"隔角",      隔角, kNoStar, 2},
-}};
+});
 // clang-format on
+static_assert(kCounterBlocks.size() == 41);  // blocks 1 and 3 to 42
 constexpr int kPeachBlossomBlock = 19;
 
 // The three 三奇 sets, tried in this order: three stems among the four pillar stems, with the
@@ -84,34 +85,41 @@ struct WonderSet {
   StarSlot star;
   std::array<Stem, 3> stems;
 };
-constexpr std::array<WonderSet, 3> kWonderSets = {{
+constexpr auto kWonderSets = std::to_array<WonderSet>({
     {L"天上三奇", 天上三奇, {甲, 戊, 庚}},
     {L"地下三奇", 地下三奇, {乙, 丙, 丁}},
     {L"人中三奇", 人中三奇, {壬, 癸, 辛}},
-}};
+});
+static_assert(kWonderSets.size() == 3);  // 天上, 地下 and 人中
 
-// Day branch and hour branch pairs of 自縊 and 天屠.
+// Day branch and hour branch pairs of 自縊 and 天屠, one for each day branch.
 using BranchPair = std::array<Branch, 2>;
 // clang-format off
-constexpr std::array<BranchPair, 12> kHangingPairs = {{
+constexpr auto kHangingPairs = std::to_array<BranchPair>({
     {戌, 巳}, {巳, 戌}, {辰, 亥}, {亥, 辰}, {寅, 未}, {未, 寅},
     {卯, 申}, {申, 卯}, {午, 丑}, {丑, 午}, {子, 酉}, {酉, 子},
-}};
-constexpr std::array<BranchPair, 12> kSlaughterPairs = {{
+});
+constexpr auto kSlaughterPairs = std::to_array<BranchPair>({
     {子, 午}, {午, 子}, {丑, 亥}, {亥, 丑}, {寅, 戌}, {戌, 寅},
     {卯, 酉}, {酉, 卯}, {辰, 申}, {申, 辰}, {巳, 未}, {未, 巳},
-}};
+});
 // clang-format on
+static_assert(kHangingPairs.size() == vocabulary::kEarthlyBranches.size());
+static_assert(kSlaughterPairs.size() == vocabulary::kEarthlyBranches.size());
 
 // 天刑: the hour stem that goes with each day branch 子 .. 亥.
-constexpr std::array<Stem, 12> kPunishmentHourStems = {乙, 乙, 庚, 辛, 辛, 壬,
-                                                       癸, 癸, 丙, 丁, 丁, 戊};
+constexpr auto kPunishmentHourStems =
+    std::to_array<Stem>({乙, 乙, 庚, 辛, 辛, 壬, 癸, 癸, 丙, 丁, 丁, 戊});
+static_assert(kPunishmentHourStems.size() == vocabulary::kEarthlyBranches.size());
 
 // By lunar month 正 .. 十二 (vocabulary::kLunarMonthNames): the hour branch of 雷霆 and the stem
 // of 戟鋒.
-constexpr std::array<Branch, 12> kThunderHourBranches = {子, 寅, 辰, 午, 申, 戌,
-                                                         子, 寅, 辰, 午, 申, 戌};
-constexpr std::array<Stem, 12> kHalberdStems = {甲, 乙, 戊, 丙, 丁, 己, 庚, 辛, 戊, 壬, 癸, 己};
+constexpr auto kThunderHourBranches =
+    std::to_array<Branch>({子, 寅, 辰, 午, 申, 戌, 子, 寅, 辰, 午, 申, 戌});
+static_assert(kThunderHourBranches.size() == vocabulary::kLunarMonthNames.size());
+constexpr auto kHalberdStems =
+    std::to_array<Stem>({甲, 乙, 戊, 丙, 丁, 己, 庚, 辛, 戊, 壬, 癸, 己});
+static_assert(kHalberdStems.size() == vocabulary::kLunarMonthNames.size());
 
 int LunarMonthIndex(const std::wstring& monthText) {
   const auto& months = vocabulary::kLunarMonthNames;
@@ -161,7 +169,7 @@ void DetectHourStars(FourPillarsChart& chart, Keys& keys) {
   const int hourStem = vocabulary::LookupStemIndex(chart.pillars[chart::kHourPillar].stem);
   const int hourBranch = vocabulary::LookupBranchIndex(chart.pillars[chart::kHourPillar].branch);
   const int month = LunarMonthIndex(chart.lunarMonthText);
-  auto pairIn = [&](const std::array<BranchPair, 12>& pairs) {
+  auto pairIn = [&](const auto& pairs) {
     for (const BranchPair& pair : pairs) {
       if (dayBranch == pair[0] && hourBranch == pair[1]) {
         return true;
@@ -223,14 +231,15 @@ struct YearOffsetStar {
   int branchOffset;
   std::array<int, 3> pillars;  // tested in this order; -1 ends the list
 };
-constexpr std::array<YearOffsetStar, 3> kYearOffsetStars = {{
+constexpr auto kYearOffsetStars = std::to_array<YearOffsetStar>({
     // 病符: the pillar after the year in the sixty-cycle.
     {54, L"病符", 病符, 1, 1, {chart::kDayPillar, chart::kMonthPillar, chart::kHourPillar}},
     // 死符: the branch that clashes with 病符's, under 病符's stem.
     {55, L"死符", 死符, 1, 7, {chart::kDayPillar, chart::kMonthPillar, chart::kHourPillar}},
     // 官符: the pillar five places before the year.
     {56, L"官符", 官符, 5, 7, {chart::kDayPillar, chart::kHourPillar, -1}},
-}};
+});
+static_assert(kYearOffsetStars.size() == 3);  // blocks 54 to 56
 
 void DetectYearOffsetStars(FourPillarsChart& chart, Keys& keys) {
   const int yearStem = vocabulary::LookupStemIndex(chart.pillars[chart::kYearPillar].stem);

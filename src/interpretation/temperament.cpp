@@ -19,7 +19,7 @@ struct SentenceRule {
   bool (*holds)(const ChartNotation& c);
 };
 
-constexpr std::array<SentenceRule, 21> kSentenceRules = {{
+constexpr auto kSentenceRules = std::to_array<SentenceRule>({
     // 正官官星愷悌
     {1,
      [](const ChartNotation& c) {
@@ -130,7 +130,9 @@ constexpr std::array<SentenceRule, 21> kSentenceRules = {{
      [](const ChartNotation& c) {
        return OneOf(c.stem(日), {戊, 己}) && c.allStems(戊) + c.allStems(己) >= 4;
      }},
-}};
+});
+// Every sentence of the rhapsody but its preamble (row 0).
+static_assert(kSentenceRules.size() == kPhysiognomySentences.size() - 1);
 
 }  // namespace
 

@@ -5,6 +5,11 @@
 // the number to another control (1032 is the sex list of the birth pages and the moon line of
 // "農民曆"). The study pages' buttons have their ids in their button tables (study_pages.h).
 
+#include <array>
+#include <tuple>
+
+#include "chart/chart_settings.h"
+
 namespace shell {
 
 // The "查詢" button that runs a page's request, on every page that has one.
@@ -75,19 +80,23 @@ struct ChartSettingIds {
   static constexpr int kDayBasisRadio = 1016;         // "日"
   static constexpr int kYearAndDayBasisRadio = 1017;  // "年日"
   // The value boxes of 旺 相 休 囚 死, standing left to right on the page.
-  static constexpr int kValueBoxes[5] = {1033, 1028, 1027, 1026, 1011};
+  static constexpr auto kValueBoxes = std::to_array<int>({1033, 1028, 1027, 1026, 1011});
+  static_assert(kValueBoxes.size() == std::tuple_size_v<chart::SeasonalStrengthValues>);
 };
 
 // "八字排盤".
 struct FourPillarsPageIds : BirthBoxIds, PlacePickerIds, LatitudeTextIds, ChartSettingIds {
   static constexpr int kWinterSolsticeRadio = 1018;     // "冬至"
   static constexpr int kBeginningOfSpringRadio = 1019;  // "立春"
-  static constexpr int kSchemeRadios[6] = {1020, 1021, 1022, 1023, 1024, 1025};  // "旺相" .. "新論"
+  static constexpr auto kSchemeRadios =
+      std::to_array<int>({1020, 1021, 1022, 1023, 1024, 1025});  // "旺相" .. "新論"
+  static_assert(kSchemeRadios.size() == chart::kMonthCommandDivisionSchemeLabels.size());
 };
 
 // "干支排盤".
 struct StemBranchPageIds : PersonBoxIds, ChartSettingIds {
-  static constexpr int kPillarBoxes[4] = {1005, 1006, 1007, 1008};  // year, month, day, hour
+  static constexpr auto kPillarBoxes = std::to_array<int>({1005, 1006, 1007, 1008});
+  static_assert(kPillarBoxes.size() == 4);  // year, month, day, hour
   static constexpr int kSingleTextBox = 1010;
   static constexpr int kWoodFireMetalWaterRadio = 1018;  // "木火金水"
   static constexpr int kEarthRadio = 1019;               // "土"

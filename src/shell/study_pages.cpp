@@ -4,8 +4,10 @@
 
 namespace shell {
 
+// Each table is sized by the header; a row too many or too few does not compile.
+
 // Two captions name their documents differently: "春年經" opens 春牛經 and "廿四節氣" 氣候.
-const std::array<StudyButton, 12> kDateSelectionStudyButtons = {{
+const std::array<StudyButton, 2 * 6> kDateSelectionStudyButtons = std::to_array<StudyButton>({
     // id, column, row, caption, document
     {1015, 1, 1, L"擇日用事種類", L"擇日用事種類.htm"},
     {1017, 1, 2, L"五行天干地支", L"五行天干地支.htm"},
@@ -19,11 +21,11 @@ const std::array<StudyButton, 12> kDateSelectionStudyButtons = {{
     {1025, 2, 4, L"諸神仙佛誕辰千秋", L"諸神仙佛誕辰千秋.htm"},
     {1027, 2, 5, L"太上感應篇", L"太上感應篇.htm"},
     {1028, 2, 6, L"關於本程式", L"關於本程式.htm"},
-}};
+});
 
 // The second column's ids do not follow its rows; 1053, 1054 and 1057 are hidden buttons, the
 // first two naming the documents of 1050 and 1043 again.
-const std::array<StudyButton, 40> kFourPillarsStudyButtons = {{
+const std::array<StudyButton, 4 * 10> kFourPillarsStudyButtons = std::to_array<StudyButton>({
     // id, column, row, caption, document
     {1015, 1, 1, L"八字基礎", L"八字基礎.htm"},
     {1017, 1, 2, L"月令分日用事", L"月令分日用事.htm"},
@@ -65,7 +67,7 @@ const std::array<StudyButton, 40> kFourPillarsStudyButtons = {{
     {1058, 4, 8, L"論用神所忌等", L"論用神所忌.htm"},
     {1059, 4, 9, L"女命總論", L"論婦人總訣.htm"},
     {1060, 4, 10, L"關於本程式", L"關於本程式.htm"},
-}};
+});
 
 void StudyPage::Command(int controlId, ControlEvent /*event*/) {
   for (std::size_t i = 0; i < count_; ++i) {

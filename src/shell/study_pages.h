@@ -18,9 +18,9 @@ struct StudyButton {
 };
 
 // "擇日學": two columns of six buttons, documents in the folder "擇日學".
-extern const std::array<StudyButton, 12> kDateSelectionStudyButtons;
+extern const std::array<StudyButton, 2 * 6> kDateSelectionStudyButtons;
 // "八字學": four columns of ten buttons (three of them hidden), documents in the folder "八字學".
-extern const std::array<StudyButton, 40> kFourPillarsStudyButtons;
+extern const std::array<StudyButton, 4 * 10> kFourPillarsStudyButtons;
 
 // A study page: each button opens its document; nothing is computed or written. The documents
 // do not come with the program: one that is not in the working directory is named in a message
