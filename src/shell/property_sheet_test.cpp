@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <filesystem>
 #include <memory>
@@ -16,6 +20,7 @@
 
 #include "chart/bone_weight_page.h"
 #include "shell/chart_page_builders.h"
+#include "shell/control_ids.h"
 #include "shell/test_support.h"
 #include "shell/utf8_text.h"
 
@@ -404,6 +409,94 @@ TEST_F(PropertySheetTest, TheBirthPagesShowTheWholeLongitude) {
     EXPECT_EQ(longitude->cursorPositionAt(QPoint(longitude->width() - 4, longitude->height() / 2)),
               longitude->text().size());
     EXPECT_LT(longitude->geometry().right(), sheet.control(tab, 1012)->geometry().left());
+  }
+}
+
+// The width that a line edit gives its text, found as QLineEdit lays the text out: the style's
+// contents rectangle inside the frame, less the text margins and the two pixels that the edit
+// keeps free on either side. A text is shown whole, unscrolled, when its advance and the
+// one-pixel cursor fit in it.
+int LineEditTextRoom(const QLineEdit& edit) {
+  QStyleOptionFrame frame;
+  frame.initFrom(&edit);
+  frame.rect = edit.contentsRect();
+  frame.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &edit) : 0;
+  frame.midLineWidth = 0;
+  frame.state |= QStyle::State_Sunken;
+  frame.features = QStyleOptionFrame::None;
+  const QRect contents = edit.style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &frame, &edit)
+                             .marginsRemoved(edit.textMargins());
+  constexpr int kHorizontalMargin = 2;
+  return contents.width() - 2 * kHorizontalMargin;
+}
+
+// The chosen place's longitude and latitude show whole in their "%f" form on the three pages of
+// the place picker: each box has room for its text inside its frame, the latitude label for its
+// text, and every one of them stands inside the group box "經緯度", clear of the other controls.
+TEST_F(PropertySheetTest, ThePlacePagesShowTheWholeCoordinates) {
+  struct Coordinate {
+    int id;
+    const char* text;
+  };
+  struct Case {
+    int tab;
+    Coordinate longitude;
+    Coordinate latitude;
+  };
+  const Case cases[] = {
+      {0,
+       {AlmanacPageIds::kLongitudeBox, "121.500000"},
+       {AlmanacPageIds::kLatitudeBox, "25.050000"}},
+      {3,
+       {BoneWeightPageIds::kLongitudeBox, "121.500000"},
+       {BoneWeightPageIds::kLatitudeText, "25.050000"}},
+      {4,
+       {FourPillarsPageIds::kLongitudeBox, "121.500000"},
+       {FourPillarsPageIds::kLatitudeText, "25.050000"}},
+  };
+  RecordingPlatform platform;
+  PropertySheet sheet(StandardPageControllers(platform));
+  RefuseMessageBoxes(sheet);
+  sheet.show();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Utf8(sheet.tabs()->tabText(c.tab)));
+    sheet.tabs()->setCurrentIndex(c.tab);
+    QApplication::processEvents();
+    QWidget* page = sheet.tabs()->widget(c.tab);
+    QGroupBox* group = nullptr;
+    for (QGroupBox* box : page->findChildren<QGroupBox*>()) {
+      if (box->title() == QStringLiteral("經緯度")) {
+        group = box;
+      }
+    }
+    ASSERT_NE(group, nullptr);
+    for (const Coordinate& coordinate : {c.longitude, c.latitude}) {
+      SCOPED_TRACE(coordinate.text);
+      QWidget* widget = sheet.control(c.tab, coordinate.id);
+      ASSERT_NE(widget, nullptr);
+      const QFontMetrics metrics(widget->font());
+      const QString text = QString::fromUtf8(coordinate.text);
+      if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        EXPECT_EQ(box->text(), text);
+        EXPECT_GE(LineEditTextRoom(*box), metrics.horizontalAdvance(text) + 1);
+      } else {
+        auto* label = qobject_cast<QLabel*>(widget);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), text);
+        EXPECT_GE(label->contentsRect().width() - 2 * label->margin(),
+                  metrics.horizontalAdvance(text));
+      }
+      EXPECT_TRUE(group->geometry().contains(widget->geometry()));
+      for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != widget && qobject_cast<QGroupBox*>(other) == nullptr) {
+          EXPECT_FALSE(other->geometry().intersects(widget->geometry()))
+              << other->metaObject()->className() << " "
+              << Utf8(other->property("text").toString());
+        }
+      }
+    }
   }
 }
 
