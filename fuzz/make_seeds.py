@@ -59,6 +59,14 @@ def command_line():
         "bone-year-text": "R1=3\0year=abc&month=5&day=20&sex=男",
         "bone-month-13": "R1=3\0year=2024&month=13&day=1&min=61&sex=女",
         "unknown-mode": "R1=5\0year=2026",
+        # Refused: past 9999-12-31 23:59, and numbers that run past the 15 characters kept.
+        "almanac-past-last-minute": "R1=1\0year=9999&month=12&day=31&hour=23&min=60",
+        "almanac-day-cut": "R1=1\0year=2026&month=12&day=0000000000000010",
+        "perpetual-year-cut": "R1=2\0year=0000000000002026",
+        "bone-year-cut": "R1=3\0year=0000000000001990&month=5&day=20&sex=男",
+        "chart-minute-cut": "R1=4\0year=1990&month=5&day=20&min=0000000000000045&sex=女",
+        "chart-r2-cut": "R1=4\0year=1990&month=5&day=20&sex=男&R2=0000000000000001",
+        "mode-cut": "R1=0000000000000001\0year=2026&month=12&day=10",
         "swapped": "year=2026\0R1=2",
     }
     for name, text in seeds.items():

@@ -4,9 +4,10 @@
 # each one for SECONDS (default 60) from its seed corpus in fuzz/corpus/<target>. Inputs that reach
 # new code are kept in build/fuzz/corpus/<target> for the next run (with --seeds every run starts
 # from the committed seeds alone and keeps nothing: the short check of scripts/test.sh). A fault
-# leaves its input in build/fuzz/artifacts/ and the log in build/fuzz/<target>.log. Prints one
-# line per target (executions, executions per second, edges covered) and exits non-zero when any
-# target fails. The targets run side by side, as many at a time as there are cores. Installs clang and its runtimes on Debian 12 first when they are missing.
+# leaves its input in build/fuzz/artifacts/ and the log in build/fuzz/<target>.log. Prints the
+# build's progress, then one line per target (executions, executions per second, edges covered),
+# and exits non-zero when any target fails. The targets run side by side, as many at a time as
+# there are cores. Installs clang and its runtimes on Debian 12 first when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top="$PWD"
@@ -22,7 +23,8 @@ seconds=${1:-60}
 build=build/fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target fuzzers -- --quiet
+# The build tool's progress lines ([12/40] Building ...), as the test builds show theirs.
+cmake --build "$build" --parallel "$(nproc)" --target fuzzers
 
 mkdir -p "$build/artifacts"
 # One target's run: its log, then its line (or its fault) in $build/<target>.line.
@@ -57,8 +59,10 @@ run_target() {
 # The targets run side by side, one a core, each for its own SECONDS; their lines come in order.
 status=0
 slots=$(nproc)
+targets=("$build"/fuzz/*_fuzzer)
+echo "fuzzing: ${#targets[@]} targets, ${seconds} s each, ${slots} at a time"
 pids=()
-for fuzzer in "$build"/fuzz/*_fuzzer; do
+for fuzzer in "${targets[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$slots" ]; do
     wait -n || true
   done
@@ -68,7 +72,7 @@ done
 for pid in "${pids[@]}"; do
   wait "$pid" || status=1
 done
-for fuzzer in "$build"/fuzz/*_fuzzer; do
+for fuzzer in "${targets[@]}"; do
   cat "$build/$(basename "$fuzzer").line"
   rm -f "$build/$(basename "$fuzzer").line"
 done
