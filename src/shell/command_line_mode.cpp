@@ -99,16 +99,15 @@ bool IsPastLastMinute(const CommandLineValues& values) {
 std::wstring CheckCommandLineValues(const CommandLineValues& values,
                                     engine::MonthCalendar& calendar) {
   const CommandLineValues::Given& given = values.given;
-  const CommandLineValues::Cut& cut = values.cut;
+  const CommandLineValues::NumberFlags& cut = values.cut;
   switch (values.r1) {
     case 1: {
       // A value that is not a number, or one cut inside its number, reads 0, which stands for no
       // year, month or day; a number past the int range reads as the nearest end, which no range
       // takes.
-      const std::wstring date =
-          CheckAlmanacDate(given.year && !cut.year ? values.year : engine::kLastCalendarYear + 1LL,
-                           given.month && !cut.month ? values.month : 0,
-                           given.day && !cut.day ? values.day : 0);
+      const std::wstring date = CheckAlmanacDate(
+          given.year && !cut.year ? values.year : engine::kLastCalendarYear + 1LL,
+          given.month && !cut.month ? values.month : 0, given.day && !cut.day ? values.day : 0);
       if (!date.empty()) {
         return date;
       }

@@ -26,8 +26,8 @@ struct CommandLineValues {
   std::wstring name;  // at most 63 characters, as typed
   std::wstring sex;   // at most 15 characters, any text
   int r2 = 0;         // the chart's spirit-star basis, unchecked
-  // Which numbers were given as numbers (ReadsAsCommandInteger); the others read 0.
-  struct Given {
+  // A flag for each of the seven numbers.
+  struct NumberFlags {
     bool r1 = false;
     bool year = false;
     bool month = false;
@@ -35,20 +35,15 @@ struct CommandLineValues {
     bool hour = false;
     bool minute = false;
     bool r2 = false;
+  };
+  // Which numbers were given as numbers (ReadsAsCommandInteger); the others read 0.
+  struct Given : NumberFlags {
     // The year's whole value is one number (ReadWholeInteger); modes 3 and 4 take no other.
     bool wholeYear = false;
   } given;
   // Which numbers run on past the 15 characters that a value keeps (CommandIntegerRunsPast): the
   // kept text reads as another number ("0000000000002026" as 202), so the modes refuse them.
-  struct Cut {
-    bool r1 = false;
-    bool year = false;
-    bool month = false;
-    bool day = false;
-    bool hour = false;
-    bool minute = false;
-    bool r2 = false;
-  } cut;
+  NumberFlags cut;
 };
 
 // Reads "R1" from the first argument and "year", "month", "day", "hour", "min", "name", "sex"
@@ -80,10 +75,11 @@ inline constexpr wchar_t kCommandLineSpiritStarBasisMessage[] = L"神煞輸入�
 // ("日期輸入錯誤 !" past it); mode 2 any year given as a number (a year outside the calendar gets
 // a page that says so). Modes 3 and 4 take a birth whose year is a whole number
 // ("生日年份輸入錯誤 !" otherwise) that chart::CheckBirthDate passes, the check that the
-// bone-weighing reading and the birth-chart entry make (its day records from `calendar`), and then the sex "男" or "女"
-// (kCommandLineSexMessage otherwise); their longitude, kCommandLineLongitude, always passes. A
-// number the mode uses that was cut inside its digits (`values.cut`) is refused with the message
-// of its value, as one that is no number; mode 4's "R2" with kCommandLineSpiritStarBasisMessage.
+// bone-weighing reading and the birth-chart entry make (its day records from `calendar`), and then
+// the sex "男" or "女" (kCommandLineSexMessage otherwise); their longitude, kCommandLineLongitude,
+// always passes. A number the mode uses that was cut inside its digits (`values.cut`) is refused
+// with the message of its value, as one that is no number; mode 4's "R2" with
+// kCommandLineSpiritStarBasisMessage.
 std::wstring CheckCommandLineValues(const CommandLineValues& values,
                                     engine::MonthCalendar& calendar);
 
@@ -107,11 +103,11 @@ std::vector<NamedPage> BuildCommandLinePages(const CommandLineValues& values,
 FourPillarsQuery CommandLineChartQuery(const CommandLineValues& values);
 
 // Runs the mode and returns the exit status. A mode that writes no pages, or an "R1" cut inside
-// its digits, prints the usage line on `diagnostics` and gives 1. Values that CheckCommandLineValues refuses print its message on
-// `diagnostics`, write nothing and give 2. Otherwise the pages are written into the working
-// directory, each whole: 1 when every page was written, 2 when one could not be (each failure
-// is told on `diagnostics`, the previous file of that name stays, and the next page is still
-// written).
+// its digits, prints the usage line on `diagnostics` and gives 1. Values that
+// CheckCommandLineValues refuses print its message on `diagnostics`, write nothing and give 2.
+// Otherwise the pages are written into the working directory, each whole: 1 when every page was
+// written, 2 when one could not be (each failure is told on `diagnostics`, the previous file of
+// that name stays, and the next page is still written).
 int RunCommandLineMode(Platform& platform, const CommandLineValues& values,
                        std::ostream& diagnostics);
 

@@ -126,7 +126,7 @@ TEST(CommandIntegerRunsPast, TheNumbersDigitsMustEndWithinTheKeptCharacters) {
       {L"0000000000002026", true},  // kept, it would read 202
       {L"0000000000000012", true},
       {L"-00000000000005", false},
-      {L"-000000000000005", true},  // the sign counts as a character
+      {L"-000000000000005", true},   // the sign counts as a character
       {L"              12", true},   // blanks push the digits past the 15th character
       {L"                1", true},  // wholly past it
       {L"                ", false},  // no number at all
