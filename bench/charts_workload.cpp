@@ -58,13 +58,7 @@ std::uint64_t ChecksumOf(const chart::FourPillarsChart& c) {
 }  // namespace
 
 chart::BirthChartRequest ChartsBirth(long i) {
-  std::uint64_t x = static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15u + 0x6A09E667F3BCC909u;
-  const auto next = [&x](std::uint64_t n) {
-    x ^= x >> 29;
-    x *= 0xBF58476D1CE4E5B9u;
-    x ^= x >> 32;
-    return static_cast<int>(x % n);
-  };
+  IndexedDraws next(i, 0x6A09E667F3BCC909u);
   static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   chart::BirthChartRequest request;
   request.year = 1900 + next(201);
@@ -81,7 +75,6 @@ chart::BirthChartRequest ChartsBirth(long i) {
   request.scheme = static_cast<chart::MonthCommandDivisionScheme>(i % 6);
   return request;
 }
-
 
 // "charts <count>": <count> births of the fixed sequence through the birth-data entry and the
 // chart derivation (no page text), then one checksum line: the count, the births refused (none

@@ -40,13 +40,7 @@ struct SoakInput {
 };
 
 SoakInput InputOf(long i) {
-  std::uint64_t x = static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15u + 0x2545F4914F6CDD1Du;
-  const auto next = [&x](std::uint64_t n) {
-    x ^= x >> 29;
-    x *= 0xBF58476D1CE4E5B9u;
-    x ^= x >> 32;
-    return static_cast<int>(x % n);
-  };
+  IndexedDraws next(i, 0x2545F4914F6CDD1Du);
   SoakInput input;
   input.year = -4712 + next(14712);
   input.month = 1 + next(12);

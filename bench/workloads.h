@@ -36,6 +36,24 @@ bool RunNamedWorkload(int argc, char** argv, int* status);
 // The names of the workloads with their arguments, one a line, for a usage message.
 extern const char* const kWorkloadUsage;
 
+// The draws that make input i of a fixed sequence: a hash of i and of the sequence's own `stream`
+// constant, stepped on at each draw, so that input i is the same whichever inputs were made
+// before it. `next(n)` is the next draw, in 0 .. n-1.
+class IndexedDraws {
+ public:
+  IndexedDraws(long i, std::uint64_t stream)
+      : x_(static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15u + stream) {}
+  int operator()(std::uint64_t n) {
+    x_ ^= x_ >> 29;
+    x_ *= 0xBF58476D1CE4E5B9u;
+    x_ ^= x_ >> 32;
+    return static_cast<int>(x_ % n);
+  }
+
+ private:
+  std::uint64_t x_;
+};
+
 // The day number (UT, from J2000.0) of moment i of n spread evenly over 1900-01-01 to
 // 2100-12-31 Beijing time, at an odd fraction of a day so the hours vary: the moments of
 // "pillars".
