@@ -65,7 +65,7 @@ bool FallsInNextDayZiHour(int hour, int trueSolarHour) {
   return hour >= kFirstLateZiHour && (trueSolarHour >= 23 || trueSolarHour < 1);
 }
 
-const engine::CalendarDay& LunarRecordOfBirth(const BirthDate& date, int hour, int trueSolarHour) {
+engine::CalendarDay& LunarRecordOfBirth(BirthDate& date, int hour, int trueSolarHour) {
   return FallsInNextDayZiHour(hour, trueSolarHour) ? date.nextDay : date.birthDay;
 }
 

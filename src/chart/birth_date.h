@@ -48,7 +48,7 @@ std::wstring CheckBirthLongitude(double longitude);
 bool FallsInNextDayZiHour(int hour, int trueSolarHour);
 
 // The record the lunar date of an accepted birth is read from: date.nextDay when the birth falls
-// in the next day's 子 hour, else date.birthDay.
-const engine::CalendarDay& LunarRecordOfBirth(const BirthDate& date, int hour, int trueSolarHour);
+// in the next day's 子 hour, else date.birthDay. Not const, so that the caller may move it out.
+engine::CalendarDay& LunarRecordOfBirth(BirthDate& date, int hour, int trueSolarHour);
 
 }  // namespace chart

@@ -163,7 +163,7 @@ TEST(BirthDate, NextDayRecordIsTheFollowingCivilDayAcrossMonthEnds) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(DateText(c.year, c.month, c.day));
-    const BirthDate date = CheckBirthDate(Calendar(), c.year, c.month, c.day, 23, 30);
+    BirthDate date = CheckBirthDate(Calendar(), c.year, c.month, c.day, 23, 30);
     ASSERT_TRUE(date.message.empty());
     EXPECT_EQ(date.nextDay.dayNumber, date.birthDay.dayNumber + 1);
     EXPECT_EQ(date.nextDay.gregorianYear, c.nextYear);
@@ -185,7 +185,7 @@ TEST(BirthDate, NextDayOfOctober4th1582IsThe15th) {
 }
 
 TEST(BirthDate, EarlierBirthsCarryNoNextDayRecord) {
-  const BirthDate date = CheckBirthDate(Calendar(), 2024, 1, 31, 21, 59);
+  BirthDate date = CheckBirthDate(Calendar(), 2024, 1, 31, 21, 59);
   ASSERT_TRUE(date.message.empty());
   EXPECT_TRUE(date.nextDay.lunarDayName.empty());
   EXPECT_EQ(&LunarRecordOfBirth(date, 21, 23), &date.birthDay);

@@ -31,7 +31,7 @@ BirthMoment CheckBirthMoment(const vocabulary::CalendarVocabulary& vocabulary,
                        longitude / engine::kDegreesPerRadian, *moment.chart);
   const int trueSolarHour = moment.chart->trueSolarHour;
   moment.nextDayZiHour = FallsInNextDayZiHour(hour, trueSolarHour);
-  moment.lunarDay = LunarRecordOfBirth(date, hour, trueSolarHour);
+  moment.lunarDay = std::move(LunarRecordOfBirth(date, hour, trueSolarHour));
   return moment;
 }
 
